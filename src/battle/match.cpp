@@ -1,0 +1,222 @@
+#include "battle/match.h"
+
+#include "battle/technique_catalogue.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace rz6 {
+namespace {
+
+constexpr std::string_view missMessage = "空振 ";
+constexpr std::string_view blockMessage = "防がれた！";
+constexpr std::string_view counterMessage = "反撃を受けた！";
+constexpr std::string_view abandonMessage = "姿勢を崩した！";
+constexpr std::string_view comboSuffix = "連撃";
+
+} // namespace
+
+Match::Match(RecordTable& recordTable, RandomSource& random)
+    : recordTable_(recordTable), random_(random) {
+    cellShown_.fill(1);
+    keypadShown_.fill(true);
+    keypadShown_[0] = false;
+}
+
+void Match::mst_Click() {
+    if (phase_ != MatchPhase::Idle)
+        return;
+    hideKeypadImages();
+    phase_ = MatchPhase::Running;
+    random_.seedFromClock();
+    for (int cell = 0; cell < cellCount; ++cell) {
+        const int digit = drawDigit();
+        boardDigits_[cell] = static_cast<std::uint8_t>(digit);
+        cellShown_[cell] = digit;
+    }
+    usedThisMatch_.fill(false);
+    showKeypadImages();
+}
+
+void Match::Form_KeyPress(char32_t key) {
+    if (!matchRunning())
+        return;
+    if (pausing_) {
+        queuedKeys_.push_back(key);
+        return;
+    }
+    handleKey(key);
+}
+
+void Match::handleKey(char32_t key) {
+    if (key == enterKey) {
+        abandonSequence();
+    } else if (key == U'0') {
+        if (!inputText_.empty() && digitCount_ % 3 == 0)
+            resolveStrike();
+    } else if (key >= U'1' && key <= U'9') {
+        appendDigit(static_cast<int>(key - U'0'));
+        if (digitCount_ == maxDigits)
+            resolveStrike();
+    }
+}
+
+void Match::abandonSequence() {
+    inputText_.clear();
+    digitCount_ = 0;
+    message_ = abandonMessage;
+    addToScore(-enterPenalty);
+    pointsText_ = "-50";
+    digitBuffer_.fill(0);
+}
+
+void Match::appendDigit(int digit) {
+    inputText_.push_back(static_cast<char>('0' + digit));
+    digitBuffer_[digitCount_] = static_cast<std::uint8_t>(digit);
+    ++digitCount_;
+}
+
+void Match::resolveStrike() {
+    // A strike launched on an empty gauge costs a turn, whatever its outcome.
+    if (comboWindow_ == 0)
+        --turnsLeft_;
+
+    if (takeDigitsFromBoard()) {
+        strikePoints_ = 0;
+        if (const auto technique = lookupTechnique(inputText_)) {
+            lastOutcome_ = StrikeOutcome::Technique;
+            message_ = technique->name;
+            auto& count = recordTable_[technique->techniqueId + firstCountElement];
+            count = saturatingAdd(count, 1);
+            usedThisMatch_[technique->techniqueId] = true;
+            strikePoints_ = technique->basePoints;
+            scoreStrike();
+        } else if (windowOpen_) {
+            lastOutcome_ = StrikeOutcome::Counter;
+            message_ = counterMessage;
+            strikePoints_ = counterPoints;
+            scoreStrike();
+        } else {
+            lastOutcome_ = StrikeOutcome::Block;
+            message_ = blockMessage;
+        }
+    }
+
+    digitBuffer_.fill(0);
+    refillSpentCells();
+    pausing_ = true;
+    pauseLength_ = pauseTicks * tickInterval_;
+}
+
+// Takes every typed digit from the first unspent cell showing it, in cell order. A digit
+// that no unspent cell shows makes the strike miss; the cells taken so far stay spent.
+bool Match::takeDigitsFromBoard() {
+    for (const std::uint8_t digit : digitBuffer_) {
+        if (digit == 0)
+            continue;  // beyond the launched length
+        const auto cell = std::find(boardDigits_.begin(), boardDigits_.end(), digit);
+        if (cell == boardDigits_.end()) {
+            lastOutcome_ = StrikeOutcome::Miss;
+            message_ = std::string(missMessage) + std::to_string(digit);
+            addToScore(-missPenalty);
+            pointsText_ = "-100";
+            return false;
+        }
+        cellSpent_[cell - boardDigits_.begin()] = true;
+        *cell = 0;
+    }
+    return true;
+}
+
+// Scoring of a technique or a counter: the gauge is refilled, and the combo continues while
+// the window is open or starts afresh otherwise.
+void Match::scoreStrike() {
+    comboWindowMax_ = windowLength_;
+    comboWindow_ = windowLength_;
+    double gained = scoreMultiplier_ * strikePoints_;
+    if (windowOpen_) {
+        ++comboCount_;
+        comboText_ = std::to_string(comboCount_ + 1) + std::string(comboSuffix);
+        gained *= comboCount_;
+    } else {
+        comboCount_ = 0;
+        comboText_.clear();
+    }
+    // Halves go to the even neighbour (the default rounding mode); the catalogue's points
+    // with every multiplier are whole numbers, so this only drops floating-point noise.
+    const auto rounded = static_cast<std::int64_t>(std::nearbyint(gained));
+    addToScore(rounded);
+    pointsText_ = std::to_string(rounded);
+}
+
+void Match::refillSpentCells() {
+    for (int cell = 0; cell < cellCount; ++cell)
+        if (cellSpent_[cell])
+            boardDigits_[cell] = static_cast<std::uint8_t>(drawDigit());
+}
+
+void Match::endPause() {
+    if (!pausing_)
+        return;
+    pausing_ = false;
+    for (int cell = 0; cell < cellCount; ++cell) {
+        cellShown_[cell] = boardDigits_[cell];
+        cellSpent_[cell] = false;
+    }
+    clearSequence();
+    hideKeypadImages();
+    showKeypadImages();
+    while (!pausing_ && !queuedKeys_.empty()) {
+        const char32_t key = queuedKeys_.front();
+        queuedKeys_.pop_front();
+        handleKey(key);
+    }
+}
+
+void Match::clearSequence() {
+    inputText_.clear();
+    message_.clear();
+    pointsText_.clear();
+    digitCount_ = 0;
+}
+
+TickEffect Match::Timer2_Timer() {
+    if (!tickRunning_ || pausing_)
+        return TickEffect::Nothing;
+    if (comboWindow_ > 1) {
+        comboCount_ = std::min(comboCount_, maxComboCount);
+        tickInterval_ = startTickInterval - 10 * comboCount_;
+        comboWindow_ -= gaugeStep;
+        windowOpen_ = true;
+        return TickEffect::Drained;
+    }
+    windowOpen_ = false;
+    comboText_.clear();
+    if (turnsLeft_ < 1) {
+        phase_ = MatchPhase::Ended;
+        tickRunning_ = false;
+        return TickEffect::MatchEnded;
+    }
+    return TickEffect::Closed;
+}
+
+void Match::hideKeypadImages() {
+    keypadShown_.fill(false);
+}
+
+void Match::showKeypadImages() {
+    for (const int digit : cellShown_)
+        if (digit >= 1 && digit <= 9)
+            keypadShown_[digit] = true;
+}
+
+int Match::drawDigit() {
+    const int digit = static_cast<int>(std::floor(random_.next() * 9 + 1));
+    return std::clamp(digit, 1, 9);  // a source outside [0, 1) still deals a valid digit
+}
+
+void Match::addToScore(std::int64_t points) {
+    score_ = saturatingAdd(score_, points);
+}
+
+} // namespace rz6

@@ -1,0 +1,147 @@
+#pragma once
+
+#include "battle/random_source.h"
+#include "battle/record_table.h"
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <string>
+
+namespace rz6 {
+
+// Where a battle screen stands: waiting for the start command, in a match, or finished
+// with the result screen in front.
+enum class MatchPhase { Idle, Running, Ended };
+
+// How the last strike ended.
+enum class StrikeOutcome { None, Miss, Technique, Block, Counter };
+
+// What one clock tick did.
+enum class TickEffect { Nothing, Drained, Closed, MatchEnded };
+
+// Everything one battle screen holds: the board, the typed sequence, score, turns, the combo
+// gauge and its clock. A new Match starts from the battle screen's design values; the battle
+// window only turns input into calls on it and shows its state.
+//
+// The pause after a strike is state, not a sleep: while pausing() the outcome (red cells
+// still showing the digits they had, message, points, combo text) is what the screen shows,
+// keys are queued, and ticks do nothing. endPause() shows the refilled board, clears the
+// input and handles the queued keys in order; a queued key that launches another strike
+// pauses again and the rest stay queued.
+class Match {
+public:
+    static constexpr int cellCount = 16;
+    static constexpr int maxDigits = 9;
+    static constexpr int startTurns = 10;
+    static constexpr int startTickInterval = 200;  // milliseconds
+    static constexpr int pauseTicks = 5;           // the pause lasts five tick intervals
+    static constexpr int gaugeStep = 100;          // drained from the gauge every tick
+    static constexpr int maxComboCount = 10;
+    static constexpr int enterPenalty = 50;
+    static constexpr int missPenalty = 100;
+    static constexpr int counterPoints = -100;
+    static constexpr char32_t enterKey = 13;
+
+    Match(RecordTable& recordTable, RandomSource& random);
+
+    // The start command: deals the board and makes the keyboard live. Only from Idle.
+    void mst_Click();
+    // One typed character (Enter is 13). Ignored outside a match; queued while pausing.
+    void Form_KeyPress(char32_t key);
+    // One tick of the match clock. Does nothing while pausing or once the clock has stopped.
+    TickEffect Timer2_Timer();
+    // The pause after a strike is over.
+    void endPause();
+
+    // Character settings (the character select screen writes them).
+    void setWindowLength(int length) { windowLength_ = length; }
+    void setScoreMultiplier(double multiplier) { scoreMultiplier_ = multiplier; }
+
+    // --- the state, as the screen shows it ---
+    MatchPhase phase() const { return phase_; }
+    bool matchRunning() const { return phase_ == MatchPhase::Running; }
+    const std::string& inputText() const { return inputText_; }  // InputLabel
+    const std::array<std::uint8_t, maxDigits>& digitBuffer() const { return digitBuffer_; }
+    int digitCount() const { return digitCount_; }
+    std::int32_t score() const { return score_; }
+    double scoreMultiplier() const { return scoreMultiplier_; }
+    std::int32_t strikePoints() const { return strikePoints_; }
+    const std::array<bool, 40>& usedThisMatch() const { return usedThisMatch_; }
+    int turnsLeft() const { return turnsLeft_; }
+    int comboCount() const { return comboCount_; }
+    int comboWindow() const { return comboWindow_; }
+    int comboWindowMax() const { return comboWindowMax_; }
+    bool windowOpen() const { return windowOpen_; }
+    int windowLength() const { return windowLength_; }
+    int tickInterval() const { return tickInterval_; }
+    bool tickRunning() const { return tickRunning_; }
+    const std::string& message() const { return message_; }      // MesLabel
+    const std::string& pointsText() const { return pointsText_; }  // GetPtLabel
+    const std::string& comboText() const { return comboText_; }    // RenLabel
+    StrikeOutcome lastOutcome() const { return lastOutcome_; }
+
+    // The board as shown: the digit a cell shows and whether it is red (spent by the strike
+    // on show). Design value: every cell shows 1, none red.
+    int cellDigit(int cell) const { return cellShown_.at(cell); }
+    bool cellSpent(int cell) const { return cellSpent_.at(cell); }
+    // The digits that can be taken (0 marks a cell spent by the strike being resolved).
+    const std::array<std::uint8_t, cellCount>& boardDigits() const { return boardDigits_; }
+    // Whether the keypad mark of digit 1..9 is shown.
+    bool keypadShown(int digit) const { return keypadShown_.at(digit); }
+
+    bool pausing() const { return pausing_; }
+    // How long the pause on show lasts, in milliseconds: five intervals of the clock as it
+    // stood when the strike was launched.
+    int pauseLength() const { return pauseLength_; }
+    std::size_t queuedKeys() const { return queuedKeys_.size(); }
+
+private:
+    void handleKey(char32_t key);
+    void abandonSequence();
+    void appendDigit(int digit);
+    void resolveStrike();
+    bool takeDigitsFromBoard();
+    void scoreStrike();
+    void refillSpentCells();
+    void clearSequence();
+    void hideKeypadImages();
+    void showKeypadImages();
+    int drawDigit();
+    void addToScore(std::int64_t points);
+
+    RecordTable& recordTable_;
+    RandomSource& random_;
+
+    MatchPhase phase_ = MatchPhase::Idle;
+    std::string inputText_;
+    std::array<std::uint8_t, maxDigits> digitBuffer_{};
+    int digitCount_ = 0;
+    std::int32_t score_ = 0;
+    double scoreMultiplier_ = 1;
+    std::int32_t strikePoints_ = 0;
+    std::array<bool, 40> usedThisMatch_{};
+    int turnsLeft_ = startTurns;
+    int comboCount_ = 0;
+    int comboWindow_ = 0;
+    int comboWindowMax_ = 0;
+    bool windowOpen_ = false;
+    int windowLength_ = 1200;
+    int tickInterval_ = startTickInterval;
+    bool tickRunning_ = true;
+    std::string message_;
+    std::string pointsText_;
+    std::string comboText_;
+    StrikeOutcome lastOutcome_ = StrikeOutcome::None;
+
+    std::array<std::uint8_t, cellCount> boardDigits_{};
+    std::array<int, cellCount> cellShown_{};
+    std::array<bool, cellCount> cellSpent_{};
+    std::array<bool, 10> keypadShown_{};  // index 1..9
+
+    bool pausing_ = false;
+    int pauseLength_ = 0;
+    std::deque<char32_t> queuedKeys_;
+};
+
+} // namespace rz6

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace rz6 {
+
+// The fixed catalogue of techniques a launched key sequence can strike. Ids run 0..39;
+// ids 13 and 27..36 are reserved and no sequence ever finds them.
+inline constexpr int techniqueCount = 40;
+
+struct Technique {
+    int techniqueId = 0;
+    std::string_view name;  // the battle message when it lands
+    int basePoints = 0;
+};
+
+// The one technique whose key sequences include exactly this text (typed digits in typing
+// order, compared character by character), or nothing.
+std::optional<Technique> lookupTechnique(std::string_view keySequence);
+
+// The technique with this id, if the id is one that battle can land.
+std::optional<Technique> techniqueById(int techniqueId);
+
+// Whether battle can ever land this id (false for the reserved ids).
+constexpr bool isReservedTechnique(int techniqueId) {
+    return techniqueId == 13 || (techniqueId >= 27 && techniqueId <= 36);
+}
+
+} // namespace rz6
