@@ -1,0 +1,70 @@
+#include "common/label_button.h"
+
+#include "common/screen_units.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace rz6 {
+
+LabelButton::LabelButton(const QString& text, QWidget* parent, unsigned int restColor,
+                         unsigned int hoverColor)
+    : QLabel(text, parent), restColor_(restColor), hoverColor_(hoverColor) {
+    setAlignment(Qt::AlignCenter);
+    setAutoFillBackground(true);
+    setMouseTracking(true);
+    // A screen reader announces it as the button it is, by its own text.
+    setAccessibleName(text);
+    setAccessibleDescription(QStringLiteral("ボタン"));
+    setFocusPolicy(Qt::NoFocus);
+    applyColor();
+}
+
+void LabelButton::setHighlighted(bool highlighted) {
+    if (highlighted_ == highlighted)
+        return;
+    highlighted_ = highlighted;
+    applyColor();
+}
+
+QColor LabelButton::backColor() const {
+    return bgrColor(highlighted_ ? hoverColor_ : restColor_);
+}
+
+void LabelButton::applyColor() {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, backColor());
+    p.setColor(QPalette::WindowText, Qt::white);
+    setPalette(p);
+}
+
+void LabelButton::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        pressed_ = true;
+    QLabel::mousePressEvent(event);
+}
+
+void LabelButton::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        emit clicked();
+}
+
+void LabelButton::mouseMoveEvent(QMouseEvent* event) {
+    setHighlighted(true);
+    emit pointerMoved();
+    QLabel::mouseMoveEvent(event);
+}
+
+void LabelButton::keyPressEvent(QKeyEvent* event) {
+    // Reachable by keyboard focus only when a window chooses to give it focus.
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+} // namespace rz6

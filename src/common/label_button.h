@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QLabel>
+
+namespace rz6 {
+
+// A label used as a button: white centred text on a back colour that turns to the hover
+// colour while the pointer moves over it. It does not reset itself when the pointer leaves;
+// the window puts it back to rest when the pointer crosses its bare background (call
+// setHighlighted(false)), so a highlight stays while the pointer is over other widgets.
+class LabelButton : public QLabel {
+    Q_OBJECT
+public:
+    // Colours are 0x00BBGGRR values.
+    explicit LabelButton(const QString& text, QWidget* parent = nullptr,
+                         unsigned int restColor = 0x00FFC0C0, unsigned int hoverColor = 0x00FF0000);
+
+    bool isHighlighted() const { return highlighted_; }
+    // Writes the colour only when it changes, so moving about repaints nothing.
+    void setHighlighted(bool highlighted);
+    QColor backColor() const;
+
+signals:
+    void clicked();
+    // The pointer moved over the button (it is highlighted already when this is sent).
+    void pointerMoved();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void applyColor();
+
+    unsigned int restColor_;
+    unsigned int hoverColor_;
+    bool highlighted_ = false;
+    bool pressed_ = false;
+};
+
+} // namespace rz6
