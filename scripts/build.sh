@@ -5,6 +5,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 dir=$1; shift
 launcher=()
+# Share compiled objects between build folders of one checkout.
+export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=true
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 if [[ ! -f "$dir/CMakeCache.txt" ]]; then
     cmake -S "$root" -B "$dir" "${launcher[@]}" "$@"
