@@ -1,0 +1,208 @@
+// The picture loader hands every window its pictures by name: each one must be compiled in,
+// render at its size and pixel ratio, and look like a picture rather than an empty box.
+
+#include "common/pictures.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace rz6 {
+namespace {
+
+QGuiApplication& app() {
+    static int argc = 1;
+    static char name[] = "pictures_test";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication application(argc, argv);
+    return application;
+}
+
+class PicturesTest : public ::testing::Test {
+protected:
+    void SetUp() override { app(); }
+};
+
+struct AlphaCount {
+    int opaque = 0;
+    int transparent = 0;
+};
+
+AlphaCount countAlpha(const QImage& image) {
+    AlphaCount count;
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y) {
+        for (int x = 0; x < argb.width(); ++x) {
+            const int alpha = qAlpha(argb.pixel(x, y));
+            if (alpha == 255)
+                ++count.opaque;
+            else if (alpha == 0)
+                ++count.transparent;
+        }
+    }
+    return count;
+}
+
+// Every picture but the tile stands on a transparent background.
+bool wantsTransparency(const QString& name) {
+    return name != QStringLiteral("tile");
+}
+
+int colourDistance(QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+           std::abs(qBlue(a) - qBlue(b));
+}
+
+// A seam shows as a column (or row) boundary where the colour jumps although both sides are
+// flat: a shape cut off at the tile's edge instead of running on into the next copy. Counts the
+// lines along the boundary between copies where that happens, looking at the pixels on either
+// side of it. An edge of a shape that crosses the boundary at an angle changes gradually and is
+// not counted.
+int seamBreaks(const QImage& tile, Qt::Orientation across) {
+    const int width = tile.width();
+    const int height = tile.height();
+    auto at = [&](int along, int i) {
+        return across == Qt::Horizontal ? tile.pixel((i + width) % width, along)
+                                        : tile.pixel(along, (i + height) % height);
+    };
+    const int extent = across == Qt::Horizontal ? width : height;
+    const int lines = across == Qt::Horizontal ? height : width;
+    constexpr int jump = 60; // sum of the three channel differences
+    constexpr int flat = 12;
+    int breaks = 0;
+    for (int along = 0; along < lines; ++along) {
+        const QRgb beforeEdge = at(along, extent - 2);
+        const QRgb lastLine = at(along, extent - 1);
+        const QRgb firstLine = at(along, 0);
+        const QRgb afterEdge = at(along, 1);
+        if (colourDistance(lastLine, firstLine) > jump &&
+            colourDistance(beforeEdge, lastLine) < flat && colourDistance(firstLine, afterEdge) < flat)
+            ++breaks;
+    }
+    return breaks;
+}
+
+TEST_F(PicturesTest, EveryPictureIsCompiledInAndRendersAtItsSize) {
+    const QStringList names = Pictures::names();
+    ASSERT_EQ(names.size(), 23);
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_TRUE(QFile::exists(QStringLiteral(":/pictures/%1.svg").arg(name)));
+        const QSize size = Pictures::naturalSize(name);
+        ASSERT_FALSE(size.isEmpty());
+        EXPECT_FALSE(Pictures::accessibleName(name).isEmpty());
+
+        const QPixmap picture = Pictures::pixmap(name);
+        ASSERT_FALSE(picture.isNull());
+        EXPECT_EQ(picture.size(), size);
+        EXPECT_EQ(picture.deviceIndependentSize().toSize(), size);
+
+        const AlphaCount alpha = countAlpha(picture.toImage());
+        const int pixels = size.width() * size.height();
+        // Something is drawn: at least a tenth of the picture is solid.
+        EXPECT_GT(alpha.opaque, pixels / 10);
+        if (wantsTransparency(name))
+            EXPECT_GT(alpha.transparent, pixels / 20);
+        else
+            EXPECT_EQ(alpha.opaque, pixels);
+    }
+}
+
+TEST_F(PicturesTest, SizesMatchTheLayout) {
+    EXPECT_EQ(Pictures::naturalSize(QStringLiteral("tile")), QSize(16, 29));
+    EXPECT_EQ(Pictures::naturalSize(QStringLiteral("keypad_9")), QSize(30, 30));
+    EXPECT_EQ(Pictures::naturalSize(QStringLiteral("heading_overall")), QSize(150, 30));
+    EXPECT_EQ(Pictures::naturalSize(QStringLiteral("title_character_select")), QSize(400, 60));
+    EXPECT_EQ(Pictures::naturalSize(QStringLiteral("portrait_sakon_ready")), QSize(140, 220));
+    EXPECT_EQ(Pictures::accessibleName(QStringLiteral("keypad_7")),
+              QStringLiteral("キーパッドの数字 7"));
+    EXPECT_EQ(Pictures::accessibleName(QStringLiteral("portrait_ren_ready")),
+              QStringLiteral("灰原　蓮（構え）"));
+}
+
+TEST_F(PicturesTest, HighDensityRenderingKeepsTheLogicalSize) {
+    for (const QString& name : Pictures::names()) {
+        SCOPED_TRACE(name.toStdString());
+        const QSize size = Pictures::naturalSize(name);
+        const QPixmap sharp = Pictures::pixmap(name, 2.0);
+        ASSERT_FALSE(sharp.isNull());
+        EXPECT_EQ(sharp.size(), size * 2);
+        EXPECT_EQ(sharp.devicePixelRatio(), 2.0);
+        EXPECT_EQ(sharp.deviceIndependentSize().toSize(), size);
+    }
+    // A fractional ratio rounds the device size up so that nothing is cut off.
+    const QPixmap keypad = Pictures::pixmap(QStringLiteral("keypad_5"), QSize(30, 30), 1.25);
+    EXPECT_EQ(keypad.size(), QSize(38, 38));
+    EXPECT_EQ(keypad.devicePixelRatio(), 1.25);
+}
+
+TEST_F(PicturesTest, CachedPicturesKeepTheirOwnRatio) {
+    const QPixmap plain = Pictures::pixmap(QStringLiteral("keypad_3"), 1.0);
+    const QPixmap sharp = Pictures::pixmap(QStringLiteral("keypad_3"), 2.0);
+    const QPixmap plainAgain = Pictures::pixmap(QStringLiteral("keypad_3"), 1.0);
+    EXPECT_EQ(plain.devicePixelRatio(), 1.0);
+    EXPECT_EQ(sharp.devicePixelRatio(), 2.0);
+    EXPECT_EQ(plainAgain.devicePixelRatio(), 1.0);
+    EXPECT_EQ(plainAgain.cacheKey(), plain.cacheKey());
+    // Scaled requests render afresh instead of stretching a small copy.
+    const QPixmap large = Pictures::pixmap(QStringLiteral("keypad_3"), QSize(120, 120), 1.0);
+    EXPECT_EQ(large.size(), QSize(120, 120));
+}
+
+TEST_F(PicturesTest, BadRequestsGiveNullPicturesInsteadOfFailing) {
+    EXPECT_TRUE(Pictures::pixmap(QStringLiteral("keypad_0")).isNull());
+    EXPECT_TRUE(Pictures::pixmap(QString()).isNull());
+    EXPECT_TRUE(Pictures::pixmap(QStringLiteral("../tile")).isNull());
+    EXPECT_TRUE(Pictures::naturalSize(QStringLiteral("nothing")).isEmpty());
+    EXPECT_TRUE(Pictures::accessibleName(QStringLiteral("nothing")).isEmpty());
+    const QString tile = QStringLiteral("tile");
+    EXPECT_TRUE(Pictures::pixmap(tile, QSize(0, 29), 1.0).isNull());
+    EXPECT_TRUE(Pictures::pixmap(tile, QSize(-16, 29), 1.0).isNull());
+    EXPECT_TRUE(Pictures::pixmap(tile, QSize(16, 29), 0.0).isNull());
+    EXPECT_TRUE(Pictures::pixmap(tile, QSize(16, 29), -1.0).isNull());
+    EXPECT_TRUE(Pictures::pixmap(tile, QSize(16, 29), qQNaN()).isNull());
+    EXPECT_TRUE(Pictures::pixmap(tile, QSize(1 << 20, 29), 1.0).isNull());
+    EXPECT_TRUE(Pictures::pixmap(tile, QSize(5000, 5000), 2.0).isNull());
+}
+
+TEST_F(PicturesTest, AppIconOffersSmallAndLargeSizes) {
+    const QIcon icon = Pictures::appIcon();
+    ASSERT_FALSE(icon.isNull());
+    for (int side : {16, 32, 48, 256}) {
+        SCOPED_TRACE(side);
+        const QPixmap pixmap = icon.pixmap(QSize(side, side));
+        EXPECT_EQ(pixmap.size(), QSize(side, side));
+        EXPECT_GT(countAlpha(pixmap.toImage()).opaque, side * side / 4);
+    }
+}
+
+TEST_F(PicturesTest, TileRepeatsWithoutSeams) {
+    // Rendered larger so that the pattern's own edges are crisp and a cut is plain to see.
+    for (qreal ratio : {1.0, 4.0}) {
+        SCOPED_TRACE(ratio);
+        const QImage tile = Pictures::pixmap(QStringLiteral("tile"), ratio).toImage();
+        ASSERT_FALSE(tile.isNull());
+        EXPECT_EQ(seamBreaks(tile, Qt::Horizontal), 0);
+        EXPECT_EQ(seamBreaks(tile, Qt::Vertical), 0);
+    }
+}
+
+TEST_F(PicturesTest, SeamCheckNoticesAPatternCutAtTheEdge) {
+    // The check above must be able to fail: a stripe that stops at the tile's right edge.
+    QImage cut(64, 116, QImage::Format_ARGB32);
+    cut.fill(QColor(0xC0, 0xC0, 0xFF));
+    QPainter painter(&cut);
+    painter.fillRect(QRect(40, 0, 24, 116), QColor(0x3A, 0x2E, 0x6E));
+    painter.fillRect(QRect(0, 100, 64, 16), QColor(0xEC, 0xEA, 0xFF));
+    painter.end();
+    EXPECT_GT(seamBreaks(cut, Qt::Horizontal), 90);
+    EXPECT_GT(seamBreaks(cut, Qt::Vertical), 50);
+}
+
+} // namespace
+} // namespace rz6
