@@ -1,0 +1,277 @@
+// Draws the game's lettered pictures (keypad marks, headings, the character select title and the
+// program icon) as SVG files. All lettering is turned into outlines with the installed IPA fonts,
+// so the game never needs those fonts to show its pictures.
+// Usage: rz6_lettering OUTPUT_FOLDER
+
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QPainterPath>
+#include <QTransform>
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+// The shared palette of the game's pictures.
+const char* const ink = "#2B2350";
+const char* const deepIndigo = "#3A2E6E";
+const char* const lavender = "#C0C0FF";
+const char* const midLavender = "#9C94E8";
+const char* const pale = "#ECEAFF";
+const char* const red = "#D0202A";
+const char* const darkRed = "#8E1018";
+const char* const white = "#FFFFFF";
+const char* const oak = "#C89B5E";
+const char* const oakGrain = "#8C6436";
+
+QString number(qreal value) {
+    QString text = QString::number(std::round(value * 100.0) / 100.0, 'f', 2);
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
+}
+
+// SVG path data of a Qt path: moves, lines and cubic curves, each outline closed.
+QString pathData(const QPainterPath& path) {
+    QStringList parts;
+    bool open = false;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        switch (e.type) {
+        case QPainterPath::MoveToElement:
+            if (open)
+                parts << QStringLiteral("Z");
+            parts << QStringLiteral("M%1 %2").arg(number(e.x), number(e.y));
+            open = true;
+            break;
+        case QPainterPath::LineToElement:
+            parts << QStringLiteral("L%1 %2").arg(number(e.x), number(e.y));
+            break;
+        case QPainterPath::CurveToElement: {
+            const QPainterPath::Element c2 = path.elementAt(i + 1);
+            const QPainterPath::Element end = path.elementAt(i + 2);
+            parts << QStringLiteral("C%1 %2 %3 %4 %5 %6")
+                         .arg(number(e.x), number(e.y), number(c2.x), number(c2.y), number(end.x),
+                              number(end.y));
+            i += 2;
+            break;
+        }
+        case QPainterPath::CurveToDataElement:
+            break;
+        }
+    }
+    if (open)
+        parts << QStringLiteral("Z");
+    return parts.join(QString());
+}
+
+QFont font(const QString& family, int pixelSize, qreal letterSpacing = 0) {
+    QFont f(family);
+    f.setPixelSize(pixelSize);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    f.setKerning(true);
+    if (letterSpacing != 0)
+        f.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacing);
+    return f;
+}
+
+// The text's outline scaled to the given ink height and centred on (centreX, centreY), but
+// never wider than maxWidth.
+QPainterPath lettering(const QString& text, const QFont& f, qreal inkHeight, qreal centreX,
+                       qreal centreY, qreal maxWidth) {
+    QPainterPath path;
+    path.addText(0, 0, f, text);
+    const QRectF box = path.boundingRect();
+    qreal scale = inkHeight / box.height();
+    if (box.width() * scale > maxWidth)
+        scale = maxWidth / box.width();
+    QTransform t;
+    t.translate(centreX, centreY);
+    t.scale(scale, scale);
+    t.translate(-box.center().x(), -box.center().y());
+    return t.map(path);
+}
+
+QString svgHeader(int width, int height) {
+    return QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.2\" "
+                          "baseProfile=\"tiny\" width=\"%1\" height=\"%2\" viewBox=\"0 0 %1 %2\">\n")
+        .arg(width)
+        .arg(height);
+}
+
+bool write(const QDir& folder, const QString& name, const QString& svg) {
+    QFile file(folder.filePath(name + QStringLiteral(".svg")));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
+        return false;
+    }
+    file.write(svg.toUtf8());
+    return file.error() == QFile::NoError;
+}
+
+// A path drawn as outline: a wide stroke under a narrower one under the fill.
+QString outlinedPath(const QString& d, const QStringList& rims, const QList<qreal>& widths,
+                     const char* fill, qreal embolden) {
+    QString out;
+    for (int i = 0; i < rims.size(); ++i) {
+        out += QStringLiteral("<path d=\"%1\" fill=\"%2\" stroke=\"%2\" stroke-width=\"%3\" "
+                              "stroke-linejoin=\"round\"/>\n")
+                   .arg(d, rims[i], number(widths[i]));
+    }
+    out += QStringLiteral("<path d=\"%1\" fill=\"%2\"").arg(d, QLatin1String(fill));
+    if (embolden > 0)
+        out += QStringLiteral(" stroke=\"%1\" stroke-width=\"%2\" stroke-linejoin=\"round\"")
+                   .arg(QLatin1String(fill), number(embolden));
+    out += QStringLiteral("/>\n");
+    return out;
+}
+
+// Round red keypad button with its digit in white.
+QString keypadMark(int digit) {
+    QString svg = svgHeader(30, 30);
+    svg += QStringLiteral("<defs><radialGradient id=\"face\" cx=\"12\" cy=\"10\" r=\"16\" "
+                          "gradientUnits=\"userSpaceOnUse\">"
+                          "<stop offset=\"0\" stop-color=\"#E23A42\"/>"
+                          "<stop offset=\"1\" stop-color=\"%1\"/></radialGradient></defs>\n")
+               .arg(QLatin1String(red));
+    svg += QStringLiteral("<circle cx=\"15\" cy=\"15\" r=\"14.2\" fill=\"%1\"/>\n").arg(ink);
+    svg += QStringLiteral("<circle cx=\"15\" cy=\"15\" r=\"13.1\" fill=\"%1\"/>\n").arg(darkRed);
+    svg += QStringLiteral("<circle cx=\"14.6\" cy=\"14.4\" r=\"11.6\" fill=\"url(#face)\"/>\n");
+    svg += QStringLiteral("<path d=\"M7.2 12.2C7.6 8.6 10.6 6.2 14 5.9C12.2 7.2 9.8 9.4 9.1 12.6"
+                          "C8.6 13.7 7.1 13.5 7.2 12.2Z\" fill=\"%1\" fill-opacity=\"0.75\"/>\n")
+               .arg(white);
+    const QPainterPath glyph = lettering(QString::number(digit), font(QStringLiteral("IPAGothic"), 64),
+                                         14.0, 15.2, 15.4, 14.0);
+    svg += outlinedPath(pathData(glyph), {QLatin1String(darkRed)}, {2.6}, white, 0.9);
+    svg += QStringLiteral("</svg>\n");
+    return svg;
+}
+
+// A heading for the windows: a dark lacquered name plate with white lettering.
+QString heading(const QString& text) {
+    QString svg = svgHeader(150, 30);
+    const QString plate = QStringLiteral(
+        "M5.5 2.5H144.5L148.5 6.5V23.5L144.5 27.5H5.5L1.5 23.5V6.5Z");
+    svg += QStringLiteral("<path d=\"%1\" fill=\"%2\" stroke=\"%3\" stroke-width=\"1.4\" "
+                          "stroke-linejoin=\"round\"/>\n")
+               .arg(plate, QLatin1String(deepIndigo), QLatin1String(ink));
+    // Lower shade band for a little volume, then the inner gilt-like line in pale lavender.
+    svg += QStringLiteral("<path d=\"M2.2 19.5H147.8V23.2L144.2 26.8H5.8L2.2 23.2Z\" "
+                          "fill=\"%1\"/>\n")
+               .arg(ink);
+    svg += QStringLiteral("<path d=\"M6.6 5H143.4L146 7.6V22.4L143.4 25H6.6L4 22.4V7.6Z\" "
+                          "fill=\"none\" stroke=\"%1\" stroke-width=\"0.8\"/>\n")
+               .arg(midLavender);
+    // Small red studs at both ends.
+    for (qreal x : {9.0, 141.0}) {
+        svg += QStringLiteral("<path d=\"M%1 11.8L%2 15L%1 18.2L%3 15Z\" fill=\"%4\" stroke=\"%5\" "
+                              "stroke-width=\"0.6\"/>\n")
+                   .arg(number(x), number(x + 3.2), number(x - 3.2), QLatin1String(red),
+                        QLatin1String(ink));
+    }
+    const qreal spacing = text.size() <= 3 ? 10 : text.size() == 4 ? 4 : 0;
+    const QPainterPath letters =
+        lettering(text, font(QStringLiteral("IPAMincho"), 96, spacing * 4), 18.0, 75, 15, 112);
+    svg += outlinedPath(pathData(letters), {QLatin1String(ink)}, {2.2}, white, 0.7);
+    svg += QStringLiteral("</svg>\n");
+    return svg;
+}
+
+// The character select screen's title: red lettering with a white and indigo rim.
+QString characterSelectTitle() {
+    QString svg = svgHeader(400, 60);
+    const QPainterPath letters = lettering(QStringLiteral("きゃらせれくと"),
+                                           font(QStringLiteral("IPAPMincho"), 160, 12), 44, 200,
+                                           30, 360);
+    svg += outlinedPath(pathData(letters), {QLatin1String(ink), QLatin1String(white)}, {8.5, 5.2},
+                        red, 1.6);
+    svg += QStringLiteral("</svg>\n");
+    return svg;
+}
+
+// One bokutō lying along the x axis, tip at the left, for the program icon.
+QString bokuto(qreal angle) {
+    QString g = QStringLiteral("<g transform=\"translate(128 128) rotate(%1)\">\n").arg(number(angle));
+    // Blade with a gentle curve, then the guard and the grip.
+    g += QStringLiteral("<path d=\"M-118 -4C-118 -9 -112 -12 -104 -12L52 -10L52 8L-104 8"
+                        "C-112 7 -118 2 -118 -4Z\" fill=\"%1\" stroke=\"%2\" stroke-width=\"5\" "
+                        "stroke-linejoin=\"round\"/>\n")
+             .arg(QLatin1String(oak), QLatin1String(ink));
+    g += QStringLiteral("<path d=\"M-108 2L48 2L48 6L-104 6Z\" fill=\"%1\"/>\n")
+             .arg(QLatin1String(oakGrain));
+    g += QStringLiteral("<rect x=\"52\" y=\"-22\" width=\"12\" height=\"42\" rx=\"4\" fill=\"%1\" "
+                        "stroke=\"%2\" stroke-width=\"5\"/>\n")
+             .arg(QLatin1String(deepIndigo), QLatin1String(ink));
+    g += QStringLiteral("<path d=\"M64 -11H114C119 -11 121 -7 121 -1C121 5 119 9 114 9H64Z\" "
+                        "fill=\"%1\" stroke=\"%2\" stroke-width=\"5\" stroke-linejoin=\"round\"/>\n")
+             .arg(QLatin1String(oakGrain), QLatin1String(ink));
+    g += QStringLiteral("</g>\n");
+    return g;
+}
+
+// The program icon: crossed bokutō behind a red keypad button bearing 剣, on a lavender plate.
+QString appIcon() {
+    QString svg = svgHeader(256, 256);
+    svg += QStringLiteral("<circle cx=\"128\" cy=\"128\" r=\"118\" fill=\"%1\" stroke=\"%2\" "
+                          "stroke-width=\"10\"/>\n")
+               .arg(QLatin1String(lavender), QLatin1String(ink));
+    svg += QStringLiteral("<path d=\"M40 176A100 100 0 0 0 216 176A112 112 0 0 1 40 176Z\" "
+                          "fill=\"%1\"/>\n")
+               .arg(QLatin1String(midLavender));
+    svg += bokuto(-45) + bokuto(-135);
+    svg += QStringLiteral("<defs><radialGradient id=\"face\" cx=\"112\" cy=\"104\" r=\"80\" "
+                          "gradientUnits=\"userSpaceOnUse\">"
+                          "<stop offset=\"0\" stop-color=\"#E23A42\"/>"
+                          "<stop offset=\"1\" stop-color=\"%1\"/></radialGradient></defs>\n")
+               .arg(QLatin1String(red));
+    svg += QStringLiteral("<circle cx=\"128\" cy=\"128\" r=\"70\" fill=\"%1\"/>\n").arg(ink);
+    svg += QStringLiteral("<circle cx=\"128\" cy=\"128\" r=\"62\" fill=\"%1\"/>\n").arg(darkRed);
+    svg += QStringLiteral("<circle cx=\"125\" cy=\"124\" r=\"53\" fill=\"url(#face)\"/>\n");
+    svg += QStringLiteral("<path d=\"M84 110C88 88 104 76 122 74C110 82 98 94 96 112C94 118 83 117 "
+                          "84 110Z\" fill=\"%1\" fill-opacity=\"0.75\"/>\n")
+               .arg(white);
+    const QPainterPath glyph =
+        lettering(QStringLiteral("剣"), font(QStringLiteral("IPAMincho"), 160), 74, 128, 130, 80);
+    svg += outlinedPath(pathData(glyph), {QLatin1String(darkRed)}, {9}, white, 3);
+    svg += QStringLiteral("</svg>\n");
+    return svg;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: rz6_lettering OUTPUT_FOLDER\n");
+        return 2;
+    }
+    for (const char* family : {"IPAGothic", "IPAMincho", "IPAPMincho"}) {
+        if (!QFontDatabase::families().contains(QLatin1String(family))) {
+            std::fprintf(stderr, "font %s is not installed (fonts-ipafont)\n", family);
+            return 1;
+        }
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    bool ok = true;
+    for (int digit = 1; digit <= 9; ++digit)
+        ok &= write(folder, QStringLiteral("keypad_%1").arg(digit), keypadMark(digit));
+    const QList<QPair<QString, QString>> headings = {
+        {QStringLiteral("heading_turns_left"), QStringLiteral("残りターン")},
+        {QStringLiteral("heading_character"), QStringLiteral("使用キャラ")},
+        {QStringLiteral("heading_score"), QStringLiteral("評価点")},
+        {QStringLiteral("heading_technique_points"), QStringLiteral("技術点")},
+        {QStringLiteral("heading_overall"), QStringLiteral("総合評価")},
+    };
+    for (const auto& [name, text] : headings)
+        ok &= write(folder, name, heading(text));
+    ok &= write(folder, QStringLiteral("title_character_select"), characterSelectTitle());
+    ok &= write(folder, QStringLiteral("app_icon"), appIcon());
+    return ok ? 0 : 1;
+}
