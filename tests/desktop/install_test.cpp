@@ -1,0 +1,154 @@
+#include "common/app_info.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+const QString desktopId = QString::fromUtf8(rz6::appInfo::desktopId);
+
+struct Outcome {
+    int exitCode = -1;
+    QString output;
+};
+
+Outcome runTool(const QString& program, const QStringList& args) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, args);
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+        return {-1, program + QStringLiteral(" did not finish: ") + process.errorString()};
+    return {process.exitCode(), QString::fromUtf8(process.readAll())};
+}
+
+// Keys of the [Desktop Entry] group, localised keys included as "Name[ja]".
+std::map<QString, QString> readDesktopEntry(const QString& path) {
+    std::map<QString, QString> keys;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return keys;
+    bool inEntry = false;
+    for (const QByteArray& raw : file.readAll().split('\n')) {
+        const QString line = QString::fromUtf8(raw);
+        if (line.startsWith(u'['))
+            inEntry = line == QStringLiteral("[Desktop Entry]");
+        else if (inEntry && line.contains(u'='))
+            keys[line.section(u'=', 0, 0)] = line.section(u'=', 1);
+    }
+    return keys;
+}
+
+// One install into a fresh prefix, shared by the checks below.
+class InstallTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        prefix = new QTemporaryDir;
+        ASSERT_TRUE(prefix->isValid());
+        const Outcome install = runTool(QStringLiteral(RZ6_CMAKE_COMMAND),
+                                        {QStringLiteral("--install"), QStringLiteral(RZ6_BUILD_DIR),
+                                         QStringLiteral("--prefix"), prefix->path()});
+        installLog = new QString(install.output);
+        installed = install.exitCode == 0;
+    }
+    static void TearDownTestSuite() {
+        delete prefix;
+        delete installLog;
+    }
+    void SetUp() override { ASSERT_TRUE(installed) << installLog->toStdString(); }
+
+    static QString at(const QString& relative) { return QDir(prefix->path()).filePath(relative); }
+    static QString desktopEntryPath() {
+        return at(QStringLiteral("share/applications/") + desktopId + QStringLiteral(".desktop"));
+    }
+    static QString metainfoPath() {
+        return at(QStringLiteral("share/metainfo/") + desktopId + QStringLiteral(".metainfo.xml"));
+    }
+
+    static inline QTemporaryDir* prefix = nullptr;
+    static inline QString* installLog = nullptr;
+    static inline bool installed = false;
+};
+
+} // namespace
+
+TEST_F(InstallTest, ProgramIsInstalledIntoBinAsAnExecutable) {
+    const QFileInfo program(at(QStringLiteral("bin/rz6")));
+    ASSERT_TRUE(program.exists());
+    EXPECT_TRUE(program.isExecutable());
+}
+
+// Every size that desktops look up is there, square at its own size, with the scalable source.
+TEST_F(InstallTest, IconIsInstalledInEverySize) {
+    const QString svg = at(QStringLiteral("share/icons/hicolor/scalable/apps/") + desktopId +
+                           QStringLiteral(".svg"));
+    EXPECT_TRUE(QFileInfo::exists(svg)) << svg.toStdString();
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString png = at(QStringLiteral("share/icons/hicolor/%1x%1/apps/").arg(size) +
+                               desktopId + QStringLiteral(".png"));
+        const QImage image(png);
+        ASSERT_FALSE(image.isNull()) << png.toStdString();
+        EXPECT_EQ(image.size(), QSize(size, size));
+        EXPECT_TRUE(image.hasAlphaChannel());
+        // Something was drawn: the centre of the icon is not see-through.
+        EXPECT_GT(qAlpha(image.pixel(size / 2, size / 2)), 0) << size;
+    }
+}
+
+TEST_F(InstallTest, DesktopEntryIsValidAndAgreesWithTheProgram) {
+    ASSERT_TRUE(QFileInfo::exists(desktopEntryPath()));
+    const Outcome validate = runTool(QStringLiteral("desktop-file-validate"), {desktopEntryPath()});
+    EXPECT_EQ(validate.exitCode, 0) << validate.output.toStdString();
+    EXPECT_TRUE(validate.output.trimmed().isEmpty()) << validate.output.toStdString();
+
+    auto keys = readDesktopEntry(desktopEntryPath());
+    const QString title = QString::fromUtf8(rz6::appInfo::displayTitle);
+    EXPECT_EQ(title, QStringLiteral("ソードリズム！") + QChar(0x3000) + QStringLiteral("第弐章"));
+    EXPECT_EQ(keys[QStringLiteral("Name")], title);
+    EXPECT_EQ(keys[QStringLiteral("Name[ja]")], title);
+    EXPECT_EQ(keys[QStringLiteral("Name[en]")], QString::fromUtf8(rz6::appInfo::englishTitle));
+    EXPECT_FALSE(keys[QStringLiteral("Comment")].isEmpty());
+    EXPECT_FALSE(keys[QStringLiteral("Comment[ja]")].isEmpty());
+    EXPECT_EQ(keys[QStringLiteral("Exec")], QStringLiteral("rz6"));
+    EXPECT_EQ(keys[QStringLiteral("Icon")], desktopId);
+    EXPECT_EQ(keys[QStringLiteral("Terminal")], QStringLiteral("false"));
+    EXPECT_EQ(keys[QStringLiteral("StartupWMClass")],
+              QString::fromUtf8(rz6::appInfo::applicationName));
+    EXPECT_TRUE(keys[QStringLiteral("Categories")].startsWith(QStringLiteral("Game;")));
+    EXPECT_EQ(QString::fromUtf8(rz6::appInfo::desktopFileName), desktopId);
+}
+
+TEST_F(InstallTest, MetainfoIsValidAndNamesTheDesktopEntry) {
+    ASSERT_TRUE(QFileInfo::exists(metainfoPath()));
+    const Outcome validate = runTool(QStringLiteral("appstreamcli"),
+                                     {QStringLiteral("validate"), QStringLiteral("--no-net"),
+                                      QStringLiteral("--explain"), metainfoPath()});
+    EXPECT_EQ(validate.exitCode, 0) << validate.output.toStdString();
+
+    QFile file(metainfoPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString xml = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(xml.contains(QStringLiteral("<id>") + desktopId + QStringLiteral("</id>")));
+    EXPECT_TRUE(xml.contains(QStringLiteral("<launchable type=\"desktop-id\">") + desktopId +
+                             QStringLiteral(".desktop</launchable>")));
+    EXPECT_TRUE(xml.contains(QStringLiteral("<name xml:lang=\"ja\">") +
+                             QString::fromUtf8(rz6::appInfo::displayTitle)));
+    // No address that might not exist: no screenshots, no home page.
+    EXPECT_FALSE(xml.contains(QStringLiteral("http")));
+}
+
+// Software centres read the metainfo together with the desktop entry and the icons it names.
+TEST_F(InstallTest, InstalledTreeIsValidAsAWhole) {
+    const Outcome validate =
+        runTool(QStringLiteral("appstreamcli"),
+                {QStringLiteral("validate-tree"), QStringLiteral("--no-net"), prefix->path()});
+    EXPECT_EQ(validate.exitCode, 0) << validate.output.toStdString();
+}
