@@ -19,8 +19,8 @@ int roundedPixels(qreal value) {
 // Paints the tiles at the given ratio: positions and sizes stay in device-independent
 // pixels, the painter scales them to device pixels.
 QPixmap paintTiles(QSize area, qreal ratio, const QPixmap& tile, const QColor& backColour) {
-    QPixmap surface(QSize(roundedPixels(area.width() * ratio),
-                          roundedPixels(area.height() * ratio)));
+    QPixmap surface(
+        QSize(roundedPixels(area.width() * ratio), roundedPixels(area.height() * ratio)));
     surface.setDevicePixelRatio(ratio);
     surface.fill(backColour);
 
@@ -32,8 +32,7 @@ QPixmap paintTiles(QSize area, qreal ratio, const QPixmap& tile, const QColor& b
     // A tile finer than the screen is averaged down; a coarser one is enlarged pixel by
     // pixel, which keeps its edges sharp instead of blurring them.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, tile.devicePixelRatio() > ratio);
-    for (const TilePosition& at : tilePositions(area.width(), area.height(), tileWidth,
-                                                tileHeight))
+    for (const TilePosition& at : tilePositions(area.width(), area.height(), tileWidth, tileHeight))
         painter.drawPixmap(QRect(at.x, at.y, tileWidth, tileHeight), tile);
     return surface;
 }
@@ -48,8 +47,8 @@ void tileBackground(QWidget* target, const QPixmap& tile) {
         return;
 
     QPalette palette = target->palette();
-    const QPixmap surface = paintTiles(area, target->devicePixelRatioF(), tile,
-                                       palette.color(QPalette::Window));
+    const QPixmap surface =
+        paintTiles(area, target->devicePixelRatioF(), tile, palette.color(QPalette::Window));
     palette.setBrush(QPalette::Window, QBrush(surface));
     target->setPalette(palette);
     target->setAutoFillBackground(true);

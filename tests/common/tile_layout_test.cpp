@@ -50,8 +50,8 @@ TEST(TilePositions, StepsNearTheIntLimitDoNotWrap) {
     EXPECT_EQ(positions[1], (TilePosition{INT_MAX / 2 + 1, 0}));
 
     const auto edge = tilePositions(INT_MAX, INT_MAX, INT_MAX, INT_MAX);
-    EXPECT_EQ(edge, (std::vector<TilePosition>{{0, 0}, {0, INT_MAX}, {INT_MAX, 0},
-                                              {INT_MAX, INT_MAX}}));
+    EXPECT_EQ(edge,
+              (std::vector<TilePosition>{{0, 0}, {0, INT_MAX}, {INT_MAX, 0}, {INT_MAX, INT_MAX}}));
 }
 
 } // namespace

@@ -58,8 +58,8 @@ TEST_F(TiledBackground, BackgroundRepeatsTheTilePixelForPixel) {
     EXPECT_TRUE(window.autoFillBackground());
     const QImage shown = window.grab().toImage();
     ASSERT_EQ(shown.size(), QSize(616 * ratio, 423 * ratio));
-    const QPoint probes[] = {{0, 0},       {15, 28},   {16, 0},   {17, 30},
-                             {300, 200},   {615, 422}, {609, 405}, {33 * ratio, 59}};
+    const QPoint probes[] = {{0, 0},     {15, 28},   {16, 0},    {17, 30},
+                             {300, 200}, {615, 422}, {609, 405}, {33 * ratio, 59}};
     for (const QPoint p : probes) {
         const QPoint inTile(p.x() % tile.width(), p.y() % tile.height());
         EXPECT_EQ(shown.pixel(p), tile.pixel(inTile)) << p.x() << "," << p.y();

@@ -1,0 +1,278 @@
+#include "save/record_file.h"
+
+#include "save/record_codec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/mount.h>
+
+#include <cerrno>
+#include <cstring>
+#include <random>
+
+namespace rz6 {
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray("<unreadable>");
+    return file.readAll();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QByteArray recordBytes(const RecordTable& table) {
+    const RecordBytes bytes = encodeRecord(table);
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+}
+
+// Bytes from a seeded generator: the same on every run.
+QByteArray noise(qsizetype size, unsigned seed) {
+    std::mt19937 generator(seed);
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char& c : bytes)
+        c = static_cast<char>(generator() & 0xFF);
+    return bytes;
+}
+
+RecordTable sampleTable() {
+    RecordTable table{};
+    for (int i = 0; i < recordTableSize; ++i)
+        table[i] = i * 1001 - 7000;
+    table[0] = INT32_MAX;
+    table[44] = INT32_MIN;
+    return table;
+}
+
+QStringList entriesOf(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+class RecordFileTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("rz6.DAT"));
+};
+
+TEST_F(RecordFileTest, MissingFileIsCreatedEmptyAndFirstSaveWrites180Bytes) {
+    RecordFile file(path);
+    RecordTable table{};
+    ASSERT_TRUE(file.load(table));
+    EXPECT_TRUE(QFileInfo(path).isFile());
+    EXPECT_EQ(QFileInfo(path).size(), 0);
+    EXPECT_EQ(table, RecordTable{});
+
+    ASSERT_TRUE(file.save(table));
+    EXPECT_EQ(readAll(path), QByteArray(180, '\0'));
+    EXPECT_EQ(entriesOf(dir.path()), QStringList{QStringLiteral("rz6.DAT")}); // no leftovers
+}
+
+TEST_F(RecordFileTest, ShortFilesFillOnlyWhatTheyHold) {
+    RecordFile file(path);
+    writeFile(path, {});
+    RecordTable table{};
+    table[3] = 42;
+    const LoadResult empty = file.load(table);
+    EXPECT_TRUE(empty.ok);
+    EXPECT_TRUE(empty.message.isEmpty());
+    EXPECT_EQ(table[3], 42);
+
+    writeFile(path, recordBytes(sampleTable()).left(20));
+    table = {};
+    ASSERT_TRUE(file.load(table));
+    for (int i = 0; i < recordTableSize; ++i)
+        EXPECT_EQ(table[i], i < bestTotalCount ? sampleTable()[i] : 0) << i;
+}
+
+// Bytes past the record belong to nobody in the game, but they are the player's: a save
+// rewrites the first 180 and keeps the rest exactly, however much there is.
+TEST_F(RecordFileTest, SaveKeepsEveryByteAfterTheRecord) {
+    for (const qsizetype size : {qsizetype(300), qsizetype(1024 * 1024)}) {
+        const QByteArray original = noise(size, 7u + unsigned(size));
+        writeFile(path, original);
+        RecordFile file(path);
+        RecordTable table{};
+        ASSERT_TRUE(file.load(table));
+        RecordTable expected{};
+        decodeRecord(std::as_bytes(std::span(original.constData(), 180)), expected);
+        EXPECT_EQ(table, expected);
+
+        table[5 + 8] = saturatingAdd(table[5 + 8], 1);
+        ASSERT_TRUE(file.save(table));
+        const QByteArray saved = readAll(path);
+        ASSERT_EQ(saved.size(), size);
+        EXPECT_EQ(saved.left(180), recordBytes(table));
+        EXPECT_TRUE(saved.mid(180) == original.mid(180)) << "tail changed at size " << size;
+    }
+}
+
+TEST_F(RecordFileTest, LoadThenSaveUnchangedGivesTheSameBytes) {
+    const QByteArray original = recordBytes(sampleTable()) + noise(20, 3);
+    writeFile(path, original);
+    RecordFile file(path);
+    RecordTable table{};
+    ASSERT_TRUE(file.load(table));
+    EXPECT_EQ(table, sampleTable());
+    ASSERT_TRUE(file.save(table));
+    EXPECT_EQ(readAll(path), original);
+}
+
+TEST_F(RecordFileTest, SaveKeepsThePermissionsOfTheOldFile) {
+    writeFile(path, QByteArray(180, '\0'));
+    const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(path, permissions));
+    RecordFile file(path);
+    RecordTable table{};
+    ASSERT_TRUE(file.load(table));
+    ASSERT_TRUE(file.save(sampleTable()));
+    // Owner, group and others; the "user" flags only repeat the owner's for whoever runs this.
+    const auto ownerGroupOthers = QFile::Permissions::fromInt(0x7077);
+    EXPECT_EQ(QFileInfo(path).permissions() & ownerGroupOthers, permissions);
+}
+
+// A folder in the file's place: the record cannot be read, the player is told which file and
+// why, and no save may replace it, even once it has become readable again, until a load
+// succeeds.
+TEST_F(RecordFileTest, UnreadableRecordIsReportedAndNeverOverwritten) {
+    ASSERT_TRUE(QDir().mkdir(path));
+    RecordFile file(path);
+    RecordTable table{};
+    table[1] = 5;
+    const LoadResult loaded = file.load(table);
+    EXPECT_FALSE(loaded.ok);
+    EXPECT_EQ(loaded.message, QStringLiteral("記録ファイル「") + path +
+                                  QStringLiteral("」を読み込めませんでした。\n理由: ") +
+                                  QString::fromLocal8Bit(std::strerror(EISDIR)));
+    EXPECT_TRUE(file.lastLoadFailed());
+    EXPECT_EQ(table[1], 5);
+
+    const SaveResult refused = file.save(table);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_TRUE(refused.message.contains(path));
+    EXPECT_TRUE(refused.message.contains(QStringLiteral("上書きしませんでした")));
+    EXPECT_TRUE(QFileInfo(path).isDir());
+
+    // The fault passes: the record is back, but this run never read it.
+    ASSERT_TRUE(QDir().rmdir(path));
+    const QByteArray history = recordBytes(sampleTable());
+    writeFile(path, history);
+    EXPECT_FALSE(file.save(RecordTable{}));
+    EXPECT_EQ(readAll(path), history);
+
+    ASSERT_TRUE(file.load(table));
+    EXPECT_FALSE(file.lastLoadFailed());
+    EXPECT_EQ(table, sampleTable());
+    EXPECT_TRUE(file.save(table));
+}
+
+// A record that cannot even be created: both steps fail with the file's name, none claims
+// success. Nothing was read, so there is no history to protect, and the save still tries.
+TEST_F(RecordFileTest, PathThatCannotBeCreatedFailsBothWays) {
+    const QString notAFolder = dir.filePath(QStringLiteral("plain"));
+    writeFile(notAFolder, "x");
+    const QString inside = notAFolder + QStringLiteral("/rz6.DAT");
+    RecordFile file(inside);
+    RecordTable table{};
+    const LoadResult loaded = file.load(table);
+    EXPECT_FALSE(loaded.ok);
+    EXPECT_TRUE(loaded.message.contains(inside));
+
+    const SaveResult saved = file.save(sampleTable());
+    EXPECT_FALSE(saved.ok);
+    EXPECT_TRUE(saved.message.startsWith(QStringLiteral("記録ファイル「") + inside +
+                                         QStringLiteral("」に書き込めませんでした。\n理由: ")));
+    EXPECT_EQ(readAll(notAFolder), QByteArray("x"));
+}
+
+// Mounts for the tests below; they need the right to mount and are skipped without it.
+class Mount {
+public:
+    bool bindReadOnly(const QString& source, const QString& target) {
+        const QByteArray from = QFile::encodeName(source), to = QFile::encodeName(target);
+        if (::mount(from.constData(), to.constData(), nullptr, MS_BIND, nullptr) != 0)
+            return false;
+        target_ = to;
+        return ::mount(nullptr, to.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY,
+                       nullptr) == 0;
+    }
+    bool tmpfs(const QString& target, const char* options) {
+        const QByteArray to = QFile::encodeName(target);
+        if (::mount("tmpfs", to.constData(), "tmpfs", 0, options) != 0)
+            return false;
+        target_ = to;
+        return true;
+    }
+    ~Mount() {
+        if (!target_.isEmpty())
+            ::umount2(target_.constData(), MNT_DETACH);
+    }
+
+private:
+    QByteArray target_;
+};
+
+TEST_F(RecordFileTest, ReadOnlyFolderFailsTheSaveAndKeepsTheRecord) {
+    const QString real = dir.filePath(QStringLiteral("real"));
+    const QString seen = dir.filePath(QStringLiteral("seen"));
+    ASSERT_TRUE(QDir().mkdir(real) && QDir().mkdir(seen));
+    const QByteArray history = recordBytes(sampleTable()) + noise(40, 11);
+    writeFile(real + QStringLiteral("/rz6.DAT"), history);
+    Mount mount;
+    if (!mount.bindReadOnly(real, seen))
+        GTEST_SKIP() << "no right to mount here";
+
+    RecordFile file(seen + QStringLiteral("/rz6.DAT"));
+    RecordTable table{};
+    ASSERT_TRUE(file.load(table));
+    EXPECT_EQ(table, sampleTable());
+    const SaveResult saved = file.save(RecordTable{});
+    EXPECT_FALSE(saved.ok);
+    EXPECT_TRUE(saved.message.contains(QStringLiteral("書き込めませんでした")));
+    EXPECT_EQ(readAll(real + QStringLiteral("/rz6.DAT")), history);
+
+    // A missing record in a read-only folder cannot be created.
+    RecordFile missing(seen + QStringLiteral("/other.DAT"));
+    EXPECT_FALSE(missing.load(table));
+}
+
+// A full disk makes the new file incomplete: the save says so and the old record stays whole.
+TEST_F(RecordFileTest, FullDiskFailsTheSaveAndKeepsTheRecord) {
+    const QString small = dir.filePath(QStringLiteral("small"));
+    ASSERT_TRUE(QDir().mkdir(small));
+    Mount mount;
+    if (!mount.tmpfs(small, "size=64k"))
+        GTEST_SKIP() << "no right to mount here";
+    const QString recordPath = small + QStringLiteral("/rz6.DAT");
+    const QByteArray history = recordBytes(sampleTable()) + noise(5000, 5);
+    writeFile(recordPath, history);
+    RecordFile file(recordPath);
+    RecordTable table{};
+    ASSERT_TRUE(file.load(table));
+
+    QFile filler(small + QStringLiteral("/filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+    const QByteArray block(4096, 'f');
+    while (filler.write(block) == block.size() && filler.flush()) {
+    }
+    filler.close();
+
+    table[0] = 1;
+    const SaveResult saved = file.save(table);
+    EXPECT_FALSE(saved.ok);
+    EXPECT_TRUE(saved.message.contains(recordPath));
+    EXPECT_EQ(readAll(recordPath), history);
+    EXPECT_EQ(entriesOf(small), (QStringList{QStringLiteral("filler"), QStringLiteral("rz6.DAT")}));
+}
+
+} // namespace
+} // namespace rz6
