@@ -1,6 +1,8 @@
 // Contact sheet of the game's pictures: every picture at 1x and 2x on the lavender window
 // colour, then the background tile repeated over a window-sized area, written to one PNG.
 // Usage: rz6_contact_sheet OUTPUT.png
+//        rz6_contact_sheet --zoom SHEET.png X Y WIDTH HEIGHT FACTOR OUTPUT.png
+// The second form enlarges a part of a sheet with square pixels, for checking edges up close.
 
 #include "common/pictures.h"
 
@@ -9,10 +11,29 @@
 #include <QPainter>
 
 #include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+int zoom(char** argv) {
+    const QImage sheet(QString::fromLocal8Bit(argv[2]));
+    const QRect part(atoi(argv[3]), atoi(argv[4]), atoi(argv[5]), atoi(argv[6]));
+    const int factor = atoi(argv[7]);
+    if (sheet.isNull() || part.isEmpty() || factor < 1 || factor > 16) {
+        std::fprintf(stderr, "cannot zoom into %s\n", argv[2]);
+        return 2;
+    }
+    const QImage enlarged = sheet.copy(part).scaled(part.size() * factor);
+    return enlarged.save(QString::fromLocal8Bit(argv[8])) ? 0 : 1;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    if (argc == 9 && qstrcmp(argv[1], "--zoom") == 0)
+        return zoom(argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: rz6_contact_sheet OUTPUT.png\n");
         return 2;
@@ -87,6 +108,13 @@ int main(int argc, char** argv) {
                        rz6::Pictures::pixmap(QStringLiteral("portrait_ren_ready")));
     painter.drawPixmap(QPoint(margin + 640, tilesTop + 40),
                        rz6::Pictures::pixmap(QStringLiteral("title_character_select")));
+    // The program icon at the sizes a desktop shows it.
+    const QIcon icon = rz6::Pictures::appIcon();
+    int iconX = margin + 640;
+    for (int side : {16, 24, 32, 48, 64}) {
+        painter.drawPixmap(QPoint(iconX, tilesTop + 140), icon.pixmap(QSize(side, side)));
+        iconX += side + margin;
+    }
     painter.end();
 
     if (!sheet.save(QString::fromLocal8Bit(argv[1]))) {

@@ -143,11 +143,11 @@ QString keypadMark(int digit) {
     svg += QStringLiteral("<circle cx=\"15\" cy=\"15\" r=\"14.2\" fill=\"%1\"/>\n").arg(ink);
     svg += QStringLiteral("<circle cx=\"15\" cy=\"15\" r=\"13.1\" fill=\"%1\"/>\n").arg(darkRed);
     svg += QStringLiteral("<circle cx=\"14.6\" cy=\"14.4\" r=\"11.6\" fill=\"url(#face)\"/>\n");
-    svg += QStringLiteral("<path d=\"M7.2 12.2C7.6 8.6 10.6 6.2 14 5.9C12.2 7.2 9.8 9.4 9.1 12.6"
-                          "C8.6 13.7 7.1 13.5 7.2 12.2Z\" fill=\"%1\" fill-opacity=\"0.75\"/>\n")
+    svg += QStringLiteral("<path d=\"M5.4 12.6C6 8.8 8.8 6 12.4 5.2C10.4 6.8 8.2 9.2 7.1 12.9"
+                          "C6.7 14 5.3 13.8 5.4 12.6Z\" fill=\"%1\" fill-opacity=\"0.75\"/>\n")
                .arg(white);
     const QPainterPath glyph = lettering(QString::number(digit), font(QStringLiteral("IPAGothic"), 64),
-                                         14.0, 15.2, 15.4, 14.0);
+                                         13.0, 15.4, 15.3, 13.0);
     svg += outlinedPath(pathData(glyph), {QLatin1String(darkRed)}, {2.6}, white, 0.9);
     svg += QStringLiteral("</svg>\n");
     return svg;
@@ -178,7 +178,7 @@ QString heading(const QString& text) {
     const qreal spacing = text.size() <= 3 ? 10 : text.size() == 4 ? 4 : 0;
     const QPainterPath letters =
         lettering(text, font(QStringLiteral("IPAMincho"), 96, spacing * 4), 18.0, 75, 15, 112);
-    svg += outlinedPath(pathData(letters), {QLatin1String(ink)}, {2.2}, white, 0.7);
+    svg += outlinedPath(pathData(letters), {QLatin1String(ink)}, {2.4}, white, 1.0);
     svg += QStringLiteral("</svg>\n");
     return svg;
 }
@@ -198,47 +198,49 @@ QString characterSelectTitle() {
 // One bokutō lying along the x axis, tip at the left, for the program icon.
 QString bokuto(qreal angle) {
     QString g = QStringLiteral("<g transform=\"translate(128 128) rotate(%1)\">\n").arg(number(angle));
-    // Blade with a gentle curve, then the guard and the grip.
-    g += QStringLiteral("<path d=\"M-118 -4C-118 -9 -112 -12 -104 -12L52 -10L52 8L-104 8"
-                        "C-112 7 -118 2 -118 -4Z\" fill=\"%1\" stroke=\"%2\" stroke-width=\"5\" "
+    // Blade with a rounded tip and a grain line along its back.
+    g += QStringLiteral("<path d=\"M-110 -1C-110 -9 -104 -14 -94 -14L70 -13L70 13L-94 13"
+                        "C-104 12 -110 7 -110 -1Z\" fill=\"%1\" stroke=\"%2\" stroke-width=\"6\" "
                         "stroke-linejoin=\"round\"/>\n")
              .arg(QLatin1String(oak), QLatin1String(ink));
-    g += QStringLiteral("<path d=\"M-108 2L48 2L48 6L-104 6Z\" fill=\"%1\"/>\n")
-             .arg(QLatin1String(oakGrain));
-    g += QStringLiteral("<rect x=\"52\" y=\"-22\" width=\"12\" height=\"42\" rx=\"4\" fill=\"%1\" "
-                        "stroke=\"%2\" stroke-width=\"5\"/>\n")
+    g += QStringLiteral("<path d=\"M-100 4H66V9H-96Z\" fill=\"%1\"/>\n").arg(QLatin1String(oakGrain));
+    // Grip, then the guard over its end.
+    g += QStringLiteral("<path d=\"M78 -12H108C113 -12 115 -7 115 0C115 7 113 12 108 12H78Z\" "
+                        "fill=\"%1\" stroke=\"%2\" stroke-width=\"6\" stroke-linejoin=\"round\"/>\n")
              .arg(QLatin1String(deepIndigo), QLatin1String(ink));
-    g += QStringLiteral("<path d=\"M64 -11H114C119 -11 121 -7 121 -1C121 5 119 9 114 9H64Z\" "
-                        "fill=\"%1\" stroke=\"%2\" stroke-width=\"5\" stroke-linejoin=\"round\"/>\n")
+    g += QStringLiteral("<rect x=\"68\" y=\"-24\" width=\"12\" height=\"48\" rx=\"4\" fill=\"%1\" "
+                        "stroke=\"%2\" stroke-width=\"6\"/>\n")
              .arg(QLatin1String(oakGrain), QLatin1String(ink));
     g += QStringLiteral("</g>\n");
     return g;
 }
 
 // The program icon: crossed bokutō behind a red keypad button bearing 剣, on a lavender plate.
+// Bold shapes and thick outlines so that it still reads at 16 pixels.
 QString appIcon() {
     QString svg = svgHeader(256, 256);
-    svg += QStringLiteral("<circle cx=\"128\" cy=\"128\" r=\"118\" fill=\"%1\" stroke=\"%2\" "
-                          "stroke-width=\"10\"/>\n")
-               .arg(QLatin1String(lavender), QLatin1String(ink));
-    svg += QStringLiteral("<path d=\"M40 176A100 100 0 0 0 216 176A112 112 0 0 1 40 176Z\" "
-                          "fill=\"%1\"/>\n")
-               .arg(QLatin1String(midLavender));
-    svg += bokuto(-45) + bokuto(-135);
     svg += QStringLiteral("<defs><radialGradient id=\"face\" cx=\"112\" cy=\"104\" r=\"80\" "
                           "gradientUnits=\"userSpaceOnUse\">"
                           "<stop offset=\"0\" stop-color=\"#E23A42\"/>"
                           "<stop offset=\"1\" stop-color=\"%1\"/></radialGradient></defs>\n")
                .arg(QLatin1String(red));
+    svg += QStringLiteral("<circle cx=\"128\" cy=\"128\" r=\"121\" fill=\"%1\" stroke=\"%2\" "
+                          "stroke-width=\"8\"/>\n")
+               .arg(QLatin1String(lavender), QLatin1String(ink));
+    // Shade along the lower rim of the plate.
+    svg += QStringLiteral("<path d=\"M13.6 150A117 117 0 0 0 242.4 150A140 140 0 0 1 13.6 150Z\" "
+                          "fill=\"%1\"/>\n")
+               .arg(QLatin1String(midLavender));
+    svg += bokuto(-45) + bokuto(-135);
     svg += QStringLiteral("<circle cx=\"128\" cy=\"128\" r=\"70\" fill=\"%1\"/>\n").arg(ink);
-    svg += QStringLiteral("<circle cx=\"128\" cy=\"128\" r=\"62\" fill=\"%1\"/>\n").arg(darkRed);
-    svg += QStringLiteral("<circle cx=\"125\" cy=\"124\" r=\"53\" fill=\"url(#face)\"/>\n");
-    svg += QStringLiteral("<path d=\"M84 110C88 88 104 76 122 74C110 82 98 94 96 112C94 118 83 117 "
-                          "84 110Z\" fill=\"%1\" fill-opacity=\"0.75\"/>\n")
+    svg += QStringLiteral("<circle cx=\"128\" cy=\"128\" r=\"63\" fill=\"%1\"/>\n").arg(darkRed);
+    svg += QStringLiteral("<circle cx=\"125.5\" cy=\"124.5\" r=\"55\" fill=\"url(#face)\"/>\n");
+    svg += QStringLiteral("<path d=\"M82 110C86 88 102 75 121 72C109 81 97 94 95 112C93 118 81 117 "
+                          "82 110Z\" fill=\"%1\" fill-opacity=\"0.75\"/>\n")
                .arg(white);
     const QPainterPath glyph =
-        lettering(QStringLiteral("剣"), font(QStringLiteral("IPAMincho"), 160), 74, 128, 130, 80);
-    svg += outlinedPath(pathData(glyph), {QLatin1String(darkRed)}, {9}, white, 3);
+        lettering(QStringLiteral("剣"), font(QStringLiteral("IPAMincho"), 160), 76, 128, 130, 82);
+    svg += outlinedPath(pathData(glyph), {QLatin1String(darkRed)}, {10}, white, 4);
     svg += QStringLiteral("</svg>\n");
     return svg;
 }
