@@ -58,6 +58,9 @@ public:
     void setWindowLength(int length) { windowLength_ = length; }
     void setScoreMultiplier(double multiplier) { scoreMultiplier_ = multiplier; }
 
+    // The record this match counts its landings into.
+    const RecordTable& recordTable() const { return recordTable_; }
+
     // --- the state, as the screen shows it ---
     MatchPhase phase() const { return phase_; }
     bool matchRunning() const { return phase_ == MatchPhase::Running; }

@@ -55,7 +55,7 @@ void LabelButton::mouseReleaseEvent(QMouseEvent* event) {
 void LabelButton::mouseMoveEvent(QMouseEvent* event) {
     setHighlighted(true);
     emit pointerMoved();
-    QLabel::mouseMoveEvent(event);
+    event->accept();  // the window behind must not take it for a move over its background
 }
 
 void LabelButton::keyPressEvent(QKeyEvent* event) {

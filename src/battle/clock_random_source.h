@@ -1,0 +1,21 @@
+#pragma once
+
+#include "battle/random_source.h"
+
+#include <cstdint>
+#include <random>
+
+namespace rz6 {
+
+// The game's own random source: a Mersenne Twister seeded from the clock at every match
+// start, so no two matches deal the same boards.
+class ClockRandomSource final : public RandomSource {
+public:
+    void seedFromClock() override;
+    double next() override;
+
+private:
+    std::mt19937_64 engine_{0x5eed};
+};
+
+} // namespace rz6

@@ -1,0 +1,111 @@
+#include "battle/game_program.h"
+
+#include "battle/battle_window.h"
+#include "result/result_window.h"
+#include "save/record_file.h"
+
+#include <QMessageBox>
+
+namespace rz6 {
+
+GameProgram::GameProgram(const QString& recordPath, RandomSource& random, Reporter reporter)
+    : recordFile_(std::make_unique<RecordFile>(recordPath)), random_(random),
+      reporter_(std::move(reporter)) {}
+
+GameProgram::~GameProgram() {
+    if (resultWindow_)
+        delete resultWindow_.data();
+    if (battleWindow_)
+        destroyBattleWindow();
+}
+
+void GameProgram::start() {
+    loadRecord();
+    buildBattleWindow();
+}
+
+void GameProgram::buildBattleWindow() {
+    battleWindow_ = new BattleWindow(recordTable_, random_);
+    // Queued: the window asks from inside its own handlers, and must not be destroyed there.
+    connect(battleWindow_, &BattleWindow::restartRequested, this,
+            &GameProgram::rebuildBattleWindow, Qt::QueuedConnection);
+    connect(battleWindow_, &BattleWindow::quitRequested, this, &GameProgram::quit,
+            Qt::QueuedConnection);
+    connect(battleWindow_, &BattleWindow::matchEnded, this, &GameProgram::openResultWindow,
+            Qt::QueuedConnection);
+    battleWindow_->show();
+    battleWindow_->activateWindow();
+    battleWindow_->setFocus();
+}
+
+bool GameProgram::destroyBattleWindow() {
+    delete battleWindow_.data();
+    return saveRecord();
+}
+
+void GameProgram::rebuildBattleWindow() {
+    if (finished_)
+        return;
+    // The fresh window reads back what was just written. When the save failed, the record
+    // in memory is the only whole copy of this run's landings: keep it rather than read
+    // the older file over it.
+    if (destroyBattleWindow())
+        loadRecord();
+    buildBattleWindow();
+}
+
+void GameProgram::openResultWindow() {
+    if (!battleWindow_ || resultWindow_)
+        return;
+    const Match& match = battleWindow_->match();
+    resultWindow_ = new ResultWindow(match.score(), match.usedThisMatch(), recordTable_);
+    connect(resultWindow_, &ResultWindow::rematchRequested, this, &GameProgram::rematch,
+            Qt::QueuedConnection);
+    connect(resultWindow_, &ResultWindow::quitRequested, this, &GameProgram::quit,
+            Qt::QueuedConnection);
+    resultWindow_->show();
+    resultWindow_->raise();
+    resultWindow_->activateWindow();
+}
+
+void GameProgram::rematch() {
+    rebuildBattleWindow();
+    if (resultWindow_)
+        resultWindow_->close();
+}
+
+void GameProgram::quit() {
+    if (finished_)
+        return;
+    finished_ = true;
+    if (resultWindow_)
+        resultWindow_->close();
+    if (battleWindow_)
+        destroyBattleWindow();
+    emit finished();
+}
+
+void GameProgram::loadRecord() {
+    const auto result = recordFile_->load(recordTable_);
+    if (!result.ok)
+        report(result.message);
+}
+
+bool GameProgram::saveRecord() {
+    const auto result = recordFile_->save(recordTable_);
+    if (!result.ok)
+        report(result.message);
+    return result.ok;
+}
+
+void GameProgram::report(const QString& message) {
+    if (reporter_) {
+        reporter_(message);
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("ソードリズム！　第弐章"), message,
+                    QMessageBox::Ok);
+    box.exec();
+}
+
+} // namespace rz6

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "battle/battle_window.h"
+#include "battle/record_table.h"
+#include "result/result_window.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace rz6 {
+
+class RandomSource;
+class RecordFile;
+
+// The program object: owns the player's record for the whole run, the record file and the
+// battle window. Every battle window is built right after the record is read and is
+// destroyed right before the record is written, so restart, rematch and quit all save and a
+// fresh window always starts from its design values.
+class GameProgram : public QObject {
+    Q_OBJECT
+public:
+    // Shows a message to the player (a message box in the game; tests collect them).
+    using Reporter = std::function<void(const QString& message)>;
+
+    GameProgram(const QString& recordPath, RandomSource& random, Reporter reporter = {});
+    ~GameProgram() override;
+
+    // Reads the record and shows the first battle window.
+    void start();
+    // Abandons the window on show for a fresh one (the record is saved, then read back).
+    void rebuildBattleWindow();
+    // Saves the record, closes every window and announces the end.
+    void quit();
+
+    BattleWindow* battleWindow() const { return battleWindow_.data(); }
+    ResultWindow* resultWindow() const { return resultWindow_.data(); }
+    const RecordTable& recordTable() const { return recordTable_; }
+
+signals:
+    // The program should end now (main connects this to the event loop's exit).
+    void finished();
+
+private:
+    void buildBattleWindow();
+    bool destroyBattleWindow();
+    void openResultWindow();
+    void rematch();
+    void loadRecord();
+    bool saveRecord();
+    void report(const QString& message);
+
+    RecordTable recordTable_{};
+    std::unique_ptr<RecordFile> recordFile_;
+    RandomSource& random_;
+    Reporter reporter_;
+    QPointer<BattleWindow> battleWindow_;
+    QPointer<ResultWindow> resultWindow_;
+    bool finished_ = false;
+};
+
+} // namespace rz6

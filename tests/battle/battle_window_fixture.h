@@ -1,0 +1,76 @@
+#pragma once
+
+#include "battle/battle_window.h"
+#include "common/japanese_fonts.h"
+#include "common/label_button.h"
+#include "common/screen_units.h"
+#include "scripted_random_source.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string_view>
+
+namespace rz6::test {
+
+// A battle window on a scripted board, shown offscreen. Tests drive the clock and the end of
+// the pause by calling the window's handlers; nothing waits on the wall clock.
+class BattleWindowFixture : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "battle_window_test";
+        static char* argv[] = {name, nullptr};
+        if (!QApplication::instance()) {
+            new QApplication(argc, argv);
+            installJapaneseFonts();
+        }
+    }
+
+    void SetUp() override {
+        window = std::make_unique<BattleWindow>(record, random);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    template <typename T = QLabel>
+    T* widget(const QString& name) const {
+        T* found = window->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    QLabel* label(const QString& name) const { return widget<QLabel>(name); }
+    QString text(const QString& name) const { return label(name)->text(); }
+    QAction* action(const char* name) const { return widget<QAction>(QString::fromLatin1(name)); }
+    QColor back(const QString& name) const {
+        return label(name)->palette().color(QPalette::Window);
+    }
+    QLabel* cell(int i) const { return label(QStringLiteral("Label1(%1)").arg(i)); }
+    QLabel* keypad(int digit) const { return label(QStringLiteral("Image1(%1)").arg(digit)); }
+    LabelButton* button(int i) const {
+        return widget<LabelButton>(QStringLiteral("BtnLabel(%1)").arg(i));
+    }
+    QString panel(int i) const { return text(QStringLiteral("Panel(%1)").arg(i)); }
+
+    void start(std::string_view board) {
+        random.queueDigits(board);
+        window->mst_Click();
+        ASSERT_EQ(random.remaining(), 0u);
+    }
+    // Types characters on the real keyboard path (key events to the window).
+    void type(const char* keys) { QTest::keyClicks(window.get(), QString::fromLatin1(keys)); }
+    void enter() { QTest::keyClick(window.get(), Qt::Key_Return); }
+
+    RecordTable record{};
+    ScriptedRandomSource random;
+    std::unique_ptr<BattleWindow> window;
+};
+
+} // namespace rz6::test

@@ -1,0 +1,295 @@
+// The battle window shows the match and turns keys, clicks and clock ticks into calls on it.
+#include "battle_window_fixture.h"
+
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTimer>
+
+namespace rz6::test {
+namespace {
+
+const QString design = QStringLiteral("1111111111111111");
+
+class BattleWindowTest : public BattleWindowFixture {};
+
+TEST_F(BattleWindowTest, FreshWindowShowsItsDesignValuesAndIgnoresKeys) {
+    EXPECT_EQ(window->objectName(), QStringLiteral("rz6"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("ソードリズム！　第弐章"));
+    EXPECT_EQ(window->centralWidget()->size(), QSize(618, 402));
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+
+    EXPECT_EQ(text("TurnLabel"), QStringLiteral("10"));
+    EXPECT_EQ(panel(1), QStringLiteral("使用キャラ　:　灰原　蓮"));
+    EXPECT_EQ(panel(2), QStringLiteral("評価"));
+    EXPECT_EQ(panel(3), QStringLiteral("0"));
+    for (int i = 0; i < 16; ++i) {
+        EXPECT_EQ(cell(i)->text(), QStringLiteral("1"));
+        EXPECT_EQ(back(QStringLiteral("Label1(%1)").arg(i)), bgrColor(0x00C0FFFF));
+    }
+    for (int d = 1; d <= 9; ++d)
+        EXPECT_TRUE(keypad(d)->isVisible()) << d;
+    EXPECT_EQ(back("InputLabel"), bgrColor(0x00C0E0FF));
+
+    type("1230");
+    enter();
+    window->Timer2_Timer();
+    EXPECT_EQ(text("InputLabel"), QString());
+    EXPECT_EQ(text("MesLabel"), QString());
+    EXPECT_EQ(panel(3), QStringLiteral("0"));
+    EXPECT_EQ(text("TurnLabel"), QStringLiteral("10"));
+}
+
+TEST_F(BattleWindowTest, WidgetsSitWhereTheLayoutPutsThem) {
+    EXPECT_EQ(button(0)->geometry(), QRect(8, 16, 89, 17));
+    EXPECT_EQ(button(3)->geometry(), QRect(296, 16, 89, 17));
+    EXPECT_EQ(cell(0)->geometry(), QRect(448, 88, 33, 33));
+    EXPECT_EQ(cell(6)->geometry(), QRect(512, 120, 33, 33));
+    EXPECT_EQ(cell(15)->geometry(), QRect(544, 184, 33, 33));
+    EXPECT_EQ(keypad(7)->geometry(), QRect(288, 96, 30, 30));
+    EXPECT_EQ(keypad(5)->geometry(), QRect(336, 136, 30, 30));
+    EXPECT_EQ(keypad(3)->geometry(), QRect(384, 176, 30, 30));
+    EXPECT_EQ(label("ChrImg")->geometry(), QRect(56, 96, 140, 220));
+    EXPECT_EQ(label("InputLabel")->geometry(), QRect(264, 248, 185, 33));
+    EXPECT_EQ(label("GetPtLabel")->geometry(), QRect(456, 296, 153, 33));
+    EXPECT_EQ(widget<QProgressBar>("ProgressBar1")->geometry(), QRect(0, 344, 617, 33));
+    EXPECT_EQ(widget<QWidget>("StatusBar1")->geometry(), QRect(0, 377, 618, 25));
+    EXPECT_FALSE(label("Picture1")->isVisible());
+    // Every picture can be told to a screen reader.
+    for (const char* name : {"Image3", "Image4", "ChrImg", "Image1(1)", "Image1(9)"})
+        EXPECT_FALSE(label(QString::fromLatin1(name))->accessibleName().isEmpty()) << name;
+}
+
+TEST_F(BattleWindowTest, MenusAndLabelButtonsFollowTheMatch) {
+    EXPECT_TRUE(action("mst")->isEnabled());
+    EXPECT_FALSE(action("mrst")->isEnabled());
+    EXPECT_TRUE(action("mwhis")->isEnabled());
+    EXPECT_TRUE(action("mend")->isEnabled());
+    EXPECT_TRUE(action("mchrch")->isEnabled());
+    EXPECT_TRUE(action("mab")->isEnabled());
+    EXPECT_FALSE(action("mwav")->isEnabled());
+    EXPECT_FALSE(action("mmidi")->isEnabled());
+    EXPECT_EQ(action("mst")->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_EQ(action("mrst")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+
+    random.queueDigits("1234567891234567");
+    window->BtnLabel_Click(0);  // "試合開始" starts the match
+    EXPECT_EQ(window->match().phase(), MatchPhase::Running);
+    EXPECT_FALSE(action("mst")->isEnabled());
+    EXPECT_TRUE(action("mrst")->isEnabled());
+    EXPECT_FALSE(action("mchrch")->isEnabled());
+
+    // During a match "試合開始" and "キャラ選択" do nothing.
+    window->BtnLabel_Click(0);
+    window->BtnLabel_Click(2);
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(random.remaining(), 0u);
+
+    QSignalSpy quit(window.get(), &BattleWindow::quitRequested);
+    window->BtnLabel_Click(3);
+    EXPECT_EQ(quit.count(), 1);
+    QSignalSpy restart(window.get(), &BattleWindow::restartRequested);
+    window->mrst_Click();
+    EXPECT_EQ(restart.count(), 1);
+}
+
+TEST_F(BattleWindowTest, DealtBoardAndKeypadMarksAgree) {
+    start("1122334455667788");
+    for (int i = 0; i < 16; ++i)
+        EXPECT_EQ(cell(i)->text(), QString::number(i / 2 + 1));
+    for (int d = 1; d <= 8; ++d)
+        EXPECT_TRUE(keypad(d)->isVisible()) << d;
+    EXPECT_FALSE(keypad(9)->isVisible());
+}
+
+TEST_F(BattleWindowTest, KeysFromBothBlocksBuildTheSequenceAndEnterAbandonsIt) {
+    start("7418529637418529");
+    type("74");
+    QTest::keyClick(window.get(), Qt::Key_1, Qt::KeypadModifier);
+    EXPECT_EQ(text("InputLabel"), QStringLiteral("741"));
+    type("ab ");
+    QTest::keyClick(window.get(), Qt::Key_Backspace);
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_EQ(text("InputLabel"), QStringLiteral("741"));
+
+    QTest::keyClick(window.get(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(text("InputLabel"), QString());
+    EXPECT_EQ(text("MesLabel"), QStringLiteral("姿勢を崩した！"));
+    EXPECT_EQ(text("GetPtLabel"), QStringLiteral("-50"));
+    EXPECT_EQ(panel(3), QStringLiteral("-50"));
+}
+
+TEST_F(BattleWindowTest, StrikeOutcomeStaysOnShowThroughThePauseAndQueuedKeysFollow) {
+    start("7418529637418529");
+    random.queueDigits("999");  // refills of cells 0, 1 and 2
+    type("7410");
+
+    // The outcome on show: spent cells red with their old digits, the clock stopped.
+    EXPECT_EQ(text("MesLabel"), QStringLiteral("落腕撃"));
+    EXPECT_EQ(text("GetPtLabel"), QStringLiteral("150"));
+    EXPECT_EQ(panel(3), QStringLiteral("150"));
+    EXPECT_EQ(text("InputLabel"), QStringLiteral("741"));
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(back(QStringLiteral("Label1(%1)").arg(i)), bgrColor(0x000000FF));
+        EXPECT_EQ(cell(i)->text(), QString::number(QStringLiteral("741")[i].digitValue()));
+    }
+    EXPECT_FALSE(window->clockTimer().isActive());
+    EXPECT_TRUE(window->pauseTimer().isActive());
+    EXPECT_EQ(window->pauseTimer().interval(), 1000);
+
+    // Keys typed meanwhile wait; a tick does nothing.
+    type("85");
+    window->Timer2_Timer();
+    EXPECT_EQ(text("InputLabel"), QStringLiteral("741"));
+    EXPECT_EQ(widget<QProgressBar>("ProgressBar1")->value(), 1200);
+
+    window->endPause();
+    EXPECT_EQ(text("InputLabel"), QStringLiteral("85"));
+    EXPECT_EQ(text("MesLabel"), QString());
+    EXPECT_EQ(text("GetPtLabel"), QString());
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(cell(i)->text(), QStringLiteral("9"));
+        EXPECT_EQ(back(QStringLiteral("Label1(%1)").arg(i)), bgrColor(0x00C0FFFF));
+    }
+    EXPECT_TRUE(window->clockTimer().isActive());
+    EXPECT_FALSE(window->pauseTimer().isActive());
+    // The marks follow the refilled board: a digit's mark shows exactly when a cell shows it.
+    QString board;
+    for (int i = 0; i < 16; ++i)
+        board += cell(i)->text();
+    EXPECT_EQ(board, QStringLiteral("9998529637418529"));
+    for (int d = 1; d <= 9; ++d)
+        EXPECT_EQ(keypad(d)->isVisible(), board.contains(QString::number(d))) << d;
+}
+
+TEST_F(BattleWindowTest, GaugeDrainsOnTheClockAndTheInputTurnsPinkWhileTheWindowIsOpen) {
+    start("7418529637418529");
+    random.queueDigits("741");
+    type("7410");
+    window->endPause();
+    auto* gauge = widget<QProgressBar>("ProgressBar1");
+    EXPECT_EQ(gauge->maximum(), 1200);
+    EXPECT_EQ(gauge->value(), 1200);
+
+    window->Timer2_Timer();
+    EXPECT_EQ(gauge->value(), 1100);
+    EXPECT_EQ(back("InputLabel"), bgrColor(0x00FFC0FF));
+    for (int tick = 0; tick < 11; ++tick)
+        window->Timer2_Timer();
+    EXPECT_EQ(gauge->value(), 0);
+    EXPECT_EQ(back("InputLabel"), bgrColor(0x00FFC0FF));
+    window->Timer2_Timer();
+    EXPECT_EQ(back("InputLabel"), bgrColor(0x00C0E0FF));
+}
+
+TEST_F(BattleWindowTest, ComboShortensTheClockTick) {
+    start("7418529637418529");
+    random.queueDigits("741");
+    type("7410");
+    window->endPause();
+    window->Timer2_Timer();  // window open
+    random.queueDigits("852");
+    type("8520");  // continues the combo
+    EXPECT_EQ(text("RenLabel"), QStringLiteral("2連撃"));
+    window->endPause();
+    window->Timer2_Timer();
+    EXPECT_EQ(window->clockTimer().interval(), 190);
+}
+
+TEST_F(BattleWindowTest, MatchEndsAtTheTickAfterTheLastTurnAndDisablesTheWindow) {
+    start("1234567891234567");
+    QSignalSpy ended(window.get(), &BattleWindow::matchEnded);
+    for (int turn = 0; turn < 10; ++turn) {
+        random.queueDigits("124");
+        type("1240");  // blocked: no gauge, every strike costs a turn
+        EXPECT_EQ(text("MesLabel"), QStringLiteral("防がれた！"));
+        window->endPause();
+    }
+    EXPECT_EQ(text("TurnLabel"), QStringLiteral("0"));
+    EXPECT_EQ(ended.count(), 0);
+    window->Timer2_Timer();
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_FALSE(window->isEnabled());
+    EXPECT_FALSE(window->clockTimer().isActive());
+    EXPECT_EQ(window->match().phase(), MatchPhase::Ended);
+    type("1");
+    EXPECT_EQ(text("InputLabel"), QString());
+}
+
+TEST_F(BattleWindowTest, LabelButtonsLightUnderThePointerUntilItCrossesTheBackground) {
+    auto moveTo = [](QWidget* w, QPoint at) {
+        QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(w, &move);
+    };
+    const QColor rest = bgrColor(0x00FFC0C0);
+    const QColor blue = bgrColor(0x00FF0000);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(button(i)->backColor(), rest);
+
+    moveTo(button(1), QPoint(5, 5));
+    EXPECT_EQ(button(1)->backColor(), blue);
+    moveTo(button(3), QPoint(5, 5));
+    EXPECT_EQ(button(3)->backColor(), blue);
+    EXPECT_EQ(button(1)->backColor(), rest);
+
+    // Over another widget the highlight stays.
+    moveTo(cell(0), QPoint(5, 5));
+    EXPECT_EQ(button(3)->backColor(), blue);
+
+    moveTo(window->centralWidget(), QPoint(600, 60));
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(button(i)->backColor(), rest);
+}
+
+TEST_F(BattleWindowTest, AboutBoxShowsTheVersionLineUnderItsCaption) {
+    QString title;
+    QString body;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        body = box->text();
+        box->accept();
+    });
+    window->mab_Click();
+    EXPECT_EQ(title, QStringLiteral("制作"));
+    const QStringList lines = body.split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 8);
+    EXPECT_EQ(lines[0], QStringLiteral("ソードリズム！第弐章 VER 0.80"));
+    EXPECT_TRUE(lines[1].isEmpty());
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("制作　")));
+    EXPECT_TRUE(lines[3].startsWith(QStringLiteral("作画　")));
+    EXPECT_TRUE(lines[4].startsWith(QStringLiteral("設定　")));
+    EXPECT_TRUE(lines[5].isEmpty());
+    EXPECT_TRUE(lines[6].startsWith(QStringLiteral("最新版　")));
+}
+
+TEST_F(BattleWindowTest, CharacterSettingsReachTheMatchAndTheScreen) {
+    window->setStatusText(QStringLiteral("使用キャラ　:　真壁　左近"));
+    window->setWindowLength(1000);
+    window->setScoreMultiplier(1.2);
+    window->setPortrait(QStringLiteral("portrait_sakon_ready"));
+    EXPECT_EQ(panel(1), QStringLiteral("使用キャラ　:　真壁　左近"));
+    EXPECT_EQ(window->match().windowLength(), 1000);
+    EXPECT_DOUBLE_EQ(window->match().scoreMultiplier(), 1.2);
+    EXPECT_FALSE(label("ChrImg")->pixmap().isNull());
+
+    start("1234567891234567");
+    random.queueDigits("123");
+    type("1230");
+    EXPECT_EQ(text("GetPtLabel"), QStringLiteral("120"));
+    EXPECT_EQ(widget<QProgressBar>("ProgressBar1")->value(), 1000);
+}
+
+TEST_F(BattleWindowTest, CloseFromTheWindowManagerAsksToQuitInsteadOfClosing) {
+    QSignalSpy quit(window.get(), &BattleWindow::quitRequested);
+    window->close();
+    EXPECT_EQ(quit.count(), 1);
+    EXPECT_TRUE(window->isVisible());
+}
+
+} // namespace
+} // namespace rz6::test
