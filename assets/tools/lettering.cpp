@@ -99,8 +99,9 @@ QPainterPath lettering(const QString& text, const QFont& f, qreal inkHeight, qre
 }
 
 QString svgHeader(int width, int height) {
-    return QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.2\" "
-                          "baseProfile=\"tiny\" width=\"%1\" height=\"%2\" viewBox=\"0 0 %1 %2\">\n")
+    return QStringLiteral(
+               "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.2\" "
+               "baseProfile=\"tiny\" width=\"%1\" height=\"%2\" viewBox=\"0 0 %1 %2\">\n")
         .arg(width)
         .arg(height);
 }
@@ -146,8 +147,8 @@ QString keypadMark(int digit) {
     svg += QStringLiteral("<path d=\"M5.4 12.6C6 8.8 8.8 6 12.4 5.2C10.4 6.8 8.2 9.2 7.1 12.9"
                           "C6.7 14 5.3 13.8 5.4 12.6Z\" fill=\"%1\" fill-opacity=\"0.75\"/>\n")
                .arg(white);
-    const QPainterPath glyph = lettering(QString::number(digit), font(QStringLiteral("IPAGothic"), 64),
-                                         13.0, 15.4, 15.3, 13.0);
+    const QPainterPath glyph = lettering(
+        QString::number(digit), font(QStringLiteral("IPAGothic"), 64), 13.0, 15.4, 15.3, 13.0);
     svg += outlinedPath(pathData(glyph), {QLatin1String(darkRed)}, {2.6}, white, 0.9);
     svg += QStringLiteral("</svg>\n");
     return svg;
@@ -156,8 +157,8 @@ QString keypadMark(int digit) {
 // A heading for the windows: a dark lacquered name plate with white lettering.
 QString heading(const QString& text) {
     QString svg = svgHeader(150, 30);
-    const QString plate = QStringLiteral(
-        "M5.5 2.5H144.5L148.5 6.5V23.5L144.5 27.5H5.5L1.5 23.5V6.5Z");
+    const QString plate =
+        QStringLiteral("M5.5 2.5H144.5L148.5 6.5V23.5L144.5 27.5H5.5L1.5 23.5V6.5Z");
     svg += QStringLiteral("<path d=\"%1\" fill=\"%2\" stroke=\"%3\" stroke-width=\"1.4\" "
                           "stroke-linejoin=\"round\"/>\n")
                .arg(plate, QLatin1String(deepIndigo), QLatin1String(ink));
@@ -186,9 +187,9 @@ QString heading(const QString& text) {
 // The character select screen's title: red lettering with a white and indigo rim.
 QString characterSelectTitle() {
     QString svg = svgHeader(400, 60);
-    const QPainterPath letters = lettering(QStringLiteral("きゃらせれくと"),
-                                           font(QStringLiteral("IPAPMincho"), 160, 12), 44, 200,
-                                           30, 360);
+    const QPainterPath letters =
+        lettering(QStringLiteral("きゃらせれくと"), font(QStringLiteral("IPAPMincho"), 160, 12), 44,
+                  200, 30, 360);
     svg += outlinedPath(pathData(letters), {QLatin1String(ink), QLatin1String(white)}, {8.5, 5.2},
                         red, 1.6);
     svg += QStringLiteral("</svg>\n");
@@ -197,17 +198,20 @@ QString characterSelectTitle() {
 
 // One bokutō lying along the x axis, tip at the left, for the program icon.
 QString bokuto(qreal angle) {
-    QString g = QStringLiteral("<g transform=\"translate(128 128) rotate(%1)\">\n").arg(number(angle));
+    QString g =
+        QStringLiteral("<g transform=\"translate(128 128) rotate(%1)\">\n").arg(number(angle));
     // Blade with a rounded tip and a grain line along its back.
     g += QStringLiteral("<path d=\"M-110 -1C-110 -9 -104 -14 -94 -14L70 -13L70 13L-94 13"
                         "C-104 12 -110 7 -110 -1Z\" fill=\"%1\" stroke=\"%2\" stroke-width=\"6\" "
                         "stroke-linejoin=\"round\"/>\n")
              .arg(QLatin1String(oak), QLatin1String(ink));
-    g += QStringLiteral("<path d=\"M-100 4H66V9H-96Z\" fill=\"%1\"/>\n").arg(QLatin1String(oakGrain));
+    g += QStringLiteral("<path d=\"M-100 4H66V9H-96Z\" fill=\"%1\"/>\n")
+             .arg(QLatin1String(oakGrain));
     // Grip, then the guard over its end.
-    g += QStringLiteral("<path d=\"M78 -12H108C113 -12 115 -7 115 0C115 7 113 12 108 12H78Z\" "
-                        "fill=\"%1\" stroke=\"%2\" stroke-width=\"6\" stroke-linejoin=\"round\"/>\n")
-             .arg(QLatin1String(deepIndigo), QLatin1String(ink));
+    g +=
+        QStringLiteral("<path d=\"M78 -12H108C113 -12 115 -7 115 0C115 7 113 12 108 12H78Z\" "
+                       "fill=\"%1\" stroke=\"%2\" stroke-width=\"6\" stroke-linejoin=\"round\"/>\n")
+            .arg(QLatin1String(deepIndigo), QLatin1String(ink));
     g += QStringLiteral("<rect x=\"68\" y=\"-24\" width=\"12\" height=\"48\" rx=\"4\" fill=\"%1\" "
                         "stroke=\"%2\" stroke-width=\"6\"/>\n")
              .arg(QLatin1String(oakGrain), QLatin1String(ink));

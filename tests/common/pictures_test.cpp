@@ -81,7 +81,8 @@ int seamBreaks(const QImage& tile, Qt::Orientation across) {
         const QRgb firstLine = at(along, 0);
         const QRgb afterEdge = at(along, 1);
         if (colourDistance(lastLine, firstLine) > jump &&
-            colourDistance(beforeEdge, lastLine) < flat && colourDistance(firstLine, afterEdge) < flat)
+            colourDistance(beforeEdge, lastLine) < flat &&
+            colourDistance(firstLine, afterEdge) < flat)
             ++breaks;
     }
     return breaks;
@@ -106,10 +107,11 @@ TEST_F(PicturesTest, EveryPictureIsCompiledInAndRendersAtItsSize) {
         const int pixels = size.width() * size.height();
         // Something is drawn: at least a tenth of the picture is solid.
         EXPECT_GT(alpha.opaque, pixels / 10);
-        if (wantsTransparency(name))
+        if (wantsTransparency(name)) {
             EXPECT_GT(alpha.transparent, pixels / 20);
-        else
+        } else {
             EXPECT_EQ(alpha.opaque, pixels);
+        }
     }
 }
 
@@ -123,6 +125,49 @@ TEST_F(PicturesTest, SizesMatchTheLayout) {
               QStringLiteral("キーパッドの数字 7"));
     EXPECT_EQ(Pictures::accessibleName(QStringLiteral("portrait_ren_ready")),
               QStringLiteral("灰原　蓮（構え）"));
+}
+
+int pixelsNear(const QImage& image, QColor colour, int tolerance = 24) {
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    int count = 0;
+    for (int y = 0; y < argb.height(); ++y) {
+        for (int x = 0; x < argb.width(); ++x) {
+            const QRgb pixel = argb.pixel(x, y);
+            if (qAlpha(pixel) == 255 && colourDistance(pixel, colour.rgb()) <= tolerance)
+                ++count;
+        }
+    }
+    return count;
+}
+
+TEST_F(PicturesTest, LetteredPicturesEachShowTheirOwnLettering) {
+    // A copied file or lettering lost on the way shows up as two identical pictures or as a
+    // picture without its lettering colour.
+    const QColor white(0xFF, 0xFF, 0xFF);
+    const QColor red(0xD0, 0x20, 0x2A);
+    QStringList lettered;
+    for (int digit = 1; digit <= 9; ++digit)
+        lettered << QStringLiteral("keypad_%1").arg(digit);
+    lettered << QStringLiteral("heading_turns_left") << QStringLiteral("heading_character")
+             << QStringLiteral("heading_score") << QStringLiteral("heading_technique_points")
+             << QStringLiteral("heading_overall");
+    QList<QImage> images;
+    for (const QString& name : lettered) {
+        SCOPED_TRACE(name.toStdString());
+        const QImage image = Pictures::pixmap(name, 2.0).toImage();
+        const int pixels = image.width() * image.height();
+        EXPECT_GT(pixelsNear(image, white), pixels / 40);
+        if (name.startsWith(QStringLiteral("keypad"))) {
+            // The button's face shades softly away from red, hence the wider tolerance.
+            EXPECT_GT(pixelsNear(image, red, 60), pixels / 4);
+        }
+        for (const QImage& earlier : images)
+            EXPECT_NE(image, earlier);
+        images << image;
+    }
+    const QImage title = Pictures::pixmap(QStringLiteral("title_character_select")).toImage();
+    EXPECT_GT(pixelsNear(title, red), 400 * 60 / 20);
+    EXPECT_GT(pixelsNear(title, white), 400 * 60 / 40);
 }
 
 TEST_F(PicturesTest, HighDensityRenderingKeepsTheLogicalSize) {
