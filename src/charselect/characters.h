@@ -9,10 +9,10 @@ namespace rz6 {
 // settings it puts into the battle window: the status text, the combo-window length, the
 // points multiplier and the ready portrait. Texts are UTF-8.
 struct Character {
-    std::string_view name;       // option button caption, family and given name split by U+3000
-    std::string_view statusText; // status bar panel 1 while this character is in force
-    int windowLength = 0;        // combo window in milliseconds
-    double scoreMultiplier = 1;  // each strike's points are multiplied by this
+    std::string_view name;         // option button caption, family and given name split by U+3000
+    std::string_view statusText;   // status bar panel 1 while this character is in force
+    int windowLength = 0;          // combo window in milliseconds
+    double scoreMultiplier = 1;    // each strike's points are multiplied by this
     std::string_view restPicture;  // portrait at rest, shown while another one is chosen
     std::string_view readyPicture; // portrait standing ready; also handed to the battle window
 };

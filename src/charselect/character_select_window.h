@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QRadioButton;
+
+namespace rz6 {
+
+class CharacterTarget;
+class LabelButton;
+
+// The window where the player picks one of the three characters. Choosing a character
+// applies its status text, combo-window length and multiplier to the battle window at once;
+// "決　　定" hands over the ready portrait, reports confirmed() and closes the window. The
+// window is built afresh for every opening and starts with the first character chosen.
+//
+// Closing through the window frame counts as "決　　定", so the battle window, which waits
+// for confirmed() to enable itself again, is never left disabled. confirmed() is sent exactly
+// once whichever way the window closes.
+//
+// Keys: 1..3 choose that character, the arrow keys step through them, Enter confirms.
+class CharacterSelectWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit CharacterSelectWindow(CharacterTarget& target, QWidget* parent = nullptr);
+
+    // Index of the marked option, 0..2.
+    int chosenIndex() const;
+
+signals:
+    void confirmed();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildWidgets();
+    void Option1_Click(int index);
+    void Option1_MouseMove(int index);
+    void Label1_Click();
+    void Form_MouseMove();
+    // Marks option `index` and applies its character, as a click on it would.
+    void choose(int index);
+    // Hands the marked character's ready portrait to the battle window and reports
+    // confirmed(); does nothing the second time.
+    void finish();
+    int optionIndexOf(const QObject* object) const;
+
+    CharacterTarget& target_;
+    QLabel* title_ = nullptr;
+    std::array<QRadioButton*, 3> options_{};
+    std::array<QLabel*, 3> restPortraits_{};
+    std::array<QLabel*, 3> readyPortraits_{};
+    QLabel* tileHolder_ = nullptr;
+    LabelButton* confirmButton_ = nullptr;
+    bool finished_ = false;
+    bool centred_ = false;
+};
+
+} // namespace rz6
