@@ -11,12 +11,11 @@ namespace {
 
 // Lower bounds of ranks 1..9; anything below the last one is rank 10.
 constexpr std::array<std::int64_t, rankCount - 1> rankFloors = {15000, 10000, 7000, 5500, 4000,
-                                                                 3000,  2500,  1500, 0};
+                                                                3000,  2500,  1500, 0};
 
 std::int32_t clampToInt32(std::int64_t value) {
-    return static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
-                                 std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 } // namespace

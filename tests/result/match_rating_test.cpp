@@ -45,9 +45,9 @@ TEST(MatchRating, WorkedMatches) {
     };
     const Case cases[] = {
         {1000, 3, 1300, 300, 9},
-        {1499, 1, 1648, 149, 8},  // 1648.9 rounds down
-        {-50, 1, -56, -6, 10},    // −55.00000000000001 in double rounds down to −56
-        {2345, 0, 2345, 0, 8},    // no technique: nothing added
+        {1499, 1, 1648, 149, 8}, // 1648.9 rounds down
+        {-50, 1, -56, -6, 10},   // −55.00000000000001 in double rounds down to −56
+        {2345, 0, 2345, 0, 8},   // no technique: nothing added
         {0, 0, 0, 0, 9},
         {0, 40, 0, 0, 9},
         {10000, 5, 15000, 5000, 1},
@@ -80,9 +80,25 @@ TEST(MatchRating, OverallScoreBeyondThe32BitRangeIsKeptWhole) {
 // Both sides of every band edge.
 TEST(MatchRating, RankBandEdges) {
     const std::pair<std::int64_t, int> edges[] = {
-        {15000, 1}, {14999, 2}, {10000, 2}, {9999, 3}, {7000, 3}, {6999, 4}, {5500, 4},
-        {5499, 5},  {4000, 5},  {3999, 6},  {3000, 6}, {2999, 7}, {2500, 7}, {2499, 8},
-        {1500, 8},  {1499, 9},  {0, 9},     {-1, 10},  {std::int64_t{int32Max} * 5, 1},
+        {15000, 1},
+        {14999, 2},
+        {10000, 2},
+        {9999, 3},
+        {7000, 3},
+        {6999, 4},
+        {5500, 4},
+        {5499, 5},
+        {4000, 5},
+        {3999, 6},
+        {3000, 6},
+        {2999, 7},
+        {2500, 7},
+        {2499, 8},
+        {1500, 8},
+        {1499, 9},
+        {0, 9},
+        {-1, 10},
+        {std::int64_t{int32Max} * 5, 1},
     };
     for (const auto& [overall, rank] : edges)
         EXPECT_EQ(rankClass(overall), rank) << overall;
@@ -153,8 +169,8 @@ TEST(BestTotals, HugeTotalsAreKeptAtTheLimit) {
     constexpr std::int32_t int32Min = std::numeric_limits<std::int32_t>::min();
     table = tableWithBest({int32Min, int32Min, int32Min, int32Min, int32Min});
     updateBestTotals(table, std::int64_t{int32Min} * 5);
-    EXPECT_EQ(bestOf(table), (std::array<std::int32_t, 5>{int32Min, int32Min, int32Min, int32Min,
-                                                           int32Min}));
+    EXPECT_EQ(bestOf(table),
+              (std::array<std::int32_t, 5>{int32Min, int32Min, int32Min, int32Min, int32Min}));
 }
 
 } // namespace

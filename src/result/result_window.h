@@ -1,0 +1,72 @@
+#pragma once
+
+#include "battle/record_table.h"
+#include "result/match_rating.h"
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+class QLabel;
+class QTextEdit;
+class QSlider;
+
+namespace rz6 {
+
+class LabelButton;
+
+// The result screen, "競技終了": rates the match that has just ended, enters its overall
+// score into the five best totals, and offers a rematch or the end of the game.
+//
+// The rating is worked out and bestTotals rewritten once, in the constructor; everything
+// after that is display. The screen touches neither the battle window nor the record file:
+// whoever opens it connects the two signals and acts on them.
+//
+// Each screen asks for one action only. The first of "再試合", "終　了" or a close through
+// the window frame (which counts as "終　了") decides it; later clicks are ignored, and
+// closing the screen with close() after a signal has been sent emits nothing more. To close
+// it before any action without ending the game, call closeWithoutAction().
+//
+// The screen deletes itself when closed. A receiver must close it with close() (deferred
+// deletion), never delete it from inside a signal, and must not make it a child of a window
+// that it destroys on rematch.
+class ResultWindow : public QWidget {
+    Q_OBJECT
+public:
+    ResultWindow(std::int32_t score, const std::array<bool, techniqueCount>& usedThisMatch,
+                 RecordTable& recordTable, QWidget* parent = nullptr);
+
+    const MatchRating& rating() const { return rating_; }
+
+    // Closes the screen without sending either signal.
+    void closeWithoutAction();
+
+signals:
+    // "再試合": the battle window should be rebuilt for a new match, then this screen closed.
+    void rematchRequested();
+    // "終　了" or a close through the window frame: the game should save and end.
+    void quitRequested();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildWidgets();
+    void showRating();
+    void BtnLabel_Click(int index);
+
+    MatchRating rating_;
+    bool actionTaken_ = false;
+
+    QSlider* slider1_ = nullptr;
+    QTextEdit* text1_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QLabel* label4_ = nullptr;
+    QLabel* label5_ = nullptr;
+    std::array<LabelButton*, 2> btnLabel_{};
+};
+
+} // namespace rz6

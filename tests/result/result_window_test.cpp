@@ -1,0 +1,263 @@
+// The result screen: what it shows for a finished match, the best totals it rewrites once,
+// the hover rule of its two buttons, and the one action each screen sends.
+#include "result/result_window.h"
+
+#include "common/label_button.h"
+#include "common/screen_units.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLabel>
+#include <QTextEdit>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTest>
+#include <QTextDocument>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace rz6 {
+namespace {
+
+constexpr unsigned int restColor = 0x00FFC0C0;
+constexpr unsigned int hoverColor = 0x00FF0000;
+
+std::array<bool, techniqueCount> usedTechniques(std::initializer_list<int> ids) {
+    std::array<bool, techniqueCount> used{};
+    for (int id : ids)
+        used[static_cast<std::size_t>(id)] = true;
+    return used;
+}
+
+std::array<bool, techniqueCount> allTechniques() {
+    std::array<bool, techniqueCount> used{};
+    used.fill(true);
+    return used;
+}
+
+class ResultWindowTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        if (qApp == nullptr) {
+            static int argc = 1;
+            static char name[] = "result_window_test";
+            static char* argv[] = {name, nullptr};
+            new QApplication(argc, argv);
+        }
+        // The same font mapping the program makes at start-up.
+        QFont::insertSubstitution(QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho"));
+        QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"));
+        QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
+        QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+    }
+
+    void TearDown() override {
+        if (window)
+            window->closeWithoutAction();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    ResultWindow* open(std::int32_t score, const std::array<bool, techniqueCount>& used) {
+        window = new ResultWindow(score, used, record);
+        window->show();
+        return window;
+    }
+
+    template <typename T> T* find(const QString& name) {
+        T* widget = window->findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+    QString text(const QString& name) { return find<QLabel>(name)->text(); }
+    LabelButton* button(int i) { return find<LabelButton>(QStringLiteral("BtnLabel(%1)").arg(i)); }
+    QSlider* slider() { return find<QSlider>(QStringLiteral("Slider1")); }
+
+    RecordTable record{};
+    QPointer<ResultWindow> window;
+};
+
+TEST_F(ResultWindowTest, ShowsTheRatingOfTheFinishedMatch) {
+    record = {5000, 3000, 3000, 1000, 0};
+    open(1000, usedTechniques({0, 8, 39}));
+    EXPECT_EQ(window->objectName(), QStringLiteral("gmend"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("競技終了"));
+    EXPECT_EQ(text(QStringLiteral("Label2")), QStringLiteral("1000"));
+    EXPECT_EQ(text(QStringLiteral("Label4")), QStringLiteral("300"));
+    EXPECT_EQ(text(QStringLiteral("Label5")), QStringLiteral("1300"));
+    EXPECT_EQ(slider()->value(), 9);
+    EXPECT_EQ(record[3], 1300);
+    EXPECT_EQ(record[4], 1000);
+}
+
+TEST_F(ResultWindowTest, NegativeScoreRoundsDownAndRanksLast) {
+    record = {0, 0, 0, 0, 0};
+    open(-50, usedTechniques({12}));
+    EXPECT_EQ(text(QStringLiteral("Label2")), QStringLiteral("-50"));
+    EXPECT_EQ(text(QStringLiteral("Label4")), QStringLiteral("-6"));
+    EXPECT_EQ(text(QStringLiteral("Label5")), QStringLiteral("-56"));
+    EXPECT_EQ(slider()->value(), 10);
+    EXPECT_EQ(record[4], 0); // a negative total ranks below zero
+}
+
+// Regression: a total past the 32-bit range used to stop the program while it was ranked.
+TEST_F(ResultWindowTest, HugeTotalIsShownWholeAndRecordedAtTheLimit) {
+    constexpr std::int32_t top = std::numeric_limits<std::int32_t>::max();
+    open(top, allTechniques());
+    EXPECT_EQ(text(QStringLiteral("Label2")), QStringLiteral("2147483647"));
+    EXPECT_EQ(text(QStringLiteral("Label4")), QStringLiteral("8589934588"));
+    EXPECT_EQ(text(QStringLiteral("Label5")), QStringLiteral("10737418235"));
+    EXPECT_EQ(slider()->value(), 1);
+    EXPECT_EQ(record[0], top);
+}
+
+TEST_F(ResultWindowTest, LayoutFollowsTheDesign) {
+    open(0, {});
+    EXPECT_EQ(window->size(), QSize(616, 423));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+
+    EXPECT_EQ(slider()->geometry(), QRect(0, 16, 25, 385));
+    EXPECT_EQ(slider()->orientation(), Qt::Vertical);
+    EXPECT_EQ(slider()->minimum(), 1);
+    EXPECT_EQ(slider()->maximum(), 10);
+    EXPECT_TRUE(slider()->invertedAppearance()); // position 1 at the top
+
+    auto* list = find<QTextEdit>(QStringLiteral("Text1"));
+    EXPECT_TRUE(list->isReadOnly());
+    EXPECT_EQ(list->geometry(), QRect(32, 8, 241, 409));
+    EXPECT_EQ(list->toPlainText(),
+              QStringLiteral("剣\u3000\u3000聖\n剣\u3000\u3000神\n剣\u3000\u3000鬼\n"
+                             "剣\u3000\u3000豪\n剣\u3000\u3000士\n免許皆伝\n目\u3000\u3000録\n"
+                             "中 目 録\n門\u3000\u3000人\n入 門 者"));
+    // All ten names show at once, without scrolling.
+    EXPECT_LE(list->document()->size().height(), list->viewport()->height());
+
+    for (int i = 0; i < 3; ++i) {
+        auto* heading = find<QLabel>(QStringLiteral("Image1(%1)").arg(i));
+        EXPECT_FALSE(heading->pixmap().isNull()) << i;
+        EXPECT_FALSE(heading->accessibleName().isEmpty()) << i;
+    }
+    EXPECT_EQ(find<QLabel>(QStringLiteral("Image1(2)"))->geometry(), QRect(384, 248, 150, 30));
+    auto* overall = find<QLabel>(QStringLiteral("Label5"));
+    EXPECT_EQ(overall->geometry(), QRect(384, 304, 145, 25));
+    EXPECT_TRUE(overall->alignment() & Qt::AlignRight);
+    EXPECT_EQ(overall->palette().color(QPalette::Window), QColor(0xC0, 0xFF, 0xC0));
+
+    EXPECT_EQ(button(0)->text(), QStringLiteral("再試合"));
+    EXPECT_EQ(button(1)->text(), QStringLiteral("終\u3000了"));
+    EXPECT_EQ(button(1)->geometry(), QRect(472, 376, 113, 25));
+    EXPECT_EQ(button(1)->backColor(), bgrColor(restColor));
+}
+
+TEST_F(ResultWindowTest, PlayerCannotMoveTheRankSlider) {
+    open(1000, usedTechniques({1, 2, 3}));
+    QTest::mouseClick(slider(), Qt::LeftButton, {}, QPoint(12, 380));
+    QTest::keyClick(slider(), Qt::Key_Down);
+    QTest::keyClick(slider(), Qt::Key_End);
+    EXPECT_EQ(slider()->value(), 9);
+}
+
+// Moving over a button highlights only it; the bare form puts both back to rest; any other
+// control leaves them as they are.
+TEST_F(ResultWindowTest, HoverFollowsTheLabelButtonRule) {
+    open(1000, {});
+    const QPoint bareForm(300, 140);
+    ASSERT_EQ(window->childAt(bareForm), nullptr);
+
+    QTest::mouseMove(button(0), QPoint(10, 10));
+    EXPECT_EQ(button(0)->backColor(), bgrColor(hoverColor));
+    EXPECT_EQ(button(1)->backColor(), bgrColor(restColor));
+
+    QTest::mouseMove(button(1), QPoint(10, 10));
+    EXPECT_EQ(button(0)->backColor(), bgrColor(hoverColor));
+    EXPECT_EQ(button(1)->backColor(), bgrColor(hoverColor));
+
+    // Over the labels, the rank list and the slider nothing changes, even when the move is
+    // handed on to the form.
+    for (const char* name : {"Label5", "Image1(1)", "Text1", "Slider1"}) {
+        QWidget* control = find<QWidget>(QString::fromLatin1(name));
+        QTest::mouseMove(control, QPoint(5, 5));
+        QTest::mouseMove(window, control->geometry().topLeft() + QPoint(5, 5));
+        EXPECT_TRUE(button(0)->isHighlighted()) << name;
+        EXPECT_TRUE(button(1)->isHighlighted()) << name;
+    }
+
+    QTest::mouseMove(window, bareForm);
+    EXPECT_EQ(button(0)->backColor(), bgrColor(restColor));
+    EXPECT_EQ(button(1)->backColor(), bgrColor(restColor));
+}
+
+TEST_F(ResultWindowTest, RematchIsTheOnlyActionAndClosingAfterItSendsNoQuit) {
+    open(1000, {});
+    QSignalSpy rematch(window.data(), &ResultWindow::rematchRequested);
+    QSignalSpy quit(window.data(), &ResultWindow::quitRequested);
+    QTest::mouseClick(button(0), Qt::LeftButton);
+    QTest::mouseClick(button(1), Qt::LeftButton); // a second choice is ignored
+    QTest::mouseClick(button(0), Qt::LeftButton);
+    EXPECT_EQ(rematch.count(), 1);
+    EXPECT_EQ(quit.count(), 0);
+
+    // What the program does once the battle window is rebuilt.
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(quit.count(), 0);
+    EXPECT_TRUE(window.isNull()); // deleted on close
+}
+
+TEST_F(ResultWindowTest, QuitButtonSendsQuitOnce) {
+    open(1000, {});
+    QSignalSpy rematch(window.data(), &ResultWindow::rematchRequested);
+    QSignalSpy quit(window.data(), &ResultWindow::quitRequested);
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    window->close();
+    EXPECT_EQ(quit.count(), 1);
+    EXPECT_EQ(rematch.count(), 0);
+}
+
+TEST_F(ResultWindowTest, ClosingThroughTheFrameMeansQuitOnce) {
+    open(1000, {});
+    QSignalSpy quit(window.data(), &ResultWindow::quitRequested);
+    // The program closes the screen when it hears quit, as it will in the game.
+    QObject::connect(window.data(), &ResultWindow::quitRequested, window.data(),
+                     [w = window.data()] { w->close(); });
+    ASSERT_NE(window->windowHandle(), nullptr);
+    window->windowHandle()->close();
+    if (window)
+        window->close();
+    EXPECT_EQ(quit.count(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(ResultWindowTest, ClosingWithoutActionSendsNothing) {
+    open(1000, {});
+    QSignalSpy rematch(window.data(), &ResultWindow::rematchRequested);
+    QSignalSpy quit(window.data(), &ResultWindow::quitRequested);
+    window->closeWithoutAction();
+    EXPECT_EQ(quit.count() + rematch.count(), 0);
+}
+
+// The best totals are rewritten while the screen opens, once, whichever button follows.
+TEST_F(ResultWindowTest, BestTotalsAreRewrittenOnceWhenTheScreenOpens) {
+    record = {5000, 3000, 3000, 1000, 0};
+    record[5] = 7;
+    open(2000, {});
+    const RecordTable expected = [] {
+        RecordTable t{5000, 3000, 3000, 2000, 1000};
+        t[5] = 7;
+        return t;
+    }();
+    EXPECT_EQ(record, expected);
+    QTest::mouseMove(button(0), QPoint(5, 5));
+    QTest::mouseClick(button(0), Qt::LeftButton);
+    window->close();
+    EXPECT_EQ(record, expected);
+}
+
+} // namespace
+} // namespace rz6
