@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QWidget>
+
+#include "battle/record_table.h"
+
+class QLabel;
+class QTabBar;
+
+namespace rz6 {
+
+// The technique record screen "技履歴": the five best totals on one tab, and on the other
+// every technique that has landed at least once, with its count, key sequence and
+// description. It only reads the record, once, when it is built; it is a separate,
+// non-blocking tool window that deletes itself when closed.
+class TechniqueRecordWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit TechniqueRecordWindow(const RecordTable& recordTable, QWidget* parent = nullptr);
+
+signals:
+    // Sent exactly once, after the screen has closed by whichever route ("閉じる" or the
+    // window frame), so the battle window can take over again.
+    void closed();
+
+protected:
+    // Shows a description box and waits until the player dismisses it. Tests override it.
+    virtual void showDescription(const QString& title, const QString& text);
+
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildScoreTab(const RecordTable& recordTable);
+    void buildTechniqueTab(const RecordTable& recordTable);
+    void TabStrip1_Click(int tabIndex);
+    void centreOnShow();
+
+    QTabBar* tabStrip_ = nullptr;
+    QWidget* tabFrames_[2] = {nullptr, nullptr};
+    bool centred_ = false;
+    bool closedSent_ = false;
+};
+
+} // namespace rz6
