@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QScreen>
+#include <QWindow>
 
 namespace rz6 {
 
@@ -60,8 +61,9 @@ void setBackColor(QWidget* widget, unsigned int color) {
 
 } // namespace
 
-CharacterSelectWindow::CharacterSelectWindow(CharacterTarget& target, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), target_(target) {
+CharacterSelectWindow::CharacterSelectWindow(CharacterTarget& target, QWidget* owner)
+    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), target_(target),
+      owner_(owner) {
     setObjectName(QStringLiteral("chrsel"));
     setWindowTitle(QStringLiteral("使用キャラ選択"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -74,6 +76,16 @@ CharacterSelectWindow::CharacterSelectWindow(CharacterTarget& target, QWidget* p
 
     tileBackground(this, tileHolder_->pixmap());
     choose(0);
+
+    if (owner)
+        connect(owner, &QObject::destroyed, this, [this] { ownerDestroyed(); });
+}
+
+void CharacterSelectWindow::ownerDestroyed() {
+    // The target lives with its owner: say nothing more to it, not even on the way out.
+    finished_ = true;
+    hide();
+    deleteLater();
 }
 
 void CharacterSelectWindow::buildWidgets() {
@@ -194,6 +206,9 @@ void CharacterSelectWindow::Form_MouseMove() {
 
 void CharacterSelectWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // Kept above the owner by the window system, as a dialog of it, before it is first mapped.
+    if (owner_ && windowHandle())
+        windowHandle()->setTransientParent(owner_->window()->windowHandle());
     if (centred_)
         return;
     centred_ = true;

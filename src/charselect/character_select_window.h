@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -25,7 +26,11 @@ class LabelButton;
 class CharacterSelectWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit CharacterSelectWindow(CharacterTarget& target, QWidget* parent = nullptr);
+    // `owner` is the battle window. It is deliberately not this window's Qt parent: the owner
+    // disables itself while this window is open, and a child window would be disabled along
+    // with it, leaving nothing to click. This window still stays above its owner, and goes
+    // away without another word to the target if the owner is destroyed first.
+    explicit CharacterSelectWindow(CharacterTarget& target, QWidget* owner = nullptr);
 
     // Index of the marked option, 0..2.
     int chosenIndex() const;
@@ -52,8 +57,10 @@ private:
     // confirmed(); does nothing the second time.
     void finish();
     int optionIndexOf(const QObject* object) const;
+    void ownerDestroyed();
 
     CharacterTarget& target_;
+    QPointer<QWidget> owner_;
     QLabel* title_ = nullptr;
     std::array<QRadioButton*, 3> options_{};
     std::array<QLabel*, 3> restPortraits_{};

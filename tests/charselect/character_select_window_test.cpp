@@ -295,3 +295,51 @@ TEST_F(CharacterSelectWindowTest, ReturnConfirmsTheFirstCharacterWhenNothingWasC
 
 } // namespace
 } // namespace rz6
+
+namespace rz6 {
+namespace {
+
+// The battle window disables itself while the screen is open; the screen must stay usable.
+TEST(CharacterSelectWindowOwner, ScreenStaysUsableWhileItsOwnerIsDisabled) {
+    application();
+    QWidget owner;
+    owner.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
+    RecordingTarget target;
+    QPointer<CharacterSelectWindow> screen = new CharacterSelectWindow(target, &owner);
+    QSignalSpy confirmed(screen.data(), &CharacterSelectWindow::confirmed);
+    QObject::connect(screen.data(), &CharacterSelectWindow::confirmed, &owner,
+                     [&owner] { owner.setEnabled(true); });
+    screen->show();
+    owner.setEnabled(false);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(screen));
+    EXPECT_TRUE(screen->isEnabled());
+    EXPECT_EQ(screen->windowHandle()->transientParent(), owner.windowHandle());
+
+    QTest::mouseClick(screen->findChild<QWidget*>(QStringLiteral("Option1(2)")), Qt::LeftButton);
+    QTest::mouseClick(screen->findChild<QWidget*>(QStringLiteral("Label1")), Qt::LeftButton);
+    EXPECT_EQ(target.calls.last(), QStringLiteral("portrait portrait_sakon_ready"));
+    EXPECT_EQ(confirmed.count(), 1);
+    EXPECT_TRUE(owner.isEnabled());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(screen.isNull());
+}
+
+TEST(CharacterSelectWindowOwner, ScreenGoesQuietlyWithItsOwner) {
+    application();
+    RecordingTarget target;
+    auto owner = std::make_unique<QWidget>();
+    QPointer<CharacterSelectWindow> screen = new CharacterSelectWindow(target, owner.get());
+    QSignalSpy confirmed(screen.data(), &CharacterSelectWindow::confirmed);
+    screen->show();
+    target.calls.clear();
+
+    owner.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(screen.isNull());
+    EXPECT_TRUE(target.calls.isEmpty());
+    EXPECT_EQ(confirmed.count(), 0);
+}
+
+} // namespace
+} // namespace rz6
