@@ -1,0 +1,252 @@
+# Shared helpers of the end-to-end tests: each test runs the real rz6 on its own X server
+# (Xvfb), in its own temporary folder that holds its own copy of the program, and drives it
+# with xdotool as a player would. Sourced by the *_test.sh scripts; $1 of a test is the rz6
+# executable to copy.
+#
+# Every wait polls with a generous bound; nothing waits a fixed time and then checks.
+
+set -euo pipefail
+
+readonly title='ソードリズム！　第弐章'
+readonly clientHeight=402 # the battle window's client area, 6030 twips, at scale 1
+readonly skipCode=77      # ctest's SKIP_RETURN_CODE
+waitSeconds=${RZ6_E2E_WAIT:-60}
+
+work=''
+startedPids=()
+xvfbPid=''
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [[ -n $work && -d $work ]]; then
+        for log in "$work"/*.log; do
+            [[ -s $log ]] && { echo "--- $log" >&2; tail -n 20 "$log" >&2; }
+        done
+    fi
+    exit 1
+}
+
+skip() {
+    echo "SKIP: $*"
+    exit "$skipCode"
+}
+
+need() {
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/deps.sh --test)"
+    done
+}
+
+# Ends what this test started, each by its own id, and removes the test's folder.
+cleanup() {
+    local pid
+    for pid in "${startedPids[@]}"; do
+        kill -KILL "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    # The X server is asked politely, so that it removes its socket and lock file.
+    if [[ -n $xvfbPid ]]; then
+        kill -TERM "$xvfbPid" 2>/dev/null || true
+        wait "$xvfbPid" 2>/dev/null || true
+    fi
+    [[ -n $work ]] && rm -rf "$work"
+    return 0
+}
+
+# Makes the test's folder and a home of its own, so no run can touch the real user's data.
+setupWork() {
+    work=$(mktemp -d "${TMPDIR:-/tmp}/rz6-e2e.XXXXXX")
+    trap cleanup EXIT
+    export HOME=$work/home XDG_DATA_HOME=$work/xdg-data XDG_RUNTIME_DIR=$work/runtime
+    mkdir -p "$HOME" "$XDG_DATA_HOME"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
+    export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
+}
+
+# Runs "$@" every tenth of a second until it succeeds; fails the test after waitSeconds.
+waitFor() {
+    local what=$1; shift
+    local deadline=$((SECONDS + waitSeconds))
+    until "$@"; do
+        ((SECONDS < deadline)) || fail "gave up waiting for $what"
+        sleep 0.1
+    done
+}
+
+# Starts a private X server on a display number it picks itself, so tests run in parallel.
+startDisplay() {
+    local size=${1:-1600x1200x24}
+    local numberFile=$work/display
+    Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp -noreset 3>"$numberFile" \
+        >"$work/xvfb.log" 2>&1 &
+    xvfbPid=$!
+    waitFor "the X server" test -s "$numberFile"
+    export DISPLAY=:$(head -n 1 "$numberFile")
+    waitFor "the X server to answer" displayAnswers
+}
+
+displayAnswers() {
+    xdotool getmouselocation >/dev/null 2>&1
+}
+
+# A folder with its own copy of the game, as a player unpacks it.
+gameFolder() {
+    local folder=$work/$1
+    mkdir -p "$folder"
+    cp "$rz6Binary" "$folder/rz6"
+    echo "$folder"
+}
+
+# Starts the program in the background from a working folder of its own (the record must
+# follow the program, not the working folder); extra VAR=value arguments go to its
+# environment. Sets gamePid.
+gamePid=''
+startGame() {
+    local program=$1; shift
+    local log
+    log=$work/game-$((${#startedPids[@]} + 1)).log
+    mkdir -p "$work/cwd"
+    (cd "$work/cwd" && exec env "$@" "$program") >"$log" 2>&1 &
+    gamePid=$!
+    startedPids+=("$gamePid")
+}
+
+# True while the process runs (a finished child that was not yet waited for counts as ended).
+running() {
+    local state
+    state=$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null) || return 1
+    [[ $state != Z ]]
+}
+
+notRunning() {
+    ! running "$1"
+}
+
+# Waits for the process to end and puts its exit status in exitStatus (128 + the signal's
+# number when a signal ended it).
+exitStatus=''
+waitExit() {
+    local pid=$1
+    waitFor "process $pid to end" notRunning "$pid"
+    exitStatus=0
+    wait "$pid" 2>/dev/null || exitStatus=$?
+}
+
+# The visible windows of a process that carry the game's title.
+titledWindows() {
+    xdotool search --all --onlyvisible --pid "$1" --name "^${title}\$" 2>/dev/null || true
+}
+
+hasTitledWindow() {
+    running "$1" || fail "process $1 ended before it showed a window"
+    [[ -n $(titledWindows "$1") ]]
+}
+
+# Waits for the process's titled window and prints its id.
+waitWindow() {
+    waitFor "a window of process $1" hasTitledWindow "$1"
+    titledWindows "$1" | head -n 1
+}
+
+windowWidth() {
+    xwininfo -id "$1" | awk '/^  Width:/ {print $2}'
+}
+
+windowHeight() {
+    xwininfo -id "$1" | awk '/^  Height:/ {print $2}'
+}
+
+# Gives the window the keyboard, as a click on it would under a window manager.
+focusWindow() {
+    xdotool windowfocus --sync "$1"
+}
+
+# Captures the window's pixels into a file.
+capture() {
+    xwd -silent -id "$1" >"$2"
+}
+
+# Waits until two captures in a row agree: the window has finished drawing itself.
+captureSteady() {
+    local window=$1 file=$2
+    capture "$window" "$file"
+    waitFor "the window to finish drawing" steadyAgainst "$window" "$file"
+}
+
+steadyAgainst() {
+    local next=$2.next
+    capture "$1" "$next"
+    if cmp -s "$2" "$next"; then
+        rm -f "$next"
+        return 0
+    fi
+    mv "$next" "$2"
+    return 1
+}
+
+changedFrom() {
+    local now=$2.now
+    capture "$1" "$now"
+    ! cmp -s "$2" "$now"
+}
+
+# Sends keys with xdotool and waits until the window shows that they arrived.
+keysChangeWindow() {
+    local window=$1; shift
+    local before=$work/before.xwd
+    captureSteady "$window" "$before"
+    xdotool "$@"
+    waitFor "the window to answer 'xdotool $*'" changedFrom "$window" "$before"
+}
+
+# Chooses the menu 試合 and in it 終了, with the pointer, at scale 1. The menu bar sits above
+# the client area; its first title is 試合. 終了 is the last entry of the menu that opens.
+quitThroughMenu() {
+    local pid=$1 window=$2
+    local barHeight=$(($(windowHeight "$window") - clientHeight))
+    ((barHeight > 0)) || fail "the battle window has no menu bar"
+    xdotool mousemove --sync --window "$window" 20 $((barHeight / 2)) click 1
+    waitFor "the menu 試合 to open" popupMenuOf "$pid"
+    local menu
+    menu=$(popupMenuOf "$pid")
+    xdotool mousemove --sync --window "$menu" 30 $(($(windowHeight "$menu") - 12)) click 1
+}
+
+# Prints the id of the process's open pop-up menu; fails when none is open.
+popupMenuOf() {
+    local id
+    for id in $(xdotool search --all --onlyvisible --pid "$1" --name '' 2>/dev/null); do
+        if xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q POPUP_MENU; then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# Writes a 32-bit little-endian signed integer.
+le32() {
+    local v=$(($1 & 0xFFFFFFFF))
+    printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $((v & 255)) $((v >> 8 & 255)) \
+        $((v >> 16 & 255)) $((v >> 24 & 255)))"
+}
+
+# Size, inode and modification time in nanoseconds: any write or replacement changes them.
+fileStamp() {
+    stat -c '%s %i %.9Y' "$1"
+}
+
+fileSize() {
+    stat -c %s "$1"
+}
+
+isAllZero() {
+    local file=$1
+    cmp -s "$file" <(head -c "$(fileSize "$file")" /dev/zero)
+}
+
+rz6Binary=${1:?usage: $0 path/to/rz6}
+[[ -x $rz6Binary ]] || fail "no program at $rz6Binary"
+rz6Binary=$(realpath "$rz6Binary")
+need Xvfb xdotool xwininfo xprop xwd
