@@ -37,7 +37,9 @@ need() {
     done
 }
 
-# Ends what this test started, each by its own id, and removes the test's folder.
+# Ends what this test started, each by its own id, and removes the test's folder. A test
+# that mounted something inside its folder names the mount point in mountedInWork.
+mountedInWork=''
 cleanup() {
     local pid
     for pid in "${startedPids[@]}"; do
@@ -49,6 +51,7 @@ cleanup() {
         kill -TERM "$xvfbPid" 2>/dev/null || true
         wait "$xvfbPid" 2>/dev/null || true
     fi
+    [[ -n $mountedInWork ]] && umount "$mountedInWork" 2>/dev/null
     [[ -n $work ]] && rm -rf "$work"
     return 0
 }
