@@ -1,0 +1,268 @@
+// Feeds the match rules an arbitrary stream of keys, clock ticks, pause ends, start commands,
+// character changes and restarts, and checks after every step what must always hold:
+// - the typed text agrees with digitBuffer and digitCount, and digitCount never passes 9;
+// - outside the idle screen every board digit is 1..9, and every cell shows 1..9;
+// - a turn is only ever lost by a strike launched on an empty gauge, one per strike;
+// - the score only moves by the Enter penalty, the miss penalty or a strike's points, which
+//   follow from the technique struck, the multiplier and the combo count;
+// - the landing counts never fall, and only the technique that landed gains, by one.
+// A restart is a new match on the same record table, as the program does it.
+
+#include "battle/match.h"
+#include "battle/technique_catalogue.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <memory>
+#include <string>
+
+namespace {
+
+using rz6::Match;
+using rz6::MatchPhase;
+using rz6::StrikeOutcome;
+
+[[noreturn]] void fail(const char* what, const std::string& detail = {}) {
+    std::fprintf(stderr, "match invariant broken: %s %s\n", what, detail.c_str());
+    std::abort();
+}
+
+void check(bool ok, const char* what, const std::string& detail = {}) {
+    if (!ok)
+        fail(what, detail);
+}
+
+// Deals numbers taken from the fuzz input itself, including the edge values 0 and 1.
+class FuzzRandomSource : public rz6::RandomSource {
+public:
+    explicit FuzzRandomSource(FuzzedDataProvider& data) : data_(data) {}
+    void seedFromClock() override {}
+    double next() override { return data_.ConsumeProbability<double>(); }
+
+private:
+    FuzzedDataProvider& data_;
+};
+
+enum class Op { Key, Enter, OtherKey, Tick, EndPause, Start, Restart, Character, Count };
+
+struct Character {
+    int windowLength;
+    double multiplier;
+};
+constexpr Character characters[] = {{1200, 1.0}, {1100, 1.1}, {1000, 1.2}};
+
+class MatchDriver {
+public:
+    explicit MatchDriver(FuzzedDataProvider& data) : data_(data), random_(data) {
+        // Sometimes a record whose counts are about to reach the largest 32-bit value.
+        if (data_.ConsumeBool())
+            table_.fill(INT32_MAX - data_.ConsumeIntegralInRange(0, 3));
+        restart();
+    }
+
+    void step() {
+        const auto op = static_cast<Op>(data_.ConsumeIntegralInRange<int>(0, int(Op::Count) - 1));
+        before_ = Snapshot(*match_, table_);
+        int entersHandled = 0;
+        bool strikeLaunched = false;
+        switch (op) {
+        case Op::Key:
+        case Op::Enter:
+        case Op::OtherKey: {
+            const char32_t key = op == Op::Enter  ? Match::enterKey
+                                 : op == Op::Key ? char32_t(U'0' + data_.ConsumeIntegralInRange(0, 9))
+                                                  : data_.ConsumeIntegral<char32_t>();
+            const bool queued = match_->matchRunning() && match_->pausing();
+            match_->Form_KeyPress(key);
+            if (queued) {
+                queue_.push_back(key);
+            } else if (before_.running) {
+                entersHandled = key == Match::enterKey;
+                strikeLaunched = match_->pausing();
+            }
+            break;
+        }
+        case Op::Tick:
+            match_->Timer2_Timer();
+            break;
+        case Op::EndPause: {
+            match_->endPause();
+            const std::size_t handled = queue_.size() - match_->queuedKeys();
+            for (std::size_t i = 0; i < handled; ++i) {
+                entersHandled += queue_.front() == Match::enterKey;
+                queue_.pop_front();
+            }
+            strikeLaunched = before_.pausing && match_->pausing();
+            break;
+        }
+        case Op::Start:
+            match_->mst_Click();
+            break;
+        case Op::Restart:
+            restart();
+            before_ = Snapshot(*match_, table_);
+            break;
+        case Op::Character:
+            // The character select screen is only open on an idle battle screen.
+            if (match_->phase() == MatchPhase::Idle) {
+                const auto& c = characters[data_.ConsumeIntegralInRange(0, 2)];
+                match_->setWindowLength(c.windowLength);
+                match_->setScoreMultiplier(c.multiplier);
+            }
+            break;
+        case Op::Count:
+            break;
+        }
+        checkState();
+        checkChange(op, entersHandled, strikeLaunched);
+    }
+
+private:
+    struct Snapshot {
+        Snapshot() = default;
+        Snapshot(const Match& m, const rz6::RecordTable& table)
+            : running(m.matchRunning()), pausing(m.pausing()), score(m.score()),
+              turnsLeft(m.turnsLeft()), comboWindow(m.comboWindow()), comboCount(m.comboCount()),
+              windowOpen(m.windowOpen()), record(table) {}
+        bool running = false;
+        bool pausing = false;
+        std::int32_t score = 0;
+        int turnsLeft = 0;
+        int comboWindow = 0;
+        int comboCount = 0;
+        bool windowOpen = false;
+        rz6::RecordTable record{};
+    };
+
+    void restart() {
+        match_ = std::make_unique<Match>(table_, random_);
+        queue_.clear();
+    }
+
+    void checkState() const {
+        const Match& m = *match_;
+        const auto& text = m.inputText();
+        const auto& buffer = m.digitBuffer();
+        const int count = m.digitCount();
+        check(count >= 0 && count <= Match::maxDigits, "digitCount out of 0..9",
+              std::to_string(count));
+        check(text.size() == std::size_t(count), "typed text and digitCount disagree", text);
+        for (int i = 0; i < count; ++i)
+            check(text[i] >= '1' && text[i] <= '9', "typed text holds a non-digit", text);
+        for (int i = 0; i < Match::maxDigits; ++i) {
+            // While a strike's outcome is on show the buffer is already emptied; otherwise it
+            // holds exactly the typed digits.
+            const int expected = m.pausing() || i >= count ? 0 : text[i] - '0';
+            check(buffer[i] == expected, "digitBuffer disagrees with the typed text", text);
+        }
+        for (int cell = 0; cell < Match::cellCount; ++cell) {
+            check(m.cellDigit(cell) >= 1 && m.cellDigit(cell) <= 9, "a cell shows no digit 1..9");
+            if (m.phase() != MatchPhase::Idle)
+                check(m.boardDigits()[cell] >= 1 && m.boardDigits()[cell] <= 9,
+                      "a board digit outside 1..9 between strikes");
+            if (!m.pausing())
+                check(!m.cellSpent(cell), "a red cell outside a strike's pause");
+        }
+        // The idle screen shows all nine keypad marks over a board of 1s, by design.
+        if (!m.pausing() && m.phase() != MatchPhase::Idle) {
+            for (int digit = 1; digit <= 9; ++digit) {
+                bool onBoard = false;
+                for (int cell = 0; cell < Match::cellCount; ++cell)
+                    onBoard = onBoard || m.cellDigit(cell) == digit;
+                check(m.keypadShown(digit) == onBoard, "keypad marks differ from the board");
+            }
+        }
+        check(m.comboWindow() >= 0 && m.comboWindow() <= m.windowLength(),
+              "gauge out of range", std::to_string(m.comboWindow()));
+        check(m.tickInterval() >= 100 && m.tickInterval() <= 200, "tick interval out of range");
+        check(m.queuedKeys() == queue_.size(), "queued keys lost or invented");
+        check(m.pausing() || m.queuedKeys() == 0, "keys left queued after the pause");
+        check(m.matchRunning() || !m.pausing(), "pausing outside a match");
+    }
+
+    void checkChange(Op op, int entersHandled, bool strikeLaunched) const {
+        const Match& m = *match_;
+        if (op == Op::Restart) {
+            check(m.score() == 0 && m.turnsLeft() == Match::startTurns && !m.matchRunning(),
+                  "a restarted match does not start from the design values");
+            return;
+        }
+        // Turns.
+        const int turnsLost = before_.turnsLeft - m.turnsLeft();
+        const bool turnExpected = strikeLaunched && before_.comboWindow == 0;
+        check(turnsLost == (turnExpected ? 1 : 0), "turns changed other than by a strike",
+              std::to_string(turnsLost));
+
+        // Score: the Enters handled come first, then at most one strike.
+        std::int32_t expected = before_.score;
+        for (int i = 0; i < entersHandled; ++i)
+            expected = rz6::saturatingAdd(expected, -Match::enterPenalty);
+        int landed = -1;
+        if (strikeLaunched) {
+            const auto technique = rz6::lookupTechnique(m.inputText());
+            switch (m.lastOutcome()) {
+            case StrikeOutcome::Miss:
+                expected = rz6::saturatingAdd(expected, -Match::missPenalty);
+                break;
+            case StrikeOutcome::Block:
+                check(!technique && !m.windowOpen(), "a technique or an open window blocked");
+                break;
+            case StrikeOutcome::Technique:
+            case StrikeOutcome::Counter: {
+                const bool isTechnique = m.lastOutcome() == StrikeOutcome::Technique;
+                check(isTechnique == technique.has_value(), "outcome disagrees with the catalogue",
+                      m.inputText());
+                const int points = isTechnique ? technique->basePoints : Match::counterPoints;
+                check(m.strikePoints() == points, "strike points not the catalogue's");
+                const bool continues = m.windowOpen();
+                check(m.comboCount() == (continues ? before_.comboCount + 1 : 0),
+                      "combo count not continued or reset");
+                const double gained =
+                    m.scoreMultiplier() * points * (continues ? m.comboCount() : 1);
+                const auto rounded = static_cast<std::int64_t>(std::nearbyint(gained));
+                check(m.pointsText() == std::to_string(rounded), "points shown differ",
+                      m.pointsText());
+                expected = rz6::saturatingAdd(expected, rounded);
+                check(m.comboWindow() == m.windowLength(), "gauge not refilled by a strike");
+                if (isTechnique)
+                    landed = technique->techniqueId;
+                break;
+            }
+            case StrikeOutcome::None:
+                fail("a strike without an outcome");
+            }
+        }
+        check(m.score() == expected, "score moved by an amount the rules do not allow",
+              std::to_string(before_.score) + " -> " + std::to_string(m.score()) +
+                  " expected " + std::to_string(expected));
+
+        // The record: nothing falls, only the landed technique gains one.
+        for (int i = 0; i < rz6::recordTableSize; ++i) {
+            const bool gains = landed >= 0 && i == landed + rz6::firstCountElement &&
+                               before_.record[i] < INT32_MAX;
+            check(table_[i] == before_.record[i] + (gains ? 1 : 0),
+                  "a record element changed other than by one landing", std::to_string(i));
+        }
+    }
+
+    FuzzedDataProvider& data_;
+    FuzzRandomSource random_;
+    rz6::RecordTable table_{};
+    std::unique_ptr<Match> match_;
+    std::deque<char32_t> queue_;  // what we typed during the pause, in order
+    Snapshot before_;
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
+    FuzzedDataProvider data(bytes, size);
+    MatchDriver driver(data);
+    while (data.remaining_bytes() > 0)
+        driver.step();
+    return 0;
+}

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang (libFuzzer, ASan, UBSan) and runs each for a bounded
+# time, starting from the seed corpus in fuzz/corpus/.
+#   scripts/fuzz.sh [BUILD_DIR] [SECONDS_PER_TARGET]
+# New inputs found on the way go to BUILD_DIR/corpus/, never into the repository.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+dir=$(realpath -m "${1:-$root/build-fuzz}")
+seconds=${2:-60}
+
+if [[ ! -f "$dir/CMakeCache.txt" ]]; then
+    launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    CXX=clang++ cmake -S "$root" -B "$dir" "${launcher[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DBUILD_TESTING=OFF -DRZ6_FUZZ=ON
+fi
+export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=true
+cmake --build "$dir" --parallel "$(nproc)" --target rz6_fuzz_match rz6_fuzz_record
+
+export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1
+for name in match record; do
+    work="$dir/corpus/$name"
+    mkdir -p "$work"
+    echo "fuzzing $name for ${seconds}s"
+    "$dir/fuzz/rz6_fuzz_$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024 \
+        -max_len=4096 -print_final_stats=1 -artifact_prefix="$dir/crash-$name-" \
+        "$work" "$root/fuzz/corpus/$name"
+done
