@@ -320,6 +320,16 @@ void TechniqueRecordWindow::centreOnShow() {
     move(placed.topLeft());
 }
 
+// The battle window disables itself while this screen is open, and Qt passes that on to
+// every window it owns. The screen must stay usable then, or nothing could close it and
+// the battle window would stay disabled for good; only an explicit disable holds.
+void TechniqueRecordWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && !isEnabled() &&
+        !testAttribute(Qt::WA_ForceDisabled))
+        setEnabled(true);
+}
+
 // "閉じる" and a close through the window frame end the same way, so the battle window is
 // never left disabled behind a screen that has gone.
 void TechniqueRecordWindow::closeEvent(QCloseEvent* event) {

@@ -321,6 +321,24 @@ TEST_F(TechniqueRecordWindowTest, OpensCentredOverItsParent) {
     delete window.data();
 }
 
+// The battle window disables itself while the screen is open; the screen it owns must
+// still take clicks, or "閉じる" could never give the battle window back.
+TEST_F(TechniqueRecordWindowTest, StaysUsableWhileItsOwnerIsDisabled) {
+    QWidget parent;
+    parent.setGeometry(100, 80, 600, 450);
+    parent.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
+    open(&parent);
+    parent.setEnabled(false);
+    EXPECT_TRUE(window->isEnabled());
+    auto* button = child<QPushButton>(QStringLiteral("ClBtn(1)"));
+    EXPECT_TRUE(button->isEnabled());
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(spy->count(), 1);
+    flushDeletes();
+    EXPECT_TRUE(window.isNull());
+}
+
 // Paints both tabs with every count in use and checks that each label is filled with its
 // colour. Set RZ6_RECORD_SNAPSHOTS to a folder to keep the pictures for a look.
 TEST_F(TechniqueRecordWindowTest, BothTabsPaintEveryLabelInItsColour) {
