@@ -10,7 +10,7 @@ packages=(
 )
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(libgtest-dev xvfb xauth xdotool x11-utils x11-apps desktop-file-utils appstream
-               clang libclang-rt-14-dev)
+               clang libclang-rt-14-dev util-linux)
 fi
 
 missing=()

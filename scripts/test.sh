@@ -14,6 +14,10 @@ run_suite() {
 
 run_suite "$root/build-test"
 if [[ "${1:-}" == "--all" ]]; then
-    ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+    # Leaks are reported, except those of the system libraries Qt loads (scripts/lsan.supp).
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp" \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         run_suite "$root/build-asan" -DRZ6_SANITIZE=ON
+    # About a minute of fuzzing for each target.
+    "$root/scripts/fuzz.sh" "$root/build-fuzz" 60
 fi
