@@ -5,10 +5,7 @@
 #include "common/pictures.h"
 #include "common/screen_units.h"
 #include "common/tiled_background.h"
-#if __has_include("record/technique_record_window.h")
 #include "record/technique_record_window.h"
-#define RZ6_HAVE_RECORD_WINDOW 1
-#endif
 
 #include <QAction>
 #include <QCloseEvent>
@@ -355,7 +352,6 @@ void BattleWindow::mrst_Click() {
 void BattleWindow::mwhis_Click() {
     if (!isEnabled())
         return;
-#ifdef RZ6_HAVE_RECORD_WINDOW
     auto* screen = new TechniqueRecordWindow(match_.recordTable());
     connect(screen, &TechniqueRecordWindow::closed, this, [this] {
         setEnabled(true);
@@ -363,7 +359,6 @@ void BattleWindow::mwhis_Click() {
         setFocus();
     });
     openSubScreen(screen);
-#endif
 }
 
 void BattleWindow::mchrch_Click() {

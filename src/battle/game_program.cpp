@@ -5,8 +5,23 @@
 #include "save/record_file.h"
 
 #include <QMessageBox>
+#include <QScreen>
 
 namespace rz6 {
+namespace {
+
+// Every battle window opens in the middle of the screen, the first one and each rebuilt one.
+void centreOnScreen(QWidget* window) {
+    const QScreen* screen = window->screen();
+    if (!screen)
+        return;
+    window->adjustSize(); // the fixed size its layout settles on, known before it is shown
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+} // namespace
 
 GameProgram::GameProgram(const QString& recordPath, RandomSource& random, Reporter reporter)
     : recordFile_(std::make_unique<RecordFile>(recordPath)), random_(random),
@@ -33,6 +48,7 @@ void GameProgram::buildBattleWindow() {
             Qt::QueuedConnection);
     connect(battleWindow_, &BattleWindow::matchEnded, this, &GameProgram::openResultWindow,
             Qt::QueuedConnection);
+    centreOnScreen(battleWindow_);
     battleWindow_->show();
     battleWindow_->activateWindow();
     battleWindow_->setFocus();
@@ -71,7 +87,7 @@ void GameProgram::openResultWindow() {
 void GameProgram::rematch() {
     rebuildBattleWindow();
     if (resultWindow_)
-        resultWindow_->close();
+        resultWindow_->closeWithoutAction();
 }
 
 void GameProgram::quit() {
@@ -79,7 +95,7 @@ void GameProgram::quit() {
         return;
     finished_ = true;
     if (resultWindow_)
-        resultWindow_->close();
+        resultWindow_->closeWithoutAction();
     if (battleWindow_)
         destroyBattleWindow();
     emit finished();

@@ -293,3 +293,88 @@ TEST_F(BattleWindowTest, CloseFromTheWindowManagerAsksToQuitInsteadOfClosing) {
 
 } // namespace
 } // namespace rz6::test
+
+namespace rz6::test {
+namespace {
+
+QWidget* topLevel(const char* name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(name) && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+class BattleWindowScreensTest : public BattleWindowFixture {};
+
+TEST_F(BattleWindowScreensTest, CharacterSelectSetsTheCharacterAndGivesTheWindowBack) {
+    window->setStatusText(QStringLiteral("使用キャラ　:　真壁　左近"));
+    window->setWindowLength(1000);
+    window->setScoreMultiplier(1.2);
+    window->setPortrait(QStringLiteral("portrait_sakon_ready"));
+    const QString sakonPortrait = label("ChrImg")->accessibleName();
+
+    window->BtnLabel_Click(2);  // "キャラ選択"
+    QWidget* chrsel = topLevel("chrsel");
+    ASSERT_NE(chrsel, nullptr);
+    EXPECT_FALSE(window->isEnabled());
+    // Opening puts the first character's values back at once; the portrait waits.
+    EXPECT_EQ(panel(1), QStringLiteral("使用キャラ　:　灰原　蓮"));
+    EXPECT_EQ(window->match().windowLength(), 1200);
+    EXPECT_EQ(label("ChrImg")->accessibleName(), sakonPortrait);
+
+    auto* yukina = chrsel->findChild<QWidget*>(QStringLiteral("Option1(1)"));
+    ASSERT_NE(yukina, nullptr);
+    QTest::mouseClick(yukina, Qt::LeftButton);
+    auto* confirm = chrsel->findChild<LabelButton*>(QStringLiteral("Label1"));
+    ASSERT_NE(confirm, nullptr);
+    QTest::mouseClick(confirm, Qt::LeftButton);
+    QCoreApplication::processEvents();
+
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(topLevel("chrsel"), nullptr);
+    EXPECT_EQ(panel(1), QStringLiteral("使用キャラ　:　灰原　雪菜"));
+    EXPECT_EQ(window->match().windowLength(), 1100);
+    EXPECT_DOUBLE_EQ(window->match().scoreMultiplier(), 1.1);
+    EXPECT_NE(label("ChrImg")->accessibleName(), sakonPortrait);
+
+    // The match that follows drains the gauge in 11 ticks and scores with 1.1.
+    start("1234567891234567");
+    random.queueDigits("123");
+    type("1230");
+    EXPECT_EQ(text("GetPtLabel"), QStringLiteral("110"));
+    window->endPause();
+    for (int tick = 0; tick < 11; ++tick)
+        window->Timer2_Timer();
+    EXPECT_EQ(window->match().comboWindow(), 0);
+}
+
+TEST_F(BattleWindowScreensTest, TechniqueRecordOpensDuringAMatchAndClosingRestoresTheWindow) {
+    start("7418529637418529");
+    random.queueDigits("852");
+    type("8520");
+    window->endPause();
+
+    window->BtnLabel_Click(1);  // "履　　　歴"
+    QWidget* record = topLevel("wazahis");
+    ASSERT_NE(record, nullptr);
+    EXPECT_FALSE(window->isEnabled());
+    // The landing just made is already counted.
+    auto* count = record->findChild<QLabel*>(QStringLiteral("Label2(9)"));
+    ASSERT_NE(count, nullptr);
+    EXPECT_EQ(count->text(), QStringLiteral("1"));
+    // Keys are not taken while the record is open, but the gauge still drains.
+    type("1");
+    EXPECT_EQ(text("InputLabel"), QString());
+    window->Timer2_Timer();
+    EXPECT_EQ(window->match().comboWindow(), 1100);
+
+    auto* close = record->findChild<QWidget*>(QStringLiteral("ClBtn(1)"));
+    ASSERT_NE(close, nullptr);
+    QTest::mouseClick(close, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(topLevel("wazahis"), nullptr);
+}
+
+} // namespace
+} // namespace rz6::test

@@ -1,0 +1,211 @@
+// The program object owns the record: it reads it before every battle window is built and
+// writes it after every one is destroyed, whichever way the player leaves.
+#include "battle/game_program.h"
+#include "common/japanese_fonts.h"
+#include "scripted_random_source.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace rz6::test {
+namespace {
+
+std::int32_t readInt(const QByteArray& bytes, int offset) {
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | static_cast<unsigned char>(bytes[offset + i]);
+    return static_cast<std::int32_t>(v);
+}
+
+class GameProgramTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "game_program_test";
+        static char* argv[] = {name, nullptr};
+        if (!QApplication::instance()) {
+            new QApplication(argc, argv);
+            installJapaneseFonts();
+        }
+    }
+
+    void makeProgram(const QString& path) {
+        program = std::make_unique<GameProgram>(
+            path, random, [this](const QString& message) { messages << message; });
+        finished = std::make_unique<QSignalSpy>(program.get(), &GameProgram::finished);
+    }
+    void SetUp() override { makeProgram(recordPath()); }
+
+    QString recordPath() const { return folder.filePath(QStringLiteral("rz6.DAT")); }
+    QByteArray file() const {
+        QFile f(recordPath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void settle() { QCoreApplication::processEvents(); QCoreApplication::processEvents(); }
+
+    // Starts a match on a board that holds 7, 4 and 1 and lands 落腕撃 (id 8) once.
+    void landOnce() {
+        BattleWindow* w = program->battleWindow();
+        random.queueDigits("7418529637418529");
+        w->mst_Click();
+        random.queueDigits("741");
+        for (char32_t key : {U'7', U'4', U'1', U'0'})
+            w->Form_KeyPress(key);
+        w->endPause();
+    }
+
+    // Plays the match out: the remaining turns spent on blocked strikes, then the closing
+    // ticks; the result screen opens.
+    void finishMatch() {
+        BattleWindow* w = program->battleWindow();
+        auto closeWindow = [w] {
+            for (int tick = 0; tick < 20 && (w->match().comboWindow() > 0 || w->match().windowOpen()); ++tick)
+                w->Timer2_Timer();
+            ASSERT_FALSE(w->match().windowOpen());
+        };
+        closeWindow();
+        for (int turn = 0; turn < 10 && w->match().turnsLeft() > 0; ++turn) {
+            random.queueDigits("124");
+            for (char32_t key : {U'1', U'2', U'4', U'0'})
+                w->Form_KeyPress(key);
+            w->endPause();
+        }
+        ASSERT_EQ(w->match().turnsLeft(), 0);
+        w->Timer2_Timer();
+        settle();
+    }
+
+    QTemporaryDir folder;
+    ScriptedRandomSource random;
+    QStringList messages;
+    std::unique_ptr<GameProgram> program;
+    std::unique_ptr<QSignalSpy> finished;
+};
+
+TEST_F(GameProgramTest, FirstStartCreatesAnEmptyRecordAndShowsTheBattleWindow) {
+    program->start();
+    ASSERT_NE(program->battleWindow(), nullptr);
+    EXPECT_TRUE(program->battleWindow()->isVisible());
+    EXPECT_TRUE(QFile::exists(recordPath()));
+    EXPECT_EQ(file().size(), 0);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(GameProgramTest, RestartSavesThenReadsBackIntoAFreshWindow) {
+    program->start();
+    QPointer<BattleWindow> first = program->battleWindow();
+    first->setWindowLength(1000);
+    first->setScoreMultiplier(1.2);
+    landOnce();
+    first->mrst_Click();
+    settle();
+
+    BattleWindow* second = program->battleWindow();
+    ASSERT_NE(second, nullptr);
+    EXPECT_TRUE(first.isNull());  // the old window is gone
+    const QByteArray bytes = file();
+    ASSERT_EQ(bytes.size(), 180);
+    EXPECT_EQ(readInt(bytes, 20 + 4 * 8), 1);
+    EXPECT_EQ(program->recordTable()[8 + 5], 1);
+    // The fresh window starts from its design values: first character, no score.
+    EXPECT_EQ(second->match().score(), 0);
+    EXPECT_EQ(second->match().windowLength(), 1200);
+    EXPECT_DOUBLE_EQ(second->match().scoreMultiplier(), 1.0);
+    EXPECT_EQ(second->match().phase(), MatchPhase::Idle);
+    EXPECT_EQ(finished->count(), 0);
+}
+
+TEST_F(GameProgramTest, QuitThroughTheMenuSavesBeforeTheEnd) {
+    program->start();
+    landOnce();
+    program->battleWindow()->mend_Click();
+    settle();
+    EXPECT_EQ(finished->count(), 1);
+    EXPECT_EQ(program->battleWindow(), nullptr);
+    EXPECT_EQ(readInt(file(), 20 + 4 * 8), 1);
+}
+
+TEST_F(GameProgramTest, RecordWithExtraBytesKeepsThemAcrossARun) {
+    QByteArray prepared(300, '\0');
+    prepared[20 + 4 * 9] = 7;  // 斗波 landed 7 times
+    for (int i = 180; i < 300; ++i)
+        prepared[i] = static_cast<char>(i);
+    {
+        QFile f(recordPath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(prepared);
+    }
+    program->start();
+    EXPECT_EQ(program->recordTable()[9 + 5], 7);
+    program->quit();
+    EXPECT_EQ(file(), prepared);
+}
+
+TEST_F(GameProgramTest, FinishedMatchOpensTheResultAndRematchKeepsTheNewTotal) {
+    program->start();
+    landOnce();
+    finishMatch();
+    ResultWindow* result = program->resultWindow();
+    ASSERT_NE(result, nullptr);
+    EXPECT_TRUE(result->isVisible());
+    EXPECT_FALSE(program->battleWindow()->isEnabled());
+    // 150 points with one technique: 165 overall.
+    EXPECT_EQ(result->findChild<QLabel*>(QStringLiteral("Label5"))->text(), QStringLiteral("165"));
+
+    QPointer<BattleWindow> old = program->battleWindow();
+    emit result->rematchRequested();
+    settle();
+    settle();
+    EXPECT_TRUE(old.isNull());
+    EXPECT_TRUE(program->battleWindow()->isEnabled());
+    EXPECT_EQ(program->resultWindow(), nullptr);
+    EXPECT_EQ(readInt(file(), 0), 165);
+    EXPECT_EQ(finished->count(), 0);
+}
+
+TEST_F(GameProgramTest, QuitFromTheResultSavesTheTotals) {
+    program->start();
+    landOnce();
+    finishMatch();
+    ASSERT_NE(program->resultWindow(), nullptr);
+    emit program->resultWindow()->quitRequested();
+    settle();
+    EXPECT_EQ(finished->count(), 1);
+    EXPECT_EQ(readInt(file(), 0), 165);
+}
+
+TEST_F(GameProgramTest, UnusableRecordPathIsReportedAndTheGameGoesOn) {
+    // A regular file where the record's folder should be: nothing can be read or written.
+    const QString blocker = folder.filePath(QStringLiteral("not-a-folder"));
+    {
+        QFile f(blocker);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    makeProgram(blocker + QStringLiteral("/rz6.DAT"));
+    program->start();
+    ASSERT_NE(program->battleWindow(), nullptr);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("rz6.DAT")));
+
+    landOnce();
+    program->battleWindow()->mrst_Click();
+    settle();
+    // The save failed and says so; the landing stays in memory rather than being lost to a
+    // read-back of the old file.
+    EXPECT_GE(messages.size(), 2);
+    EXPECT_EQ(program->recordTable()[8 + 5], 1);
+    program->quit();
+    EXPECT_EQ(finished->count(), 1);
+}
+
+} // namespace
+} // namespace rz6::test
