@@ -1,0 +1,174 @@
+// In-process figures of the battle window, on whatever Qt platform is set (bench/run.sh uses
+// a virtual X server):
+//   battle_bench clock [TICKS]  the real periods of the match clock at 200 ms (idle screen)
+//                               and at 100 ms (a combo of ten), deviation from nominal
+//   battle_bench keys [KEYS]    from a key's arrival at the window to the end of the repaint
+//                               that shows it
+// Figures are printed as "name=value" lines.
+
+#include "battle/battle_window.h"
+#include "common/japanese_fonts.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Deals 1, 2, 3, 1, 2, 3, ...: every refill of a strike on "123" deals one of each again, so
+// the board always holds the technique 金剛撃.
+class CyclingRandomSource : public rz6::RandomSource {
+public:
+    void seedFromClock() override {}
+    double next() override { return (next_++ % 3 + 0.5) / 9; }
+
+private:
+    int next_ = 0;
+};
+
+// Times the key presses delivered to the battle window and the repaints of that window.
+class TimingApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    QWidget* watched = nullptr;
+    std::function<void(double)> onRepaintAfterKey;
+
+    bool notify(QObject* receiver, QEvent* event) override {
+        const bool isWatched =
+            watched && (receiver == watched || receiver == static_cast<QObject*>(watched->windowHandle()));
+        if (isWatched && event->type() == QEvent::KeyPress && !keyArrived_)
+            keyArrived_ = Clock::now();
+        const bool isRepaint = isWatched && event->type() == QEvent::UpdateRequest;
+        const bool result = QApplication::notify(receiver, event);
+        if (isRepaint && keyArrived_) {
+            const double ms =
+                std::chrono::duration<double, std::milli>(Clock::now() - *keyArrived_).count();
+            keyArrived_.reset();
+            if (onRepaintAfterKey)
+                onRepaintAfterKey(ms);
+        }
+        return result;
+    }
+
+private:
+    std::optional<Clock::time_point> keyArrived_;
+};
+
+double percentile(std::vector<double> values, double p) {
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const auto index = static_cast<std::size_t>(p / 100 * double(values.size() - 1) + 0.5);
+    return values[std::min(index, values.size() - 1)];
+}
+
+void report(const char* name, const std::vector<double>& values) {
+    std::printf("%s_median=%.3f\n%s_p99=%.3f\n%s_max=%.3f\n%s_count=%zu\n", name,
+                percentile(values, 50), name, percentile(values, 99), name,
+                percentile(values, 100), name, values.size());
+}
+
+// Lands 金剛撃 eleven times in a row inside the combo window, so that the next draining tick
+// brings the combo count to ten and the clock to 100 ms. The clock and the pause are driven
+// by hand here; only the ticks after this are measured.
+void reachFullCombo(rz6::BattleWindow& window) {
+    window.mst_Click();
+    for (int strike = 0; strike < 11; ++strike) {
+        for (char32_t key : {U'1', U'2', U'3', U'0'})
+            window.Form_KeyPress(key);
+        window.endPause();
+        window.Timer2_Timer();
+    }
+}
+
+// Deviation of each real clock period from nominal, over the given number of ticks.
+std::vector<double> measureTicks(rz6::BattleWindow& window, int ticks, int nominalMs) {
+    std::vector<double> deviations;
+    std::optional<Clock::time_point> last;
+    QEventLoop loop;
+    const auto connection = QObject::connect(&window.clockTimer(), &QTimer::timeout, [&] {
+        const auto now = Clock::now();
+        if (last) {
+            const double period = std::chrono::duration<double, std::milli>(now - *last).count();
+            deviations.push_back(std::abs(period - nominalMs));
+        }
+        last = now;
+        if (int(deviations.size()) >= ticks)
+            loop.quit();
+    });
+    loop.exec();
+    QObject::disconnect(connection);
+    return deviations;
+}
+
+int clockBench(int ticks) {
+    rz6::RecordTable record{};
+    CyclingRandomSource random;
+    rz6::BattleWindow window(record, random);
+    window.show();
+
+    report("clock_200ms_deviation_ms", measureTicks(window, ticks, 200));
+    reachFullCombo(window);
+    if (window.clockTimer().interval() != 100) {
+        std::fprintf(stderr, "the clock did not reach 100 ms (%d)\n", window.clockTimer().interval());
+        return 1;
+    }
+    report("clock_100ms_deviation_ms", measureTicks(window, ticks * 2, 100));
+    return 0;
+}
+
+int keysBench(TimingApplication& app, int keys) {
+    rz6::RecordTable record{};
+    CyclingRandomSource random;
+    rz6::BattleWindow window(record, random);
+    window.show();
+    window.activateWindow();
+    window.mst_Click();
+    app.watched = &window;
+
+    std::vector<double> latencies;
+    int sent = 0;
+    QTimer typist;
+    typist.setInterval(20);  // a fast player's pace
+    QObject::connect(&typist, &QTimer::timeout, [&] {
+        // 1, 2, Enter, ...: every key changes what the window shows, and no strike pauses.
+        const int step = sent++ % 3;
+        const auto key = step == 2 ? Qt::Key_Return : Qt::Key_1 + step;
+        const QString text = step == 2 ? QStringLiteral("\r") : QString(QChar(u'1' + step));
+        QCoreApplication::postEvent(&window, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
+    });
+    app.onRepaintAfterKey = [&](double ms) {
+        latencies.push_back(ms);
+        if (int(latencies.size()) >= keys)
+            app.quit();
+    };
+    QTimer::singleShot(500, &typist, qOverload<>(&QTimer::start));  // after the first paint
+    app.exec();
+    report("key_to_screen_ms", latencies);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    TimingApplication app(argc, argv);
+    rz6::installJapaneseFonts();
+    const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    const int count = argc > 2 ? std::atoi(argv[2]) : 0;
+    if (mode == QLatin1String("clock"))
+        return clockBench(count > 0 ? count : 150);
+    if (mode == QLatin1String("keys"))
+        return keysBench(app, count > 0 ? count : 300);
+    std::fprintf(stderr, "usage: battle_bench clock|keys [COUNT]\n");
+    return 2;
+}

@@ -1,0 +1,120 @@
+// Measures a program's start from the outside, on an X server: starts it, notes the moment of
+// exec, watches for its first top-level window and reports when that window first shows
+// painted pixels, then how much memory the process has used at its peak once started.
+//
+//   first_paint [--settle-ms N] PROGRAM [ARGS...]
+// Prints one line: "first_paint_ms=<ms> peak_rss_kib=<KiB>", then kills the program.
+//
+// A window counts as painted when a pixel at its centre differs from what it showed when it
+// was mapped (an X window starts out with the screen's black; no program paints pure black
+// at the centre of its first frame here).
+
+#include <xcb/xcb.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+long peakRssKib(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::strtol(line.c_str() + 6, nullptr, 10);
+    return -1;
+}
+
+std::uint32_t pixelAt(xcb_connection_t* c, xcb_window_t window, int x, int y, bool& ok) {
+    auto cookie = xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, window, std::int16_t(x),
+                                std::int16_t(y), 1, 1, ~0u);
+    xcb_get_image_reply_t* reply = xcb_get_image_reply(c, cookie, nullptr);
+    ok = reply != nullptr;
+    std::uint32_t value = 0;
+    if (reply) {
+        const int length = xcb_get_image_data_length(reply);
+        std::memcpy(&value, xcb_get_image_data(reply), std::min<std::size_t>(length, 4));
+        std::free(reply);
+    }
+    return value;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    int settleMs = 1000;
+    int first = 1;
+    if (argc > 2 && std::strcmp(argv[1], "--settle-ms") == 0) {
+        settleMs = std::atoi(argv[2]);
+        first = 3;
+    }
+    if (first >= argc) {
+        std::fprintf(stderr, "usage: first_paint [--settle-ms N] PROGRAM [ARGS...]\n");
+        return 2;
+    }
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(c)) {
+        std::fprintf(stderr, "first_paint: no X server\n");
+        return 2;
+    }
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(c, screen->root, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(c);
+
+    const auto started = Clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        execvp(argv[first], argv + first);
+        _exit(127);
+    }
+
+    // Wait for the first top-level window to be mapped.
+    xcb_window_t window = 0;
+    while (!window) {
+        xcb_generic_event_t* event = xcb_wait_for_event(c);
+        if (!event)
+            return 2;
+        if ((event->response_type & 0x7f) == XCB_MAP_NOTIFY) {
+            const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event);
+            if (map->event == screen->root && !map->override_redirect)
+                window = map->window;
+        }
+        std::free(event);
+    }
+    auto geometry = xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr);
+    const int cx = geometry ? geometry->width / 2 : 0;
+    const int cy = geometry ? geometry->height / 2 : 0;
+    std::free(geometry);
+
+    // Poll the centre pixel until the program has drawn there.
+    bool ok = true;
+    const std::uint32_t unpainted = pixelAt(c, window, cx, cy, ok) & 0xFFFFFF;
+    auto painted = Clock::now();
+    for (;;) {
+        painted = Clock::now();
+        const std::uint32_t now = pixelAt(c, window, cx, cy, ok) & 0xFFFFFF;
+        if (!ok || now != unpainted)
+            break;
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
+    const long rss = peakRssKib(pid);
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    xcb_disconnect(c);
+
+    const double ms = std::chrono::duration<double, std::milli>(painted - started).count();
+    std::printf("first_paint_ms=%.1f peak_rss_kib=%ld\n", ms, rss);
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Builds the game and its benchmarks in release mode and prints every figure beside its
+# baseline or goal, all measured in this one run on a private virtual X server. The machine
+# may be busy: start-up and memory are medians of several alternating runs.
+#   bench/run.sh [RUNS] [IDLE_SECONDS]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+runs=${1:-9}
+idle=${2:-20}
+build="$root/build-bench"
+"$root/scripts/build.sh" "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    -DRZ6_BUILD_BENCH=ON >/dev/null
+
+work=$(mktemp -d)
+xvfb_pid=
+game_pid=
+cleanup() {
+    [[ -n "$game_pid" ]] && kill -KILL "$game_pid" 2>/dev/null
+    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+mkfifo "$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+read -r number <"$work/display"
+export DISPLAY=":$number" QT_QPA_PLATFORM=xcb
+# The game keeps its record beside itself: run a copy in a folder of its own.
+cp "$build/rz6" "$work/rz6"
+bare="$build/bench/rz6_bare_window"
+
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+field() { sed -n "s/.*$1=\([-0-9.]*\).*/\1/p"; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+
+echo "== start-up and memory: $runs alternating runs each, medians"
+: >"$work/game.txt"; : >"$work/bare.txt"
+for ((i = 0; i < runs; i++)); do
+    "$build/bench/rz6_first_paint" "$work/rz6" >>"$work/game.txt"
+    "$build/bench/rz6_first_paint" "$bare" >>"$work/bare.txt"
+done
+game_ms=$(field first_paint_ms <"$work/game.txt" | median)
+bare_ms=$(field first_paint_ms <"$work/bare.txt" | median)
+game_kib=$(field peak_rss_kib <"$work/game.txt" | median)
+bare_kib=$(field peak_rss_kib <"$work/bare.txt" | median)
+printf '%-34s %10s %10s %7s %s\n' figure game baseline ratio goal
+printf '%-34s %10s %10s %7s %s\n' "exec to first paint (ms)" "$game_ms" "$bare_ms" \
+    "$(ratio "$game_ms" "$bare_ms")" "<= 1.15"
+printf '%-34s %10s %10s %7s %s\n' "peak resident memory (KiB)" "$game_kib" "$bare_kib" \
+    "$(ratio "$game_kib" "$bare_kib")" "<= 1.20"
+
+# CPU time (ms) and context switches of a process so far.
+cpu_ms() { awk -v hz="$(getconf CLK_TCK)" '{ print ($14 + $15) * 1000 / hz }' "/proc/$1/stat"; }
+switches() { awk '/ctxt_switches/ { s += $2 } END { print s }' "/proc/$1/status"; }
+wait_for_window() {
+    local tries=0
+    until xdotool search --onlyvisible --pid "$1" >/dev/null 2>&1; do
+        ((tries++ < 400)) || { echo "no window" >&2; return 1; }
+        sleep 0.05
+    done
+    sleep 1  # let start-up work settle
+}
+idle_cost() {  # label pid
+    local c0 s0 c1 s1
+    c0=$(cpu_ms "$2"); s0=$(switches "$2")
+    sleep "$idle"
+    c1=$(cpu_ms "$2"); s1=$(switches "$2")
+    awk -v l="$1" -v c="$((c1 - c0))" -v s="$((s1 - s0))" -v t="$idle" 'BEGIN {
+        printf "%-34s %9.3f %% of a core  %6.1f wake-ups/s\n", l, c / (t * 10), s / t }'
+}
+
+echo "== idle cost over ${idle}s (goal: under 0.5 % of a core; clock: 5 ticks/s)"
+"$bare" & game_pid=$!
+wait_for_window "$game_pid"
+idle_cost "bare window" "$game_pid"
+kill "$game_pid"; wait "$game_pid" 2>/dev/null || true
+"$work/rz6" 2>/dev/null & game_pid=$!
+wait_for_window "$game_pid"
+idle_cost "battle window, waiting" "$game_pid"
+window=$(xdotool search --onlyvisible --pid "$game_pid" | head -n 1)
+xdotool windowfocus --sync "$window" key F5
+sleep 1
+idle_cost "battle window, match, no input" "$game_pid"
+kill -KILL "$game_pid"; wait "$game_pid" 2>/dev/null || true
+game_pid=
+
+echo "== clock accuracy (goal: median within 1 ms, 99th percentile within 5 ms)"
+"$build/bench/rz6_battle_bench" clock 2>/dev/null
+echo "== key to screen (goal: under 2 ms)"
+"$build/bench/rz6_battle_bench" keys 2>/dev/null
