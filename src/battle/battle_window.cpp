@@ -2,6 +2,7 @@
 
 #include "charselect/character_select_window.h"
 #include "common/label_button.h"
+#include "common/picture_label.h"
 #include "common/pictures.h"
 #include "common/screen_units.h"
 #include "common/tiled_background.h"
@@ -87,7 +88,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, QRect geometry, const QS
 }
 
 QLabel* makePicture(QWidget* parent, const QString& name, QRect geometry, const QString& picture) {
-    auto* label = new QLabel(parent);
+    auto* label = new PictureLabel(parent);
     label->setObjectName(name);
     label->setGeometry(geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -129,6 +130,8 @@ BattleWindow::BattleWindow(RecordTable& recordTable, RandomSource& random, QWidg
     buildWidgets(client_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     tileBackground(client_, Pictures::pixmap(QStringLiteral("tile"), devicePixelRatioF()));
+    // Disabled behind another screen, the battle screen stays exactly as it was.
+    keepLookWhenDisabled(client_);
 
     timer2_.setTimerType(Qt::PreciseTimer);
     timer2_.setInterval(match_.tickInterval());

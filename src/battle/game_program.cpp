@@ -79,6 +79,11 @@ void GameProgram::openResultWindow() {
             Qt::QueuedConnection);
     connect(resultWindow_, &ResultWindow::quitRequested, this, &GameProgram::quit,
             Qt::QueuedConnection);
+    // In front of the battle window, centred over it.
+    resultWindow_->adjustSize();
+    QRect frame = resultWindow_->frameGeometry();
+    frame.moveCenter(battleWindow_->frameGeometry().center());
+    resultWindow_->move(frame.topLeft());
     resultWindow_->show();
     resultWindow_->raise();
     resultWindow_->activateWindow();
