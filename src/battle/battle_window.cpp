@@ -389,8 +389,12 @@ void BattleWindow::mend_Click() {
 void BattleWindow::mab_Click() {
     if (!isEnabled())
         return;
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("制作"), aboutText(), QMessageBox::Ok, this);
-    box.exec();
+    // Window-modal without a nested event loop: the clock and a quit signal carry on.
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("制作"), aboutText(),
+                                QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("AboutBox"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void BattleWindow::BtnLabel_Click(int index) {

@@ -4,7 +4,10 @@
 #include "result/result_window.h"
 #include "save/record_file.h"
 
+#include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
 #include <QScreen>
 
 namespace rz6 {
@@ -49,6 +52,13 @@ void GameProgram::buildBattleWindow() {
     connect(battleWindow_, &BattleWindow::matchEnded, this, &GameProgram::openResultWindow,
             Qt::QueuedConnection);
     centreOnScreen(battleWindow_);
+    // Centred on the screen, as every battle screen opens.
+    battleWindow_->adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = battleWindow_->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        battleWindow_->move(frame.topLeft());
+    }
     battleWindow_->show();
     battleWindow_->activateWindow();
     battleWindow_->setFocus();
@@ -98,6 +108,15 @@ void GameProgram::rematch() {
 void GameProgram::quit() {
     if (finished_)
         return;
+    // A message box still open runs an event loop of its own inside some window's handler;
+    // tearing that window down underneath it would pull the ground from under the handler.
+    // Close the box, and finish the quit once its loop has returned.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && deferredQuits_ < 10) {
+        ++deferredQuits_;
+        modal->close();
+        QTimer::singleShot(0, this, &GameProgram::quit);
+        return;
+    }
     finished_ = true;
     if (resultWindow_)
         resultWindow_->closeWithoutAction();

@@ -60,6 +60,7 @@ private:
     QPointer<BattleWindow> battleWindow_;
     QPointer<ResultWindow> resultWindow_;
     bool finished_ = false;
+    int deferredQuits_ = 0;
 };
 
 } // namespace rz6

@@ -245,16 +245,14 @@ TEST_F(BattleWindowTest, LabelButtonsLightUnderThePointerUntilItCrossesTheBackgr
 }
 
 TEST_F(BattleWindowTest, AboutBoxShowsTheVersionLineUnderItsCaption) {
-    QString title;
-    QString body;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        title = box->windowTitle();
-        body = box->text();
-        box->accept();
-    });
     window->mab_Click();
+    auto* box = window->findChild<QMessageBox*>(QStringLiteral("AboutBox"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+    const QString title = box->windowTitle();
+    const QString body = box->text();
+    box->accept();
     EXPECT_EQ(title, QStringLiteral("制作"));
     const QStringList lines = body.split(QLatin1Char('\n'));
     ASSERT_EQ(lines.size(), 8);

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -132,6 +134,24 @@ TEST_F(GameProgramTest, QuitThroughTheMenuSavesBeforeTheEnd) {
     EXPECT_EQ(finished->count(), 1);
     EXPECT_EQ(program->battleWindow(), nullptr);
     EXPECT_EQ(readInt(file(), 20 + 4 * 8), 1);
+}
+
+TEST_F(GameProgramTest, QuitDuringAMessageBoxWaitsUntilTheBoxHasClosed) {
+    // A quit signal may arrive while some handler sits in a message box's own event loop;
+    // the windows must outlive that loop.
+    program->start();
+    QTimer::singleShot(0, program.get(), [this] { program->quit(); });
+    {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("技詳細"), QStringLiteral("…"),
+                        QMessageBox::Ok);
+        box.exec();  // closed by the quit
+        EXPECT_NE(program->battleWindow(), nullptr);
+        EXPECT_EQ(finished->count(), 0);
+    }
+    settle();
+    EXPECT_EQ(finished->count(), 1);
+    EXPECT_EQ(program->battleWindow(), nullptr);
+    EXPECT_TRUE(QFile::exists(recordPath()));
 }
 
 TEST_F(GameProgramTest, RecordWithExtraBytesKeepsThemAcrossARun) {
