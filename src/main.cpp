@@ -16,7 +16,8 @@
 namespace {
 
 QString pathIn(const QString& folder, const char* name) {
-    return QString::fromStdString(rz6::joinPath(QDir::toNativeSeparators(folder).toStdString(), name));
+    return QString::fromStdString(
+        rz6::joinPath(QDir::toNativeSeparators(folder).toStdString(), name));
 }
 
 void showMessage(const QString& text) {

@@ -48,7 +48,8 @@ QString aboutText() {
         QString(),
         QStringLiteral("最新版　同梱の README.md をご覧ください"),
         QStringLiteral("2026　ソードリズム制作班"),
-    }.join(QLatin1Char('\n'));
+    }
+        .join(QLatin1Char('\n'));
 }
 
 QFont designFont(const QString& family, qreal points, bool italic = false) {
@@ -62,7 +63,7 @@ QFont designFont(const QString& family, qreal points, bool italic = false) {
 void setBackColor(QWidget* widget, unsigned bgr) {
     const QColor color = bgrColor(bgr);
     if (widget->autoFillBackground() && widget->palette().color(QPalette::Window) == color)
-        return;  // unchanged: no repaint
+        return; // unchanged: no repaint
     QPalette p = widget->palette();
     p.setColor(QPalette::Window, color);
     widget->setPalette(p);
@@ -105,7 +106,7 @@ QWidget* makeShape(QWidget* parent, const QString& name, QRect geometry, unsigne
     // Shapes are drawn on the window's surface: the pointer over them is over the bare
     // background, and they lie under every other widget.
     shape->setAttribute(Qt::WA_TransparentForMouseEvents);
-    shape->lower();  // shapes lie on the window's surface, under every other widget
+    shape->lower(); // shapes lie on the window's surface, under every other widget
     return shape;
 }
 
@@ -223,17 +224,20 @@ void BattleWindow::buildWidgets(QWidget* client) {
     }
 
     for (int i = 0; i < Match::cellCount; ++i) {
-        cells_[i] = makeLabel(client, QStringLiteral("Label1(%1)").arg(i),
-                              twipsRect(6720 + 480 * (i % 4), 1320 + 480 * (i / 4), 495, 495),
-                              QStringLiteral("1"), cellBack,
-                              designFont(QStringLiteral("ＭＳ Ｐ明朝"), 26.25), Qt::AlignHCenter,
-                              false);
+        cells_[i] = makeLabel(
+            client, QStringLiteral("Label1(%1)").arg(i),
+            twipsRect(6720 + 480 * (i % 4), 1320 + 480 * (i / 4), 495, 495), QStringLiteral("1"),
+            cellBack, designFont(QStringLiteral("ＭＳ Ｐ明朝"), 26.25), Qt::AlignHCenter, false);
         cells_[i]->setAccessibleDescription(
             QStringLiteral("盤 %1行%2列").arg(i / 4 + 1).arg(i % 4 + 1));
     }
     // The board's frame: light from the top left, shadow on the bottom right.
     const QRect board = twipsRect(6720, 1320, 1920, 1920);
-    struct Edge { const char* name; QRect rect; unsigned color; };
+    struct Edge {
+        const char* name;
+        QRect rect;
+        unsigned color;
+    };
     const Edge edges[] = {
         {"Line1", QRect(board.left(), board.top(), 1, board.height() + 1), 0x00FFFFFF},
         {"Line2", QRect(board.left(), board.top(), board.width() + 1, 1), 0x00FFFFFF},
@@ -244,17 +248,17 @@ void BattleWindow::buildWidgets(QWidget* client) {
         makeShape(client, QString::fromLatin1(edge.name), edge.rect, edge.color);
 
     inputLabel_ = makeLabel(client, QStringLiteral("InputLabel"), twipsRect(3960, 3720, 2775, 495),
-                            QString(), inputClosedBack, designFont(QStringLiteral("ＭＳ ゴシック"), 24),
-                            Qt::AlignLeft, true);
+                            QString(), inputClosedBack,
+                            designFont(QStringLiteral("ＭＳ ゴシック"), 24), Qt::AlignLeft, true);
     inputLabel_->setAccessibleName(QStringLiteral("入力"));
     renLabel_ = makeLabel(client, QStringLiteral("RenLabel"), twipsRect(6840, 3720, 2295, 495),
                           QString(), comboBack, designFont(QStringLiteral("ＭＳ ゴシック"), 21.75),
                           Qt::AlignRight, true);
     renLabel_->setAccessibleName(QStringLiteral("連撃"));
-    mesLabel_ = makeLabel(client, QStringLiteral("MesLabel"), twipsRect(3960, 4440, 2775, 495),
-                          QString(), messageBack,
-                          designFont(QStringLiteral("ＭＳ Ｐ明朝"), 15.75, true), Qt::AlignHCenter,
-                          true);
+    mesLabel_ =
+        makeLabel(client, QStringLiteral("MesLabel"), twipsRect(3960, 4440, 2775, 495), QString(),
+                  messageBack, designFont(QStringLiteral("ＭＳ Ｐ明朝"), 15.75, true),
+                  Qt::AlignHCenter, true);
     mesLabel_->setAccessibleName(QStringLiteral("メッセージ"));
     getPtLabel_ = makeLabel(client, QStringLiteral("GetPtLabel"), twipsRect(6840, 4440, 2295, 495),
                             QString(), messageBack, designFont(QStringLiteral("ＭＳ ゴシック"), 18),
@@ -277,7 +281,8 @@ void BattleWindow::buildWidgets(QWidget* client) {
     statusBar->setGeometry(twipsRect(0, 5655, 9270, 375));
     statusBar->setAccessibleName(QStringLiteral("ステータスバー"));
     const int panelWidths[] = {2400, 800, 1600};
-    const QString panelTexts[] = {firstCharacterStatus, QStringLiteral("評価"), QStringLiteral("0")};
+    const QString panelTexts[] = {firstCharacterStatus, QStringLiteral("評価"),
+                                  QStringLiteral("0")};
     int left = 0;
     for (int i = 0; i < 3; ++i) {
         auto* panel = new QLabel(panelTexts[i], statusBar);

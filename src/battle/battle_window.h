@@ -91,7 +91,7 @@ private:
 
     std::array<LabelButton*, 4> btnLabel_{};
     std::array<QLabel*, Match::cellCount> cells_{};
-    std::array<QLabel*, 10> keypad_{};  // index 1..9
+    std::array<QLabel*, 10> keypad_{}; // index 1..9
     QLabel* turnLabel_ = nullptr;
     QLabel* chrImg_ = nullptr;
     QLabel* inputLabel_ = nullptr;

@@ -45,8 +45,8 @@ void GameProgram::start() {
 void GameProgram::buildBattleWindow() {
     battleWindow_ = new BattleWindow(recordTable_, random_);
     // Queued: the window asks from inside its own handlers, and must not be destroyed there.
-    connect(battleWindow_, &BattleWindow::restartRequested, this,
-            &GameProgram::rebuildBattleWindow, Qt::QueuedConnection);
+    connect(battleWindow_, &BattleWindow::restartRequested, this, &GameProgram::rebuildBattleWindow,
+            Qt::QueuedConnection);
     connect(battleWindow_, &BattleWindow::quitRequested, this, &GameProgram::quit,
             Qt::QueuedConnection);
     connect(battleWindow_, &BattleWindow::matchEnded, this, &GameProgram::openResultWindow,

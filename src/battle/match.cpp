@@ -113,7 +113,7 @@ void Match::resolveStrike() {
 bool Match::takeDigitsFromBoard() {
     for (const std::uint8_t digit : digitBuffer_) {
         if (digit == 0)
-            continue;  // beyond the launched length
+            continue; // beyond the launched length
         const auto cell = std::find(boardDigits_.begin(), boardDigits_.end(), digit);
         if (cell == boardDigits_.end()) {
             lastOutcome_ = StrikeOutcome::Miss;
@@ -212,7 +212,7 @@ void Match::showKeypadImages() {
 
 int Match::drawDigit() {
     const int digit = static_cast<int>(std::floor(random_.next() * 9 + 1));
-    return std::clamp(digit, 1, 9);  // a source outside [0, 1) still deals a valid digit
+    return std::clamp(digit, 1, 9); // a source outside [0, 1) still deals a valid digit
 }
 
 void Match::addToScore(std::int64_t points) {

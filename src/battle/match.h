@@ -34,9 +34,9 @@ public:
     static constexpr int cellCount = 16;
     static constexpr int maxDigits = 9;
     static constexpr int startTurns = 10;
-    static constexpr int startTickInterval = 200;  // milliseconds
-    static constexpr int pauseTicks = 5;           // the pause lasts five tick intervals
-    static constexpr int gaugeStep = 100;          // drained from the gauge every tick
+    static constexpr int startTickInterval = 200; // milliseconds
+    static constexpr int pauseTicks = 5;          // the pause lasts five tick intervals
+    static constexpr int gaugeStep = 100;         // drained from the gauge every tick
     static constexpr int maxComboCount = 10;
     static constexpr int enterPenalty = 50;
     static constexpr int missPenalty = 100;
@@ -64,7 +64,7 @@ public:
     // --- the state, as the screen shows it ---
     MatchPhase phase() const { return phase_; }
     bool matchRunning() const { return phase_ == MatchPhase::Running; }
-    const std::string& inputText() const { return inputText_; }  // InputLabel
+    const std::string& inputText() const { return inputText_; } // InputLabel
     const std::array<std::uint8_t, maxDigits>& digitBuffer() const { return digitBuffer_; }
     int digitCount() const { return digitCount_; }
     std::int32_t score() const { return score_; }
@@ -79,9 +79,9 @@ public:
     int windowLength() const { return windowLength_; }
     int tickInterval() const { return tickInterval_; }
     bool tickRunning() const { return tickRunning_; }
-    const std::string& message() const { return message_; }      // MesLabel
-    const std::string& pointsText() const { return pointsText_; }  // GetPtLabel
-    const std::string& comboText() const { return comboText_; }    // RenLabel
+    const std::string& message() const { return message_; }       // MesLabel
+    const std::string& pointsText() const { return pointsText_; } // GetPtLabel
+    const std::string& comboText() const { return comboText_; }   // RenLabel
     StrikeOutcome lastOutcome() const { return lastOutcome_; }
 
     // The board as shown: the digit a cell shows and whether it is red (spent by the strike
@@ -140,7 +140,7 @@ private:
     std::array<std::uint8_t, cellCount> boardDigits_{};
     std::array<int, cellCount> cellShown_{};
     std::array<bool, cellCount> cellSpent_{};
-    std::array<bool, 10> keypadShown_{};  // index 1..9
+    std::array<bool, 10> keypadShown_{}; // index 1..9
 
     bool pausing_ = false;
     int pauseLength_ = 0;

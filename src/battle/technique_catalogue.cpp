@@ -9,7 +9,7 @@ struct Entry {
     int techniqueId;
     std::string_view name;
     int basePoints;
-    std::array<std::string_view, 2> sequences;  // unused slots stay empty
+    std::array<std::string_view, 2> sequences; // unused slots stay empty
 };
 
 // Techniques struck by a fixed key sequence. The three "one digit repeated" techniques

@@ -11,7 +11,7 @@ inline constexpr int techniqueCount = 40;
 
 struct Technique {
     int techniqueId = 0;
-    std::string_view name;  // the battle message when it lands
+    std::string_view name; // the battle message when it lands
     int basePoints = 0;
 };
 

@@ -45,7 +45,8 @@ void LabelButton::mousePressEvent(QMouseEvent* event) {
 }
 
 void LabelButton::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
     pressed_ = false;
     QLabel::mouseReleaseEvent(event);
     if (click)
@@ -55,12 +56,13 @@ void LabelButton::mouseReleaseEvent(QMouseEvent* event) {
 void LabelButton::mouseMoveEvent(QMouseEvent* event) {
     setHighlighted(true);
     emit pointerMoved();
-    event->accept();  // the window behind must not take it for a move over its background
+    event->accept(); // the window behind must not take it for a move over its background
 }
 
 void LabelButton::keyPressEvent(QKeyEvent* event) {
     // Reachable by keyboard focus only when a window chooses to give it focus.
-    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+        event->key() == Qt::Key_Enter) {
         emit clicked();
         return;
     }

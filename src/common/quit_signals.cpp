@@ -22,7 +22,7 @@ constexpr int quitSignals[] = {SIGTERM, SIGHUP, SIGINT};
 
 QuitSignals::QuitSignals(QObject* parent) : QObject(parent) {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
-        return;  // no pipe: the signals keep their default action
+        return; // no pipe: the signals keep their default action
     notifier_ = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &QuitSignals::readSignal);
     struct sigaction action = {};

@@ -40,8 +40,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
 
-    template <typename T = QLabel>
-    T* widget(const QString& name) const {
+    template <typename T = QLabel> T* widget(const QString& name) const {
         T* found = window->findChild<T*>(name);
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;

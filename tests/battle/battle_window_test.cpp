@@ -75,7 +75,7 @@ TEST_F(BattleWindowTest, MenusAndLabelButtonsFollowTheMatch) {
     EXPECT_EQ(action("mrst")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
 
     random.queueDigits("1234567891234567");
-    window->BtnLabel_Click(0);  // "試合開始" starts the match
+    window->BtnLabel_Click(0); // "試合開始" starts the match
     EXPECT_EQ(window->match().phase(), MatchPhase::Running);
     EXPECT_FALSE(action("mst")->isEnabled());
     EXPECT_TRUE(action("mrst")->isEnabled());
@@ -123,7 +123,7 @@ TEST_F(BattleWindowTest, KeysFromBothBlocksBuildTheSequenceAndEnterAbandonsIt) {
 
 TEST_F(BattleWindowTest, StrikeOutcomeStaysOnShowThroughThePauseAndQueuedKeysFollow) {
     start("7418529637418529");
-    random.queueDigits("999");  // refills of cells 0, 1 and 2
+    random.queueDigits("999"); // refills of cells 0, 1 and 2
     type("7410");
 
     // The outcome on show: spent cells red with their old digits, the clock stopped.
@@ -189,9 +189,9 @@ TEST_F(BattleWindowTest, ComboShortensTheClockTick) {
     random.queueDigits("741");
     type("7410");
     window->endPause();
-    window->Timer2_Timer();  // window open
+    window->Timer2_Timer(); // window open
     random.queueDigits("852");
-    type("8520");  // continues the combo
+    type("8520"); // continues the combo
     EXPECT_EQ(text("RenLabel"), QStringLiteral("2連撃"));
     window->endPause();
     window->Timer2_Timer();
@@ -203,7 +203,7 @@ TEST_F(BattleWindowTest, MatchEndsAtTheTickAfterTheLastTurnAndDisablesTheWindow)
     QSignalSpy ended(window.get(), &BattleWindow::matchEnded);
     for (int turn = 0; turn < 10; ++turn) {
         random.queueDigits("124");
-        type("1240");  // blocked: no gauge, every strike costs a turn
+        type("1240"); // blocked: no gauge, every strike costs a turn
         EXPECT_EQ(text("MesLabel"), QStringLiteral("防がれた！"));
         window->endPause();
     }
@@ -311,7 +311,7 @@ TEST_F(BattleWindowScreensTest, CharacterSelectSetsTheCharacterAndGivesTheWindow
     window->setPortrait(QStringLiteral("portrait_sakon_ready"));
     const QString sakonPortrait = label("ChrImg")->accessibleName();
 
-    window->BtnLabel_Click(2);  // "キャラ選択"
+    window->BtnLabel_Click(2); // "キャラ選択"
     QWidget* chrsel = topLevel("chrsel");
     ASSERT_NE(chrsel, nullptr);
     EXPECT_FALSE(window->isEnabled());
@@ -352,7 +352,7 @@ TEST_F(BattleWindowScreensTest, TechniqueRecordOpensDuringAMatchAndClosingRestor
     type("8520");
     window->endPause();
 
-    window->BtnLabel_Click(1);  // "履　　　歴"
+    window->BtnLabel_Click(1); // "履　　　歴"
     QWidget* record = topLevel("wazahis");
     ASSERT_NE(record, nullptr);
     EXPECT_FALSE(window->isEnabled());

@@ -52,7 +52,10 @@ protected:
         QFile f(recordPath());
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    void settle() { QCoreApplication::processEvents(); QCoreApplication::processEvents(); }
+    void settle() {
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
 
     // Starts a match on a board that holds 7, 4 and 1 and lands 落腕撃 (id 8) once.
     void landOnce() {
@@ -70,7 +73,8 @@ protected:
     void finishMatch() {
         BattleWindow* w = program->battleWindow();
         auto closeWindow = [w] {
-            for (int tick = 0; tick < 20 && (w->match().comboWindow() > 0 || w->match().windowOpen()); ++tick)
+            for (int tick = 0;
+                 tick < 20 && (w->match().comboWindow() > 0 || w->match().windowOpen()); ++tick)
                 w->Timer2_Timer();
             ASSERT_FALSE(w->match().windowOpen());
         };
@@ -113,7 +117,7 @@ TEST_F(GameProgramTest, RestartSavesThenReadsBackIntoAFreshWindow) {
 
     BattleWindow* second = program->battleWindow();
     ASSERT_NE(second, nullptr);
-    EXPECT_TRUE(first.isNull());  // the old window is gone
+    EXPECT_TRUE(first.isNull()); // the old window is gone
     const QByteArray bytes = file();
     ASSERT_EQ(bytes.size(), 180);
     EXPECT_EQ(readInt(bytes, 20 + 4 * 8), 1);
@@ -144,7 +148,7 @@ TEST_F(GameProgramTest, QuitDuringAMessageBoxWaitsUntilTheBoxHasClosed) {
     {
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("技詳細"), QStringLiteral("…"),
                         QMessageBox::Ok);
-        box.exec();  // closed by the quit
+        box.exec(); // closed by the quit
         EXPECT_NE(program->battleWindow(), nullptr);
         EXPECT_EQ(finished->count(), 0);
     }
@@ -156,7 +160,7 @@ TEST_F(GameProgramTest, QuitDuringAMessageBoxWaitsUntilTheBoxHasClosed) {
 
 TEST_F(GameProgramTest, RecordWithExtraBytesKeepsThemAcrossARun) {
     QByteArray prepared(300, '\0');
-    prepared[20 + 4 * 9] = 7;  // 斗波 landed 7 times
+    prepared[20 + 4 * 9] = 7; // 斗波 landed 7 times
     for (int i = 180; i < 300; ++i)
         prepared[i] = static_cast<char>(i);
     {

@@ -64,7 +64,7 @@ TEST_F(ClockTest, IntervalFollowsTheComboOnDrainingTicksOnly) {
     ASSERT_FALSE(match.windowOpen());
     ticks(5);
     EXPECT_EQ(match.tickInterval(), 100);
-    EXPECT_EQ(match.comboCount(), 10);  // kept until the next strike lands
+    EXPECT_EQ(match.comboCount(), 10); // kept until the next strike lands
     EXPECT_EQ(match.comboText(), "");
 
     // ...and a fresh strike still pauses for 500 ms, until a draining tick recomputes it.

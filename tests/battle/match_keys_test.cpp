@@ -54,7 +54,7 @@ TEST_F(KeysTest, StartSeedsThenDealsTheBoardOnce) {
     EXPECT_EQ(match.turnsLeft(), 10);
     EXPECT_EQ(match.score(), 0);
 
-    match.mst_Click();  // a running match is not dealt again
+    match.mst_Click(); // a running match is not dealt again
     EXPECT_EQ(random.seedCount(), 1);
     EXPECT_EQ(board(), "1234569912345699");
 }
@@ -97,7 +97,7 @@ TEST_F(KeysTest, ZeroLaunchesOnlyAfterThreeOrSixDigits) {
 TEST_F(KeysTest, NinthDigitLaunchesWithoutZero) {
     start("1234567891111111");
     type("1234567");
-    type("0");  // seven digits: 0 no longer launches
+    type("0"); // seven digits: 0 no longer launches
     type("8");
     type("0");
     EXPECT_FALSE(match.pausing());
@@ -107,7 +107,7 @@ TEST_F(KeysTest, NinthDigitLaunchesWithoutZero) {
     EXPECT_TRUE(match.pausing());
     EXPECT_EQ(match.message(), "奥義・明鏡止水");
 
-    type("0");  // the start of the next, empty sequence
+    type("0"); // the start of the next, empty sequence
     match.endPause();
     EXPECT_FALSE(match.pausing());
     EXPECT_EQ(match.inputText(), "");
@@ -124,9 +124,9 @@ TEST_F(KeysTest, EnterDropsTheSequenceForExactlyFiftyPoints) {
     EXPECT_EQ(match.pointsText(), "-50");
 
     // Inside a combo: the penalty is not scaled, and only the sequence is dropped.
-    strikeKeepingBoard("123");  // +120
+    strikeKeepingBoard("123"); // +120
     ticks(1);
-    strikeKeepingBoard("123");  // +120, combo 1
+    strikeKeepingBoard("123"); // +120, combo 1
     ticks(1);
     type("12");
     type("\r");
@@ -149,8 +149,8 @@ TEST_F(KeysTest, EnterDropsTheSequenceForExactlyFiftyPoints) {
 TEST_F(KeysTest, OtherCharactersAreIgnored) {
     start("7411111111111111");
     type("74");
-    for (char32_t key : {U'a', U'Z', U' ', U'\b', char32_t{27}, U'\n', U'\t', U'-', U'.',
-                         U'/', U':', U'１', U'０', char32_t{0x10031}, char32_t{0x1000D}}) {
+    for (char32_t key : {U'a', U'Z', U' ', U'\b', char32_t{27}, U'\n', U'\t', U'-', U'.', U'/',
+                         U':', U'１', U'０', char32_t{0x10031}, char32_t{0x1000D}}) {
         match.Form_KeyPress(key);
         EXPECT_EQ(match.inputText(), "74") << static_cast<std::uint32_t>(key);
     }
@@ -166,7 +166,7 @@ TEST_F(KeysTest, KeysDuringThePauseAreHandledAfterItInOrder) {
     type("4560");
     type("7\r89");
     EXPECT_EQ(match.queuedKeys(), 8u);
-    EXPECT_EQ(match.inputText(), "123");  // nothing typed shows while the outcome is up
+    EXPECT_EQ(match.inputText(), "123"); // nothing typed shows while the outcome is up
     EXPECT_EQ(match.message(), "金剛撃");
 
     random.queueDigits("456");

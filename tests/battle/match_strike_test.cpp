@@ -52,7 +52,7 @@ TEST_F(StrikeTest, TechniqueOnAnEmptyGaugeUsesATurnAndStartsAfresh) {
     EXPECT_EQ(match.digitCount(), 0);
     expectKeypadMatchesBoard();
     EXPECT_FALSE(match.keypadShown(9));
-    EXPECT_EQ(match.comboWindow(), 1200);  // the pause leaves the gauge alone
+    EXPECT_EQ(match.comboWindow(), 1200); // the pause leaves the gauge alone
 }
 
 TEST_F(StrikeTest, StrikesInTheOpenWindowContinueTheCombo) {
@@ -69,7 +69,7 @@ TEST_F(StrikeTest, StrikesInTheOpenWindowContinueTheCombo) {
     EXPECT_EQ(match.pointsText(), "110");
     EXPECT_EQ(match.score(), 220);
     match.endPause();
-    EXPECT_EQ(match.comboText(), "2連撃");  // stays up until the window closes
+    EXPECT_EQ(match.comboText(), "2連撃"); // stays up until the window closes
 
     ticks(1);
     launch("123", "123");
@@ -187,11 +187,11 @@ TEST_F(StrikeTest, UnknownSequenceIsBlockedWithTheWindowClosed) {
 
 TEST_F(StrikeTest, UnknownSequenceIsCounteredInTheOpenWindow) {
     start("1234123412341234");
-    strikeKeepingBoard("123");  // +100
+    strikeKeepingBoard("123"); // +100
     ticks(1);
-    strikeKeepingBoard("123");  // +100, combo 1
+    strikeKeepingBoard("123"); // +100, combo 1
     ticks(1);
-    strikeKeepingBoard("123");  // +200, combo 2
+    strikeKeepingBoard("123"); // +200, combo 2
     ticks(1);
     launch("124", "124");
     EXPECT_EQ(match.lastOutcome(), StrikeOutcome::Counter);
@@ -227,7 +227,7 @@ TEST_F(StrikeTest, GaugeJustDrainedWithTheWindowStillOpenCostsATurnAndContinues)
     strikeKeepingBoard("123");
     ticks(11);
     ASSERT_EQ(match.comboWindow(), 100);
-    strikeKeepingBoard("123");  // the last step of the gauge still saves the turn
+    strikeKeepingBoard("123"); // the last step of the gauge still saves the turn
     EXPECT_EQ(match.turnsLeft(), 9);
     EXPECT_EQ(match.comboCount(), 1);
 
@@ -268,7 +268,7 @@ TEST_F(StrikeTest, ScoreStopsAtTheTopInsteadOfWrapping) {
     strikeKeepingBoard("186734925");
     EXPECT_EQ(match.score(), INT32_MAX);
 
-    launch("186", "186");  // a counter now takes its points off the top
+    launch("186", "186"); // a counter now takes its points off the top
     EXPECT_EQ(match.message(), "反撃を受けた！");
     EXPECT_EQ(std::int64_t{match.score()}, INT32_MAX + std::stoll(match.pointsText()));
 }

@@ -118,7 +118,7 @@ TEST(TechniqueCatalogue, EverySequenceFindsItsTechniqueWithNameAndPoints) {
         EXPECT_EQ(byId->basePoints, technique.basePoints);
         EXPECT_FALSE(isReservedTechnique(technique.techniqueId));
     }
-    EXPECT_EQ(sequencesChecked, 27 + 14 + 18);  // 3-, 6- and 9-digit sequences
+    EXPECT_EQ(sequencesChecked, 27 + 14 + 18); // 3-, 6- and 9-digit sequences
     EXPECT_EQ(expectedCatalogue().size(), 29u);
 }
 
@@ -149,7 +149,7 @@ TEST(TechniqueCatalogue, NineDigitStringsAgreeWithTheTable) {
         expectLookupAgreesWithTable(permutation);
         permutationsFound += lookupTechnique(permutation).has_value();
     } while (std::next_permutation(permutation.begin(), permutation.end()));
-    EXPECT_EQ(permutationsFound, 7);  // ids 14, 15, 21 (twice), 37, 38, 39
+    EXPECT_EQ(permutationsFound, 7); // ids 14, 15, 21 (twice), 37, 38, 39
 
     // Every nine-digit sequence changed in one place, or in two neighbouring places.
     for (const auto& [sequence, id] : sequenceOwners()) {
@@ -182,10 +182,11 @@ TEST(TechniqueCatalogue, NineDigitStringsAgreeWithTheTable) {
 TEST(TechniqueCatalogue, NearMissesFindNothing) {
     // Reversed, reordered or shortened sequences, and any text that is not 3, 6 or 9 digits
     // from 1 to 9.
-    for (const char* text : {"963741", "321", "123456", "12345678", "1234567890", "", "0", "000",
-                             "000000", "000000000", "120", "1230", "0123", "5550", "55", "5555",
-                             "55555", "5555555", "55555555", "5555555555", "74", "741 ", " 741",
-                             "７４１", "a55", "159357", "852258", "186734952"})
+    for (const char* text :
+         {"963741", "321",    "123456",    "12345678", "1234567890", "",           "0",
+          "000",    "000000", "000000000", "120",      "1230",       "0123",       "5550",
+          "55",     "5555",   "55555",     "5555555",  "55555555",   "5555555555", "74",
+          "741 ",   " 741",   "７４１",    "a55",      "159357",     "852258",     "186734952"})
         EXPECT_FALSE(lookupTechnique(text).has_value()) << '"' << text << '"';
 }
 

@@ -17,7 +17,7 @@ TEST_F(WholeMatchTest, LastTurnOnATechniqueEndsOnlyOnceTheWindowHasClosed) {
     strikeKeepingBoard("123");
     EXPECT_EQ(match.turnsLeft(), 0);
     ticks(1);
-    strikeKeepingBoard("123");  // free while the gauge drains
+    strikeKeepingBoard("123"); // free while the gauge drains
     EXPECT_EQ(match.turnsLeft(), 0);
     EXPECT_EQ(match.comboCount(), 1);
 
@@ -46,13 +46,13 @@ TEST_F(WholeMatchTest, ScriptedMatchScoresAsWorkedOutByHand) {
     record[0 + 5] = 7;
     match.setScoreMultiplier(1.1);
     match.setWindowLength(1100);
-    start("1234567891212534");  // 1 and 2 three times, 5 twice
+    start("1234567891212534"); // 1 and 2 three times, 5 twice
 
-    strikeKeepingBoard("741");  // turn 1: 165, fresh
+    strikeKeepingBoard("741"); // turn 1: 165, fresh
     ticks(1);
-    strikeKeepingBoard("963");  // combo 1: 165
+    strikeKeepingBoard("963"); // combo 1: 165
     ticks(1);
-    strikeKeepingBoard("124");  // countered at combo 2: -220
+    strikeKeepingBoard("124"); // countered at combo 2: -220
     EXPECT_EQ(match.score(), 110);
     EXPECT_EQ(match.turnsLeft(), 9);
     ticks(12);                 // 11 draining, 1 closing
@@ -60,23 +60,23 @@ TEST_F(WholeMatchTest, ScriptedMatchScoresAsWorkedOutByHand) {
     strikeKeepingBoard("555"); // turn 2: miss, -100
     strikeKeepingBoard("321"); // turn 3: blocked
     EXPECT_EQ(match.score(), -40);
-    strikeKeepingBoard("123456789");  // turn 4: 440, fresh
-    ticks(11);                        // gauge empty, window still open
-    strikeKeepingBoard("852");        // turn 5 and combo 1: 165
+    strikeKeepingBoard("123456789"); // turn 4: 440, fresh
+    ticks(11);                       // gauge empty, window still open
+    strikeKeepingBoard("852");       // turn 5 and combo 1: 165
     EXPECT_EQ(match.score(), 565);
     EXPECT_EQ(match.turnsLeft(), 5);
     ticks(12);
-    strikeKeepingBoard("111");  // turn 6: 55
-    strikeKeepingBoard("222");  // gauge full, window not yet open: free and fresh, 55
+    strikeKeepingBoard("111"); // turn 6: 55
+    strikeKeepingBoard("222"); // gauge full, window not yet open: free and fresh, 55
     EXPECT_EQ(match.turnsLeft(), 4);
     ticks(12);
-    strikeKeepingBoard("321");  // turns 7, 8, 9: blocked
+    strikeKeepingBoard("321"); // turns 7, 8, 9: blocked
     strikeKeepingBoard("321");
     strikeKeepingBoard("124");
-    strikeKeepingBoard("186734925");  // turn 10: 1100
+    strikeKeepingBoard("186734925"); // turn 10: 1100
     EXPECT_EQ(match.turnsLeft(), 0);
     ticks(1);
-    strikeKeepingBoard("789");  // free, combo 1: 110
+    strikeKeepingBoard("789"); // free, combo 1: 110
 
     std::vector<TickEffect> lastTicks;
     for (int tick = 0; tick < 12; ++tick)
