@@ -8,23 +8,8 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
-#include <QScreen>
 
 namespace rz6 {
-namespace {
-
-// Every battle window opens in the middle of the screen, the first one and each rebuilt one.
-void centreOnScreen(QWidget* window) {
-    const QScreen* screen = window->screen();
-    if (!screen)
-        return;
-    window->adjustSize(); // the fixed size its layout settles on, known before it is shown
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
-}
-
-} // namespace
 
 GameProgram::GameProgram(const QString& recordPath, RandomSource& random, Reporter reporter)
     : recordFile_(std::make_unique<RecordFile>(recordPath)), random_(random),
@@ -51,7 +36,6 @@ void GameProgram::buildBattleWindow() {
             Qt::QueuedConnection);
     connect(battleWindow_, &BattleWindow::matchEnded, this, &GameProgram::openResultWindow,
             Qt::QueuedConnection);
-    centreOnScreen(battleWindow_);
     // Centred on the screen, as every battle screen opens.
     battleWindow_->adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
