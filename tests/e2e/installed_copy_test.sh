@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # An installed copy sits in a folder the player cannot write to: it keeps its record and its
 # lock in $XDG_DATA_HOME/rz6 and writes nothing beside itself. A portable copy in a folder of
-# the player's own keeps its record beside itself and leaves the data folder alone.
+# the player's own keeps its record beside itself and leaves the data folder alone. With no
+# folder it can write at all, the game says so and ends instead of playing without a record.
 #   usage: installed_copy_test.sh path/to/rz6 path/to/cmake build-folder
 #
 # The installed tree is made read-only with a bind mount inside a private mount namespace,
@@ -54,6 +55,22 @@ waitExit "$pid"
 [[ $(fileSize "$dataFolder/rz6.DAT") == 180 ]] ||
     fail "the installed copy's record is $(fileSize "$dataFolder/rz6.DAT") bytes, expected 180"
 [[ ! -e $dataFolder/rz6.lock ]] || fail "the installed copy left its lock behind"
+find "$prefix" -printf '%P %s %T@\n' | sort >"$work/tree-after"
+diff "$work/tree-before" "$work/tree-after" >&2 || fail "the installed tree changed"
+
+# Nowhere to keep a record: the installed copy in its read-only folder, with a data folder
+# that cannot be written either. It says so in a message box captioned with the game's title,
+# waits for OK, ends with a failure status and writes nothing anywhere.
+export XDG_DATA_HOME=$prefix/share
+startGame "$installed"
+pid=$gamePid
+notice=$(waitWindow "$pid")
+(($(windowWidth "$notice") < 618)) || fail "with no writable folder the game still showed a battle window"
+running "$pid" || fail "the game ended before its message was answered"
+focusWindow "$notice"
+xdotool key Return
+waitExit "$pid"
+[[ $exitStatus == 1 ]] || fail "with no writable folder the game ended with status $exitStatus, expected 1"
 find "$prefix" -printf '%P %s %T@\n' | sort >"$work/tree-after"
 diff "$work/tree-before" "$work/tree-after" >&2 || fail "the installed tree changed"
 
