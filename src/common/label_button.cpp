@@ -39,15 +39,12 @@ void LabelButton::applyColor() {
 }
 
 void LabelButton::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
-        pressed_ = true;
+    click_.press(event);
     QLabel::mousePressEvent(event);
 }
 
 void LabelButton::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
+    const bool click = click_.release(event, this);
     QLabel::mouseReleaseEvent(event);
     if (click)
         emit clicked();

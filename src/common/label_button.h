@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/click_tracker.h"
+
 #include <QLabel>
 
 namespace rz6 {
@@ -37,7 +39,7 @@ private:
     unsigned int restColor_;
     unsigned int hoverColor_;
     bool highlighted_ = false;
-    bool pressed_ = false;
+    ClickTracker click_;
 };
 
 } // namespace rz6

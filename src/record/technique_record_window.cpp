@@ -1,5 +1,6 @@
 #include "record/technique_record_window.h"
 
+#include "common/click_tracker.h"
 #include "common/screen_units.h"
 #include "record/technique_record_entries.h"
 
@@ -97,20 +98,17 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override {
-        pressed_ = event->button() == Qt::LeftButton;
+        click_.press(event);
         event->accept();
     }
     void mouseReleaseEvent(QMouseEvent* event) override {
-        const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                           rect().contains(event->position().toPoint());
-        pressed_ = false;
         event->accept();
-        if (click && onClick)
+        if (click_.release(event, this) && onClick)
             onClick();
     }
 
 private:
-    bool pressed_ = false;
+    ClickTracker click_;
 };
 
 // Texts are shown whole: a caption or number too wide for its fixed label (the longest
@@ -145,21 +143,18 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override {
-        pressed_ = event->button() == Qt::LeftButton;
+        click_.press(event);
         event->accept();
     }
     void mouseReleaseEvent(QMouseEvent* event) override {
-        const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                           rect().contains(event->position().toPoint());
-        pressed_ = false;
         event->accept();
-        if (click && onClick)
+        if (click_.release(event, this) && onClick)
             onClick();
     }
     void mouseMoveEvent(QMouseEvent* event) override { event->accept(); }
 
 private:
-    bool pressed_ = false;
+    ClickTracker click_;
 };
 
 // A thin rectangle that frames a group of rows; purely decoration.

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "battle/battle_window.h"
-#include "common/japanese_fonts.h"
 #include "common/label_button.h"
 #include "common/screen_units.h"
+#include "qt_test_support.h"
 #include "scripted_random_source.h"
 
 #include <QAction>
@@ -23,15 +23,7 @@ namespace rz6::test {
 // the pause by calling the window's handlers; nothing waits on the wall clock.
 class BattleWindowFixture : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "battle_window_test";
-        static char* argv[] = {name, nullptr};
-        if (!QApplication::instance()) {
-            new QApplication(argc, argv);
-            installJapaneseFonts();
-        }
-    }
+    static void SetUpTestSuite() { testApplication(); }
 
     void SetUp() override {
         window = std::make_unique<BattleWindow>(record, random);

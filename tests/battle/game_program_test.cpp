@@ -1,7 +1,7 @@
 // The program object owns the record: it reads it before every battle window is built and
 // writes it after every one is destroyed, whichever way the player leaves.
 #include "battle/game_program.h"
-#include "common/japanese_fonts.h"
+#include "qt_test_support.h"
 #include "scripted_random_source.h"
 
 #include <QApplication>
@@ -30,15 +30,7 @@ std::int32_t readInt(const QByteArray& bytes, int offset) {
 
 class GameProgramTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "game_program_test";
-        static char* argv[] = {name, nullptr};
-        if (!QApplication::instance()) {
-            new QApplication(argc, argv);
-            installJapaneseFonts();
-        }
-    }
+    static void SetUpTestSuite() { testApplication(); }
 
     void makeProgram(const QString& path) {
         program = std::make_unique<GameProgram>(

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "qt_test_support.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QLabel>
@@ -42,29 +44,15 @@ const QString ren = QStringLiteral("灰原　蓮");
 const QString yukina = QStringLiteral("灰原　雪菜");
 const QString sakon = QStringLiteral("真壁　左近");
 
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "charselect_window_test";
-    static char* argv[] = {name, nullptr};
-    // Left alive to the very end: tearing it down among the other static objects at exit
-    // crashes in Qt's input device clean-up.
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
-
 // Colour the widget paints its background with, as 0x00BBGGRR.
 unsigned int backColor(const QWidget* widget) {
-    const QColor c = widget->palette().color(widget->backgroundRole());
-    return static_cast<unsigned int>(c.red()) | static_cast<unsigned int>(c.green()) << 8 |
-           static_cast<unsigned int>(c.blue()) << 16;
+    return test::bgrOf(widget->palette().color(widget->backgroundRole()));
 }
 
 // Colour actually painted near the widget's bottom right corner, clear of text and marks.
 unsigned int paintedColor(QWidget* widget) {
     const QImage image = widget->grab().toImage();
-    const QColor c = image.pixelColor(image.width() - 3, image.height() - 3);
-    return static_cast<unsigned int>(c.red()) | static_cast<unsigned int>(c.green()) << 8 |
-           static_cast<unsigned int>(c.blue()) << 16;
+    return test::bgrOf(image.pixelColor(image.width() - 3, image.height() - 3));
 }
 
 // Counts palette changes, i.e. repaints caused by a colour being written.
@@ -82,9 +70,7 @@ public:
 class CharacterSelectWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        application();
-        QFont::insertSubstitution(QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho"));
-        QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"));
+        test::testApplication();
         window = new CharacterSelectWindow(target);
         spy = std::make_unique<QSignalSpy>(window.data(), &CharacterSelectWindow::confirmed);
         window->show();
@@ -301,7 +287,7 @@ namespace {
 
 // The battle window disables itself while the screen is open; the screen must stay usable.
 TEST(CharacterSelectWindowOwner, ScreenStaysUsableWhileItsOwnerIsDisabled) {
-    application();
+    test::testApplication();
     QWidget owner;
     owner.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
@@ -326,7 +312,7 @@ TEST(CharacterSelectWindowOwner, ScreenStaysUsableWhileItsOwnerIsDisabled) {
 }
 
 TEST(CharacterSelectWindowOwner, ScreenGoesQuietlyWithItsOwner) {
-    application();
+    test::testApplication();
     RecordingTarget target;
     auto owner = std::make_unique<QWidget>();
     QPointer<CharacterSelectWindow> screen = new CharacterSelectWindow(target, owner.get());

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "qt_test_support.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -24,19 +26,12 @@
 namespace rz6 {
 namespace {
 
-// Never destroyed: the pointing device that QTest's clicks create must outlive it at exit.
 QApplication& application() {
-    static int argc = 1;
-    static char name[] = "technique_record_window_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
+    return test::testApplication();
 }
 
 unsigned int backColor(const QWidget* widget) {
-    const QColor c = widget->palette().color(QPalette::Window);
-    return static_cast<unsigned int>(c.red()) | static_cast<unsigned int>(c.green()) << 8 |
-           static_cast<unsigned int>(c.blue()) << 16;
+    return test::bgrOf(widget->palette().color(QPalette::Window));
 }
 
 QString shownText(std::string_view description) {

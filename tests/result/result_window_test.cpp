@@ -5,6 +5,8 @@
 #include "common/label_button.h"
 #include "common/screen_units.h"
 
+#include "qt_test_support.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QLabel>
@@ -42,17 +44,7 @@ std::array<bool, techniqueCount> allTechniques() {
 class ResultWindowTest : public testing::Test {
 protected:
     static void SetUpTestSuite() {
-        if (qApp == nullptr) {
-            static int argc = 1;
-            static char name[] = "result_window_test";
-            static char* argv[] = {name, nullptr};
-            new QApplication(argc, argv);
-        }
-        // The same font mapping the program makes at start-up.
-        QFont::insertSubstitution(QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho"));
-        QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"));
-        QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
-        QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+        test::testApplication();
     }
 
     void TearDown() override {
