@@ -48,7 +48,10 @@ public:
             watched && (receiver == watched || receiver == static_cast<QObject*>(watched->windowHandle()));
         if (isWatched && event->type() == QEvent::KeyPress && !keyArrived_)
             keyArrived_ = Clock::now();
-        const bool isRepaint = isWatched && event->type() == QEvent::UpdateRequest;
+        // The repaint that shows the key: the first widget of the window painted after it.
+        const auto* widget = qobject_cast<QWidget*>(receiver);
+        const bool isRepaint = watched && event->type() == QEvent::Paint && widget &&
+                               widget->window() == watched;
         const bool result = QApplication::notify(receiver, event);
         if (isRepaint && keyArrived_) {
             const double ms =

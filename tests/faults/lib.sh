@@ -46,7 +46,7 @@ start_xvfb() {
     for attempt in 1 2 3; do
         fifo="$work/display$attempt"
         mkfifo "$fifo"
-        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -ac 3>"$fifo" \
+        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset -ac 3>"$fifo" \
             2>"$work/xvfb.log" &
         xvfb_pid=$!
         if read -r -t 20 number <"$fifo" && DISPLAY=":$number" xdotool getdisplaygeometry \
