@@ -362,6 +362,10 @@ void BattleWindow::mwhis_Click() {
         return;
     auto* screen = new TechniqueRecordWindow(match_.recordTable());
     connect(screen, &TechniqueRecordWindow::closed, this, [this] {
+        // The clock runs on while the record is open, so the match may have ended meanwhile:
+        // then the result screen is in front and this window stays disabled behind it.
+        if (match_.phase() == MatchPhase::Ended)
+            return;
         setEnabled(true);
         activateWindow();
         setFocus();

@@ -374,5 +374,30 @@ TEST_F(BattleWindowScreensTest, TechniqueRecordOpensDuringAMatchAndClosingRestor
     EXPECT_EQ(topLevel("wazahis"), nullptr);
 }
 
+TEST_F(BattleWindowScreensTest, MatchEndingWhileTheRecordIsOpenKeepsTheWindowDisabled) {
+    // The last turn is spent on a landing; the gauge then runs out behind the record screen.
+    start("7418529637418529");
+    for (int turn = 0; turn < 9; ++turn) {
+        random.queueDigits("124");
+        type("1240");
+        window->endPause();
+    }
+    random.queueDigits("741");
+    type("7410");
+    window->endPause();
+    QSignalSpy ended(window.get(), &BattleWindow::matchEnded);
+    window->BtnLabel_Click(1);
+    QWidget* record = topLevel("wazahis");
+    ASSERT_NE(record, nullptr);
+    for (int tick = 0; tick < 13 && ended.isEmpty(); ++tick)
+        window->Timer2_Timer();
+    ASSERT_EQ(ended.count(), 1);
+
+    QTest::mouseClick(record->findChild<QWidget*>(QStringLiteral("ClBtn(1)")), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(topLevel("wazahis"), nullptr);
+    EXPECT_FALSE(window->isEnabled());
+}
+
 } // namespace
 } // namespace rz6::test
