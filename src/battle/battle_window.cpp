@@ -376,7 +376,7 @@ void BattleWindow::mwhis_Click() {
 void BattleWindow::mchrch_Click() {
     if (!isEnabled() || match_.phase() != MatchPhase::Idle)
         return;
-    auto* screen = new CharacterSelectWindow(*this);
+    auto* screen = new CharacterSelectWindow(*this, this);
     connect(screen, &CharacterSelectWindow::confirmed, this, [this] { setEnabled(true); });
     openSubScreen(screen);
 }
