@@ -152,8 +152,11 @@ int keysBench(TimingApplication& app, int keys) {
     });
     app.onRepaintAfterKey = [&](double ms) {
         latencies.push_back(ms);
+        // exit(), not quit(): a quit first asks every window to close, and the battle window
+        // refuses (closing it means "end the program, saving the record"), so a quit would
+        // never end this loop.
         if (int(latencies.size()) >= keys)
-            app.quit();
+            QCoreApplication::exit(0);
     };
     QTimer::singleShot(500, &typist, qOverload<>(&QTimer::start));  // after the first paint
     app.exec();
