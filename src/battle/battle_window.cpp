@@ -9,6 +9,7 @@
 #include "record/technique_record_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QKeyEvent>
@@ -205,6 +206,7 @@ void BattleWindow::buildWidgets(QWidget* client) {
                            QStringLiteral("10"), windowBack,
                            designFont(QStringLiteral("ＭＳ 明朝"), 21.75), Qt::AlignHCenter, false);
     turnLabel_->setAccessibleDescription(QStringLiteral("残りターン"));
+    turnLabel_->adjustSize();
 
     makePicture(client, QStringLiteral("Image4"), twipsRect(750, 840, 2250, 450),
                 QStringLiteral("heading_character"));
@@ -245,7 +247,7 @@ void BattleWindow::buildWidgets(QWidget* client) {
         {"Line4", QRect(board.left() + board.width(), board.top(), 1, board.height() + 1), 0x0},
     };
     for (const Edge& edge : edges)
-        makeShape(client, QString::fromLatin1(edge.name), edge.rect, edge.color);
+        makeShape(client, QString::fromLatin1(edge.name), edge.rect, edge.color)->raise();
 
     inputLabel_ = makeLabel(client, QStringLiteral("InputLabel"), twipsRect(3960, 3720, 2775, 495),
                             QString(), inputClosedBack,
@@ -280,6 +282,11 @@ void BattleWindow::buildWidgets(QWidget* client) {
     statusBar->setObjectName(QStringLiteral("StatusBar1"));
     statusBar->setGeometry(twipsRect(0, 5655, 9270, 375));
     statusBar->setAccessibleName(QStringLiteral("ステータスバー"));
+    // A status bar has the desktop's own face, not the window's tiled background.
+    setBackColor(statusBar, 0);
+    QPalette face = statusBar->palette();
+    face.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
+    statusBar->setPalette(face);
     const int panelWidths[] = {2400, 800, 1600};
     const QString panelTexts[] = {firstCharacterStatus, QStringLiteral("評価"),
                                   QStringLiteral("0")};
@@ -307,7 +314,10 @@ void BattleWindow::showMatch() {
     for (int digit = 1; digit <= 9; ++digit)
         keypad_[digit]->setVisible(match_.keypadShown(digit));
 
-    setTextIfChanged(turnLabel_, QString::number(match_.turnsLeft()));
+    if (turnLabel_->text() != QString::number(match_.turnsLeft())) {
+        turnLabel_->setText(QString::number(match_.turnsLeft()));
+        turnLabel_->adjustSize();  // sized to its text, anchored at its left edge
+    }
     setTextIfChanged(inputLabel_, QString::fromStdString(match_.inputText()));
     setBackColor(inputLabel_, match_.windowOpen() ? inputOpenBack : inputClosedBack);
     setTextIfChanged(renLabel_, QString::fromStdString(match_.comboText()));
@@ -477,6 +487,10 @@ void BattleWindow::Timer2_Timer() {
 void BattleWindow::endPause() {
     pauseTimer_.stop();
     match_.endPause();
+    // The clock fell due while the outcome was on show: its tick comes right after the keys
+    // typed meanwhile, so the combo window opens at once rather than one interval late.
+    if (!match_.pausing())
+        Timer2_Timer();
     afterInput();
 }
 

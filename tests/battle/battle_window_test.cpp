@@ -168,16 +168,20 @@ TEST_F(BattleWindowTest, GaugeDrainsOnTheClockAndTheInputTurnsPinkWhileTheWindow
     start("7418529637418529");
     random.queueDigits("741");
     type("7410");
-    window->endPause();
     auto* gauge = widget<QProgressBar>("ProgressBar1");
     EXPECT_EQ(gauge->maximum(), 1200);
     EXPECT_EQ(gauge->value(), 1200);
+    EXPECT_EQ(back("InputLabel"), bgrColor(0x00C0E0FF));
 
-    window->Timer2_Timer();
+    // The tick that fell due during the pause comes as soon as it ends: the window opens.
+    window->endPause();
     EXPECT_EQ(gauge->value(), 1100);
     EXPECT_EQ(back("InputLabel"), bgrColor(0x00FFC0FF));
-    for (int tick = 0; tick < 11; ++tick)
+    EXPECT_TRUE(window->clockTimer().isActive());
+    for (int tick = 0; tick < 10; ++tick)
         window->Timer2_Timer();
+    EXPECT_EQ(gauge->value(), 100);
+    window->Timer2_Timer();
     EXPECT_EQ(gauge->value(), 0);
     EXPECT_EQ(back("InputLabel"), bgrColor(0x00FFC0FF));
     window->Timer2_Timer();
@@ -188,13 +192,11 @@ TEST_F(BattleWindowTest, ComboShortensTheClockTick) {
     start("7418529637418529");
     random.queueDigits("741");
     type("7410");
-    window->endPause();
-    window->Timer2_Timer(); // window open
+    window->endPause(); // its tick opens the window
     random.queueDigits("852");
     type("8520"); // continues the combo
     EXPECT_EQ(text("RenLabel"), QStringLiteral("2連撃"));
     window->endPause();
-    window->Timer2_Timer();
     EXPECT_EQ(window->clockTimer().interval(), 190);
 }
 
@@ -205,11 +207,11 @@ TEST_F(BattleWindowTest, MatchEndsAtTheTickAfterTheLastTurnAndDisablesTheWindow)
         random.queueDigits("124");
         type("1240"); // blocked: no gauge, every strike costs a turn
         EXPECT_EQ(text("MesLabel"), QStringLiteral("防がれた！"));
+        EXPECT_EQ(ended.count(), 0);
         window->endPause();
     }
+    // The last pause's tick finds the turns spent and the gauge empty.
     EXPECT_EQ(text("TurnLabel"), QStringLiteral("0"));
-    EXPECT_EQ(ended.count(), 0);
-    window->Timer2_Timer();
     EXPECT_EQ(ended.count(), 1);
     EXPECT_FALSE(window->isEnabled());
     EXPECT_FALSE(window->clockTimer().isActive());
@@ -340,9 +342,11 @@ TEST_F(BattleWindowScreensTest, CharacterSelectSetsTheCharacterAndGivesTheWindow
     random.queueDigits("123");
     type("1230");
     EXPECT_EQ(text("GetPtLabel"), QStringLiteral("110"));
-    window->endPause();
-    for (int tick = 0; tick < 11; ++tick)
+    window->endPause(); // the first of eleven draining ticks
+    for (int tick = 0; tick < 9; ++tick)
         window->Timer2_Timer();
+    EXPECT_EQ(window->match().comboWindow(), 100);
+    window->Timer2_Timer();
     EXPECT_EQ(window->match().comboWindow(), 0);
 }
 
@@ -364,7 +368,7 @@ TEST_F(BattleWindowScreensTest, TechniqueRecordOpensDuringAMatchAndClosingRestor
     type("1");
     EXPECT_EQ(text("InputLabel"), QString());
     window->Timer2_Timer();
-    EXPECT_EQ(window->match().comboWindow(), 1100);
+    EXPECT_EQ(window->match().comboWindow(), 1000);
 
     auto* close = record->findChild<QWidget*>(QStringLiteral("ClBtn(1)"));
     ASSERT_NE(close, nullptr);
