@@ -5,9 +5,11 @@
 //   first_paint [--settle-ms N] PROGRAM [ARGS...]
 // Prints one line: "first_paint_ms=<ms> peak_rss_kib=<KiB>", then kills the program.
 //
-// A window counts as painted when a pixel at its centre differs from what it showed when it
-// was mapped (an X window starts out with the screen's black; no program paints pure black
-// at the centre of its first frame here).
+// A window counts as painted when the pixel at its centre differs from what the screen showed
+// at that spot before the program started: a newly mapped Qt window has no background of its
+// own and shows what lay beneath it until the program draws. (Comparing with the first pixel
+// read after the map instead would wait forever for a program that paints before that read.)
+// A program that shows nothing within the time limit is reported as a failure.
 
 #include <xcb/xcb.h>
 
@@ -72,6 +74,26 @@ int main(int argc, char* argv[]) {
     xcb_change_window_attributes(c, screen->root, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(c);
 
+    // The whole screen before the program runs, to compare its window's centre with.
+    xcb_get_image_reply_t* before = xcb_get_image_reply(
+        c,
+        xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, 0, 0, screen->width_in_pixels,
+                      screen->height_in_pixels, ~0u),
+        nullptr);
+    if (!before || (before->depth != 24 && before->depth != 32)) {
+        std::fprintf(stderr, "first_paint: cannot read the screen (a 24-bit screen is needed)\n");
+        return 2;
+    }
+    const auto screenPixel = [&](int x, int y) -> std::uint32_t {
+        if (x < 0 || y < 0 || x >= screen->width_in_pixels || y >= screen->height_in_pixels)
+            return 0;
+        std::uint32_t value = 0;
+        std::memcpy(&value,
+                    xcb_get_image_data(before) + (std::size_t(y) * screen->width_in_pixels + x) * 4,
+                    4);
+        return value & 0xFFFFFF;
+    };
+
     const auto started = Clock::now();
     const pid_t pid = fork();
     if (pid == 0) {
@@ -96,25 +118,39 @@ int main(int argc, char* argv[]) {
     const int cx = geometry ? geometry->width / 2 : 0;
     const int cy = geometry ? geometry->height / 2 : 0;
     std::free(geometry);
+    auto place = xcb_translate_coordinates_reply(
+        c, xcb_translate_coordinates(c, window, screen->root, std::int16_t(cx), std::int16_t(cy)),
+        nullptr);
+    const std::uint32_t unpainted = place ? screenPixel(place->dst_x, place->dst_y) : 0;
+    std::free(place);
+    std::free(before);
 
     // Poll the centre pixel until the program has drawn there.
     bool ok = true;
-    const std::uint32_t unpainted = pixelAt(c, window, cx, cy, ok) & 0xFFFFFF;
     auto painted = Clock::now();
+    const auto deadline = started + std::chrono::seconds(20);
     for (;;) {
         painted = Clock::now();
         const std::uint32_t now = pixelAt(c, window, cx, cy, ok) & 0xFFFFFF;
         if (!ok || now != unpainted)
             break;
+        if (painted > deadline) {
+            std::fprintf(stderr, "first_paint: the window showed nothing within 20 s\n");
+            ok = false;
+            break;
+        }
         std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
+    if (ok)
+        std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
     const long rss = peakRssKib(pid);
     kill(pid, SIGKILL);
     waitpid(pid, nullptr, 0);
     xcb_disconnect(c);
 
     const double ms = std::chrono::duration<double, std::milli>(painted - started).count();
+    if (!ok)
+        return 1;
     std::printf("first_paint_ms=%.1f peak_rss_kib=%ld\n", ms, rss);
-    return ok ? 0 : 1;
+    return 0;
 }

@@ -1,11 +1,13 @@
 #include "common/pictures.h"
 
-#include <QPainter>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
 #include <QPixmapCache>
-#include <QSvgRenderer>
 
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace rz6 {
 
@@ -55,21 +57,39 @@ const PictureInfo* findPicture(const QString& name) {
     return nullptr;
 }
 
-QString resourcePath(const char* name) {
+QString svgPath(const char* name) {
     return QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(name));
 }
 
-QPixmap render(const PictureInfo& info, const QSize& pixelSize) {
-    QSvgRenderer renderer(resourcePath(info.name));
-    if (!renderer.isValid())
+QString renderedPath(const char* name, const QSize& pixelSize) {
+    return QStringLiteral(":/pictures/rendered/%1-%2x%3.png")
+        .arg(QLatin1String(name))
+        .arg(pixelSize.width())
+        .arg(pixelSize.height());
+}
+
+// Draws the SVG to fill pixelSize, through Qt's SVG image reader: the SVG library is then only
+// loaded when a screen needs a size that was not drawn at build time.
+QImage renderSvg(const PictureInfo& info, const QSize& pixelSize) {
+    QImageReader reader(svgPath(info.name), "svg");
+    reader.setScaledSize(pixelSize);
+    QImage image = reader.read();
+    if (image.size() != pixelSize)
         return {};
-    QPixmap pixmap(pixelSize);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixelSize)));
-    return pixmap;
+    return image;
+}
+
+QPixmap render(const PictureInfo& info, const QSize& pixelSize) {
+    // The build draws every picture at 1x and 2x (and the icon at its usual sizes): those
+    // only need unpacking. Any other size, e.g. a screen at 1.5x, is drawn from the SVG so it
+    // stays sharp.
+    const QString rendered = renderedPath(info.name, pixelSize);
+    QImage image;
+    if (QFileInfo::exists(rendered))
+        image = QImage(rendered, "PNG");
+    if (image.size() != pixelSize)
+        image = renderSvg(info, pixelSize);
+    return image.isNull() ? QPixmap() : QPixmap::fromImage(std::move(image));
 }
 
 } // namespace

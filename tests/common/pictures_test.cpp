@@ -7,9 +7,12 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QSvgRenderer>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace rz6 {
@@ -247,6 +250,91 @@ TEST_F(PicturesTest, SeamCheckNoticesAPatternCutAtTheEdge) {
     painter.end();
     EXPECT_GT(seamBreaks(cut, Qt::Horizontal), 90);
     EXPECT_GT(seamBreaks(cut, Qt::Vertical), 50);
+}
+
+// The picture drawn straight from its SVG, the way the build draws its PNGs.
+QImage drawnFromSvg(const QString& name, QSize pixelSize) {
+    QSvgRenderer renderer(QStringLiteral(":/pictures/%1.svg").arg(name));
+    QImage image(pixelSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixelSize)));
+    return image;
+}
+
+// The largest difference of any channel (alpha included) between two pictures of one size,
+// compared premultiplied so that invisible colour under full transparency does not count;
+// 256 when the sizes differ.
+int largestDifference(const QImage& a, const QImage& b) {
+    if (a.size() != b.size())
+        return 256;
+    const QImage x = a.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage y = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    int largest = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        for (int column = 0; column < x.width(); ++column) {
+            const QRgb p = x.pixel(column, row);
+            const QRgb q = y.pixel(column, row);
+            largest = std::max({largest, std::abs(qAlpha(p) - qAlpha(q)),
+                                std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                std::abs(qBlue(p) - qBlue(q))});
+        }
+    }
+    return largest;
+}
+
+QString renderedPath(const QString& name, QSize pixelSize) {
+    return QStringLiteral(":/pictures/rendered/%1-%2x%3.png")
+        .arg(name)
+        .arg(pixelSize.width())
+        .arg(pixelSize.height());
+}
+
+TEST_F(PicturesTest, PicturesDrawnAtBuildTimeAgreeWithTheirSvg) {
+    // Every picture has a PNG for ordinary and double-density screens, the loader hands out
+    // exactly that PNG, and it shows what the SVG shows. Storing a PNG loses at most a step
+    // of rounding where a pixel is partly transparent.
+    for (const QString& name : Pictures::names()) {
+        for (int ratio : {1, 2}) {
+            SCOPED_TRACE(QStringLiteral("%1 at %2x").arg(name).arg(ratio).toStdString());
+            const QSize pixelSize = Pictures::naturalSize(name) * ratio;
+            const QImage png(renderedPath(name, pixelSize), "PNG");
+            ASSERT_EQ(png.size(), pixelSize);
+            EXPECT_LE(largestDifference(png, drawnFromSvg(name, pixelSize)), 2);
+            const QImage served = Pictures::pixmap(name, ratio).toImage();
+            EXPECT_EQ(largestDifference(served, png), 0);
+        }
+    }
+    for (int side : {16, 24, 32, 48, 64, 128, 256}) {
+        SCOPED_TRACE(side);
+        const QImage png(renderedPath(QStringLiteral("app_icon"), QSize(side, side)), "PNG");
+        ASSERT_EQ(png.size(), QSize(side, side));
+        EXPECT_LE(largestDifference(png, drawnFromSvg(QStringLiteral("app_icon"), png.size())), 2);
+    }
+}
+
+TEST_F(PicturesTest, OtherRatiosAreDrawnFromTheSvgAndStaySharp) {
+    // No PNG has these sizes: the loader draws the SVG itself, at the full device size rather
+    // than stretching a smaller PNG.
+    struct Request {
+        const char* name;
+        qreal ratio;
+    };
+    for (const Request& request : {Request{"portrait_yukina_ready", 1.5}, Request{"keypad_7", 3.0},
+                                   Request{"heading_score", 1.25}, Request{"tile", 1.75}}) {
+        const QString name = QString::fromLatin1(request.name);
+        SCOPED_TRACE(QStringLiteral("%1 at %2x").arg(name).arg(request.ratio).toStdString());
+        const QSize logical = Pictures::naturalSize(name);
+        const QSize pixelSize(int(std::ceil(logical.width() * request.ratio)),
+                              int(std::ceil(logical.height() * request.ratio)));
+        ASSERT_FALSE(QFile::exists(renderedPath(name, pixelSize)));
+        const QPixmap picture = Pictures::pixmap(name, request.ratio);
+        ASSERT_EQ(picture.size(), pixelSize);
+        EXPECT_EQ(picture.devicePixelRatio(), request.ratio);
+        EXPECT_LE(largestDifference(picture.toImage(), drawnFromSvg(name, pixelSize)), 2);
+    }
 }
 
 } // namespace
