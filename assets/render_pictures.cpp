@@ -1,10 +1,14 @@
-// Draws the game's SVG pictures into PNGs at build time, so that a start on an ordinary or a
-// double-density screen only has to unpack pixels instead of parsing and rendering SVG.
+// Draws the game's SVG pictures into ready-made pixels at build time, so that a start on an
+// ordinary or a double-density screen only copies pixels instead of parsing and rendering SVG
+// or decoding an image file.
 // Usage: rz6_render_pictures SVG_FOLDER OUTPUT_FOLDER NAME:WIDTHxHEIGHT...
-// Writes OUTPUT_FOLDER/NAME-WIDTHxHEIGHT.png, the picture SVG_FOLDER/NAME.svg drawn to fill
-// exactly WIDTH x HEIGHT device pixels, the same way the game draws an SVG itself.
+// Writes OUTPUT_FOLDER/NAME-WIDTHxHEIGHT.argb, the picture SVG_FOLDER/NAME.svg drawn to fill
+// exactly WIDTH x HEIGHT device pixels, the same way the game draws an SVG itself: rows of
+// premultiplied 32-bit ARGB words in this machine's byte order (the tool runs where the game
+// is built), top row first, nothing else. The resource compiler compresses them.
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -51,8 +55,13 @@ int main(int argc, char* argv[]) {
             renderer.render(&painter, QRectF(0, 0, width, height));
         }
         const QString path =
-            output.filePath(QStringLiteral("%1-%2x%3.png").arg(name).arg(width).arg(height));
-        if (!image.save(path, "PNG")) {
+            output.filePath(QStringLiteral("%1-%2x%3.argb").arg(name).arg(width).arg(height));
+        QFile file(path);
+        bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        for (int row = 0; written && row < height; ++row)
+            written = file.write(reinterpret_cast<const char*>(image.constScanLine(row)),
+                                 qint64(width) * 4) == qint64(width) * 4;
+        if (!written || !file.flush()) {
             err << "cannot write " << path << "\n";
             return 1;
         }

@@ -26,13 +26,31 @@ void showMessage(const QString& text) {
     box.exec();
 }
 
+// Gives the program its icon once the first window has been drawn. The window manager only
+// shows the icon in title bars and task lists, and unpacking it at every size beforehand would
+// hold back the battle screen.
+class IconAfterFirstFrame : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            // Queued: runs once the whole window has been drawn, not in the middle of it.
+            QMetaObject::invokeMethod(
+                this, [] { QApplication::setWindowIcon(rz6::Pictures::appIcon()); },
+                Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(rz6::appInfo::applicationName));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(rz6::appInfo::desktopFileName));
-    QApplication::setWindowIcon(rz6::Pictures::appIcon());
+    IconAfterFirstFrame icon;
+    app.installEventFilter(&icon);
     rz6::installJapaneseFonts();
 
     const rz6::RecordLocation location = rz6::chooseRecordLocation();

@@ -1,9 +1,9 @@
 #include "common/pictures.h"
 
-#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QPixmapCache>
+#include <QResource>
 
 #include <array>
 #include <cmath>
@@ -62,10 +62,26 @@ QString svgPath(const char* name) {
 }
 
 QString renderedPath(const char* name, const QSize& pixelSize) {
-    return QStringLiteral(":/pictures/rendered/%1-%2x%3.png")
+    return QStringLiteral(":/pictures/rendered/%1-%2x%3.argb")
         .arg(QLatin1String(name))
         .arg(pixelSize.width())
         .arg(pixelSize.height());
+}
+
+// The pixels the build drew for this size: rows of premultiplied ARGB, nothing else. Null when
+// the build drew none of this size.
+QImage renderedPixels(const PictureInfo& info, const QSize& pixelSize) {
+    const QResource resource(renderedPath(info.name, pixelSize));
+    if (!resource.isValid())
+        return {};
+    const QByteArray bytes = resource.uncompressedData();
+    const qsizetype rowBytes = qsizetype(pixelSize.width()) * 4;
+    if (bytes.size() != rowBytes * pixelSize.height())
+        return {};
+    // A deep copy: the bytes may be a decompressed buffer that goes with this function.
+    return QImage(reinterpret_cast<const uchar*>(bytes.constData()), pixelSize.width(),
+                  pixelSize.height(), rowBytes, QImage::Format_ARGB32_Premultiplied)
+        .copy();
 }
 
 // Draws the SVG to fill pixelSize, through Qt's SVG image reader: the SVG library is then only
@@ -81,12 +97,9 @@ QImage renderSvg(const PictureInfo& info, const QSize& pixelSize) {
 
 QPixmap render(const PictureInfo& info, const QSize& pixelSize) {
     // The build draws every picture at 1x and 2x (and the icon at its usual sizes): those
-    // only need unpacking. Any other size, e.g. a screen at 1.5x, is drawn from the SVG so it
+    // only need copying. Any other size, e.g. a screen at 1.5x, is drawn from the SVG so it
     // stays sharp.
-    const QString rendered = renderedPath(info.name, pixelSize);
-    QImage image;
-    if (QFileInfo::exists(rendered))
-        image = QImage(rendered, "PNG");
+    QImage image = renderedPixels(info, pixelSize);
     if (image.size() != pixelSize)
         image = renderSvg(info, pixelSize);
     return image.isNull() ? QPixmap() : QPixmap::fromImage(std::move(image));

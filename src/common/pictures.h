@@ -9,8 +9,10 @@
 namespace rz6 {
 
 // The game's pictures, drawn as SVG and compiled in as resources. Windows ask for a picture by
-// its name ("tile", "keypad_7", "portrait_ren_ready", ...) and never see a file name. Each
-// picture is rendered once per size and pixel ratio and then served from a cache.
+// its name ("tile", "keypad_7", "portrait_ren_ready", ...) and never see a file name. The build
+// also draws every picture into plain pixels at 1x and 2x (and the icon at its usual sizes),
+// used whenever their pixel size is the one asked for; any other size is drawn from the SVG.
+// Each picture is made once per size and pixel ratio and then served from a cache.
 class Pictures {
 public:
     // The size the picture is drawn at, in device-independent pixels; an empty size for an

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QResource>
 #include <QSvgRenderer>
 
 #include <gtest/gtest.h>
@@ -252,7 +253,7 @@ TEST_F(PicturesTest, SeamCheckNoticesAPatternCutAtTheEdge) {
     EXPECT_GT(seamBreaks(cut, Qt::Vertical), 50);
 }
 
-// The picture drawn straight from its SVG, the way the build draws its PNGs.
+// The picture drawn straight from its SVG, the way the build draws its stored pixels.
 QImage drawnFromSvg(const QString& name, QSize pixelSize) {
     QSvgRenderer renderer(QStringLiteral(":/pictures/%1.svg").arg(name));
     QImage image(pixelSize, QImage::Format_ARGB32_Premultiplied);
@@ -286,38 +287,50 @@ int largestDifference(const QImage& a, const QImage& b) {
 }
 
 QString renderedPath(const QString& name, QSize pixelSize) {
-    return QStringLiteral(":/pictures/rendered/%1-%2x%3.png")
+    return QStringLiteral(":/pictures/rendered/%1-%2x%3.argb")
         .arg(name)
         .arg(pixelSize.width())
         .arg(pixelSize.height());
 }
 
+// The pixels the build drew for a picture at one size; null when there are none or when they
+// are not exactly rows of premultiplied ARGB of that size.
+QImage storedPixels(const QString& name, QSize pixelSize) {
+    const QResource resource(renderedPath(name, pixelSize));
+    const QByteArray bytes = resource.uncompressedData();
+    if (!resource.isValid() || bytes.size() != pixelSize.width() * pixelSize.height() * 4)
+        return {};
+    return QImage(reinterpret_cast<const uchar*>(bytes.constData()), pixelSize.width(),
+                  pixelSize.height(), QImage::Format_ARGB32_Premultiplied)
+        .copy();
+}
+
 TEST_F(PicturesTest, PicturesDrawnAtBuildTimeAgreeWithTheirSvg) {
-    // Every picture has a PNG for ordinary and double-density screens, the loader hands out
-    // exactly that PNG, and it shows what the SVG shows. Storing a PNG loses at most a step
-    // of rounding where a pixel is partly transparent.
+    // Every picture has pixels drawn by the build for ordinary and double-density screens, the
+    // loader hands out exactly those, and they show what the SVG shows.
     for (const QString& name : Pictures::names()) {
         for (int ratio : {1, 2}) {
             SCOPED_TRACE(QStringLiteral("%1 at %2x").arg(name).arg(ratio).toStdString());
             const QSize pixelSize = Pictures::naturalSize(name) * ratio;
-            const QImage png(renderedPath(name, pixelSize), "PNG");
-            ASSERT_EQ(png.size(), pixelSize);
-            EXPECT_LE(largestDifference(png, drawnFromSvg(name, pixelSize)), 2);
+            const QImage stored = storedPixels(name, pixelSize);
+            ASSERT_EQ(stored.size(), pixelSize);
+            EXPECT_LE(largestDifference(stored, drawnFromSvg(name, pixelSize)), 2);
             const QImage served = Pictures::pixmap(name, ratio).toImage();
-            EXPECT_EQ(largestDifference(served, png), 0);
+            EXPECT_EQ(largestDifference(served, stored), 0);
         }
     }
     for (int side : {16, 24, 32, 48, 64, 128, 256}) {
         SCOPED_TRACE(side);
-        const QImage png(renderedPath(QStringLiteral("app_icon"), QSize(side, side)), "PNG");
-        ASSERT_EQ(png.size(), QSize(side, side));
-        EXPECT_LE(largestDifference(png, drawnFromSvg(QStringLiteral("app_icon"), png.size())), 2);
+        const QImage stored = storedPixels(QStringLiteral("app_icon"), QSize(side, side));
+        ASSERT_EQ(stored.size(), QSize(side, side));
+        EXPECT_LE(largestDifference(stored, drawnFromSvg(QStringLiteral("app_icon"), stored.size())),
+                  2);
     }
 }
 
 TEST_F(PicturesTest, OtherRatiosAreDrawnFromTheSvgAndStaySharp) {
-    // No PNG has these sizes: the loader draws the SVG itself, at the full device size rather
-    // than stretching a smaller PNG.
+    // The build drew nothing at these sizes: the loader draws the SVG itself, at the full
+    // device size rather than stretching smaller pixels.
     struct Request {
         const char* name;
         qreal ratio;
