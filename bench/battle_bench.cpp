@@ -45,13 +45,14 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override {
         const bool isWatched =
-            watched && (receiver == watched || receiver == static_cast<QObject*>(watched->windowHandle()));
+            watched &&
+            (receiver == watched || receiver == static_cast<QObject*>(watched->windowHandle()));
         if (isWatched && event->type() == QEvent::KeyPress && !keyArrived_)
             keyArrived_ = Clock::now();
         // The repaint that shows the key: the first widget of the window painted after it.
         const auto* widget = qobject_cast<QWidget*>(receiver);
-        const bool isRepaint = watched && event->type() == QEvent::Paint && widget &&
-                               widget->window() == watched;
+        const bool isRepaint =
+            watched && event->type() == QEvent::Paint && widget && widget->window() == watched;
         const bool result = QApplication::notify(receiver, event);
         if (isRepaint && keyArrived_) {
             const double ms =
@@ -77,8 +78,8 @@ double percentile(std::vector<double> values, double p) {
 
 void report(const char* name, const std::vector<double>& values) {
     std::printf("%s_median=%.3f\n%s_p99=%.3f\n%s_max=%.3f\n%s_count=%zu\n", name,
-                percentile(values, 50), name, percentile(values, 99), name,
-                percentile(values, 100), name, values.size());
+                percentile(values, 50), name, percentile(values, 99), name, percentile(values, 100),
+                name, values.size());
 }
 
 // Lands 金剛撃 eleven times in a row inside the combo window, so that the next draining tick
@@ -123,7 +124,8 @@ int clockBench(int ticks) {
     report("clock_200ms_deviation_ms", measureTicks(window, ticks, 200));
     reachFullCombo(window);
     if (window.clockTimer().interval() != 100) {
-        std::fprintf(stderr, "the clock did not reach 100 ms (%d)\n", window.clockTimer().interval());
+        std::fprintf(stderr, "the clock did not reach 100 ms (%d)\n",
+                     window.clockTimer().interval());
         return 1;
     }
     report("clock_100ms_deviation_ms", measureTicks(window, ticks * 2, 100));
@@ -142,13 +144,14 @@ int keysBench(TimingApplication& app, int keys) {
     std::vector<double> latencies;
     int sent = 0;
     QTimer typist;
-    typist.setInterval(20);  // a fast player's pace
+    typist.setInterval(20); // a fast player's pace
     QObject::connect(&typist, &QTimer::timeout, [&] {
         // 1, 2, Enter, ...: every key changes what the window shows, and no strike pauses.
         const int step = sent++ % 3;
         const auto key = step == 2 ? Qt::Key_Return : Qt::Key_1 + step;
         const QString text = step == 2 ? QStringLiteral("\r") : QString(QChar(u'1' + step));
-        QCoreApplication::postEvent(&window, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
+        QCoreApplication::postEvent(&window,
+                                    new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
     });
     app.onRepaintAfterKey = [&](double ms) {
         latencies.push_back(ms);
@@ -158,7 +161,7 @@ int keysBench(TimingApplication& app, int keys) {
         if (int(latencies.size()) >= keys)
             QCoreApplication::exit(0);
     };
-    QTimer::singleShot(500, &typist, qOverload<>(&QTimer::start));  // after the first paint
+    QTimer::singleShot(500, &typist, qOverload<>(&QTimer::start)); // after the first paint
     app.exec();
     report("key_to_screen_ms", latencies);
     return 0;

@@ -75,11 +75,11 @@ int main(int argc, char* argv[]) {
     xcb_flush(c);
 
     // The whole screen before the program runs, to compare its window's centre with.
-    xcb_get_image_reply_t* before = xcb_get_image_reply(
-        c,
-        xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, 0, 0, screen->width_in_pixels,
-                      screen->height_in_pixels, ~0u),
-        nullptr);
+    xcb_get_image_reply_t* before =
+        xcb_get_image_reply(c,
+                            xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, 0, 0,
+                                          screen->width_in_pixels, screen->height_in_pixels, ~0u),
+                            nullptr);
     if (!before || (before->depth != 24 && before->depth != 32)) {
         std::fprintf(stderr, "first_paint: cannot read the screen (a 24-bit screen is needed)\n");
         return 2;

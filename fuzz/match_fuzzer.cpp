@@ -73,9 +73,10 @@ public:
         case Op::Key:
         case Op::Enter:
         case Op::OtherKey: {
-            const char32_t key = op == Op::Enter  ? Match::enterKey
-                                 : op == Op::Key ? char32_t(U'0' + data_.ConsumeIntegralInRange(0, 9))
-                                                  : data_.ConsumeIntegral<char32_t>();
+            const char32_t key = op == Op::Enter ? Match::enterKey
+                                 : op == Op::Key
+                                     ? char32_t(U'0' + data_.ConsumeIntegralInRange(0, 9))
+                                     : data_.ConsumeIntegral<char32_t>();
             const bool queued = match_->matchRunning() && match_->pausing();
             match_->Form_KeyPress(key);
             if (queued) {
@@ -176,8 +177,8 @@ private:
                 check(m.keypadShown(digit) == onBoard, "keypad marks differ from the board");
             }
         }
-        check(m.comboWindow() >= 0 && m.comboWindow() <= m.windowLength(),
-              "gauge out of range", std::to_string(m.comboWindow()));
+        check(m.comboWindow() >= 0 && m.comboWindow() <= m.windowLength(), "gauge out of range",
+              std::to_string(m.comboWindow()));
         check(m.tickInterval() >= 100 && m.tickInterval() <= 200, "tick interval out of range");
         check(m.queuedKeys() == queue_.size(), "queued keys lost or invented");
         check(m.pausing() || m.queuedKeys() == 0, "keys left queued after the pause");
@@ -237,8 +238,8 @@ private:
             }
         }
         check(m.score() == expected, "score moved by an amount the rules do not allow",
-              std::to_string(before_.score) + " -> " + std::to_string(m.score()) +
-                  " expected " + std::to_string(expected));
+              std::to_string(before_.score) + " -> " + std::to_string(m.score()) + " expected " +
+                  std::to_string(expected));
 
         // The record: nothing falls, only the landed technique gains one.
         for (int i = 0; i < rz6::recordTableSize; ++i) {
@@ -253,7 +254,7 @@ private:
     FuzzRandomSource random_;
     rz6::RecordTable table_{};
     std::unique_ptr<Match> match_;
-    std::deque<char32_t> queue_;  // what we typed during the pause, in order
+    std::deque<char32_t> queue_; // what we typed during the pause, in order
     Snapshot before_;
 };
 

@@ -9,7 +9,7 @@ packages=(
     fonts-ipafont-gothic fonts-ipafont-mincho
 )
 if [[ "${1:-}" == "--test" ]]; then
-    packages+=(libgtest-dev xvfb xauth xdotool x11-utils x11-apps desktop-file-utils appstream
+    packages+=(libgtest-dev clang-format xvfb xauth xdotool x11-utils x11-apps desktop-file-utils appstream
                clang libclang-rt-14-dev util-linux)
 fi
 

@@ -316,7 +316,7 @@ void BattleWindow::showMatch() {
 
     if (turnLabel_->text() != QString::number(match_.turnsLeft())) {
         turnLabel_->setText(QString::number(match_.turnsLeft()));
-        turnLabel_->adjustSize();  // sized to its text, anchored at its left edge
+        turnLabel_->adjustSize(); // sized to its text, anchored at its left edge
     }
     setTextIfChanged(inputLabel_, QString::fromStdString(match_.inputText()));
     setBackColor(inputLabel_, match_.windowOpen() ? inputOpenBack : inputClosedBack);

@@ -278,9 +278,9 @@ int largestDifference(const QImage& a, const QImage& b) {
         for (int column = 0; column < x.width(); ++column) {
             const QRgb p = x.pixel(column, row);
             const QRgb q = y.pixel(column, row);
-            largest = std::max({largest, std::abs(qAlpha(p) - qAlpha(q)),
-                                std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                std::abs(qBlue(p) - qBlue(q))});
+            largest =
+                std::max({largest, std::abs(qAlpha(p) - qAlpha(q)), std::abs(qRed(p) - qRed(q)),
+                          std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
         }
     }
     return largest;
@@ -323,8 +323,8 @@ TEST_F(PicturesTest, PicturesDrawnAtBuildTimeAgreeWithTheirSvg) {
         SCOPED_TRACE(side);
         const QImage stored = storedPixels(QStringLiteral("app_icon"), QSize(side, side));
         ASSERT_EQ(stored.size(), QSize(side, side));
-        EXPECT_LE(largestDifference(stored, drawnFromSvg(QStringLiteral("app_icon"), stored.size())),
-                  2);
+        EXPECT_LE(
+            largestDifference(stored, drawnFromSvg(QStringLiteral("app_icon"), stored.size())), 2);
     }
 }
 

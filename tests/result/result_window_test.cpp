@@ -43,9 +43,7 @@ std::array<bool, techniqueCount> allTechniques() {
 
 class ResultWindowTest : public testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        test::testApplication();
-    }
+    static void SetUpTestSuite() { test::testApplication(); }
 
     void TearDown() override {
         if (window)
