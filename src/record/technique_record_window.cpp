@@ -74,26 +74,11 @@ protected:
     }
 };
 
-// A label of the record tables. It takes its own clicks, so a click on it never reaches the
-// frame behind it; a name label passes the click on.
-class RecordCell : public QLabel {
+// A widget that takes its own clicks and answers them with onClick, so a click on it never
+// reaches the widget behind it.
+template <typename Base> class Clickable : public Base {
 public:
-    RecordCell(const QString& name, const QString& text, const TwipsBox& box,
-               unsigned int backColor, Qt::Alignment alignment, QWidget* parent)
-        : QLabel(text, parent) {
-        setObjectName(name);
-        setGeometry(pixelRect(box));
-        setTextFormat(Qt::PlainText);
-        setAlignment(alignment | Qt::AlignVCenter);
-        setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        setLineWidth(1);
-        setAutoFillBackground(true);
-        QPalette colours = palette();
-        colours.setColor(QPalette::Window, bgrColor(backColor));
-        colours.setColor(QPalette::WindowText, Qt::black);
-        setPalette(colours);
-    }
-
+    using Base::Base;
     std::function<void()> onClick;
 
 protected:
@@ -109,6 +94,26 @@ protected:
 
 private:
     ClickTracker click_;
+};
+
+// A label of the record tables; a name label answers a click with its description.
+class RecordCell : public Clickable<QLabel> {
+public:
+    RecordCell(const QString& name, const QString& text, const TwipsBox& box,
+               unsigned int backColor, Qt::Alignment alignment, QWidget* parent)
+        : Clickable<QLabel>(text, parent) {
+        setObjectName(name);
+        setGeometry(pixelRect(box));
+        setTextFormat(Qt::PlainText);
+        setAlignment(alignment | Qt::AlignVCenter);
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setLineWidth(1);
+        setAutoFillBackground(true);
+        QPalette colours = palette();
+        colours.setColor(QPalette::Window, bgrColor(backColor));
+        colours.setColor(QPalette::WindowText, Qt::black);
+        setPalette(colours);
+    }
 };
 
 // Texts are shown whole: a caption or number too wide for its fixed label (the longest
@@ -135,26 +140,12 @@ void fitText(QLabel* label) {
 }
 
 // The "四天六門" frame: its caption and bare area answer a click with its own description.
-class HiddenGatesFrame : public QGroupBox {
+class HiddenGatesFrame : public Clickable<QGroupBox> {
 public:
-    HiddenGatesFrame(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
-
-    std::function<void()> onClick;
+    HiddenGatesFrame(const QString& title, QWidget* parent) : Clickable<QGroupBox>(title, parent) {}
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override {
-        click_.press(event);
-        event->accept();
-    }
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        event->accept();
-        if (click_.release(event, this) && onClick)
-            onClick();
-    }
     void mouseMoveEvent(QMouseEvent* event) override { event->accept(); }
-
-private:
-    ClickTracker click_;
 };
 
 // A thin rectangle that frames a group of rows; purely decoration.
