@@ -1,11 +1,12 @@
 // Draws the game's SVG pictures into ready-made pixels at build time, so that a start on an
 // ordinary or a double-density screen only copies pixels instead of parsing and rendering SVG
 // or decoding an image file.
-// Usage: rz6_render_pictures SVG_FOLDER OUTPUT_FOLDER NAME:WIDTHxHEIGHT...
+// Usage: rz6_render_pictures [--png] SVG_FOLDER OUTPUT_FOLDER NAME:WIDTHxHEIGHT...
 // Writes OUTPUT_FOLDER/NAME-WIDTHxHEIGHT.argb, the picture SVG_FOLDER/NAME.svg drawn to fill
 // exactly WIDTH x HEIGHT device pixels, the same way the game draws an SVG itself: rows of
 // premultiplied 32-bit ARGB words in this machine's byte order (the tool runs where the game
 // is built), top row first, nothing else. The resource compiler compresses them.
+// With --png it writes NAME-WIDTHxHEIGHT.png instead: the icons a desktop installation needs.
 
 #include <QDir>
 #include <QFile>
@@ -19,9 +20,13 @@
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    const bool png = args.size() > 1 && args.at(1) == QStringLiteral("--png");
+    if (png)
+        args.removeAt(1);
     if (args.size() < 4) {
-        err << "usage: rz6_render_pictures SVG_FOLDER OUTPUT_FOLDER NAME:WIDTHxHEIGHT...\n";
+        err << "usage: rz6_render_pictures [--png] SVG_FOLDER OUTPUT_FOLDER "
+               "NAME:WIDTHxHEIGHT...\n";
         return 2;
     }
     const QDir sources(args.at(1));
@@ -54,8 +59,18 @@ int main(int argc, char* argv[]) {
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
             renderer.render(&painter, QRectF(0, 0, width, height));
         }
-        const QString path =
-            output.filePath(QStringLiteral("%1-%2x%3.argb").arg(name).arg(width).arg(height));
+        const QString path = output.filePath(QStringLiteral("%1-%2x%3.%4")
+                                                 .arg(name)
+                                                 .arg(width)
+                                                 .arg(height)
+                                                 .arg(png ? "png" : "argb"));
+        if (png) {
+            if (!image.save(path, "PNG")) {
+                err << "cannot write " << path << "\n";
+                return 1;
+            }
+            continue;
+        }
         QFile file(path);
         bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
         for (int row = 0; written && row < height; ++row)
