@@ -279,9 +279,18 @@ def main():
         outcomes.append(outcome)
         if outcome[2].isdigit() and landed is None:
             landed = outcome[1]
+            mark = len(heard)
             window_open = wait_for("the combo window to open",
                                    lambda: typed.description if "連撃受付中" in typed.description else None)
-            report(f"technique '{landed}' for {outcome[2]} points; input description '{window_open}'")
+            # The clock ticks all through the open window; only real changes are announced:
+            # the outcome and its points leave the screen once, at the end of the pause.
+            wait_for("the combo window to close", lambda: typed.description == "入力")
+            cleared = [len(events_since(mark, "object:property-change:accessible-name", d))
+                       for d in ("メッセージ", "得点")]
+            report(f"technique '{landed}' for {outcome[2]} points; input description "
+                   f"'{window_open}'; name changes of message and points while it drained: {cleared}")
+            if cleared != [1, 1]:
+                fail(f"the message and points announced {cleared} changes, not one each")
         if len(outcomes) > 40:
             fail(f"the match does not end: {outcomes}")
     report("strikes (keys, message, points, combo, turns left): " + "; ".join(map(str, outcomes)))
