@@ -15,9 +15,9 @@ LabelButton::LabelButton(const QString& text, QWidget* parent, unsigned int rest
     setAlignment(Qt::AlignCenter);
     setAutoFillBackground(true);
     setMouseTracking(true);
-    // A screen reader announces it as the button it is, by its own text.
+    // A screen reader announces it as the push button it is, by its own text; the role says
+    // "button" already, so the description stays empty rather than say it twice.
     setAccessibleName(text);
-    setAccessibleDescription(QStringLiteral("ボタン"));
     exposeAsButton(this);
     // Tab only: a click must not leave a focus mark behind for a mouse player.
     setFocusPolicy(Qt::TabFocus);
