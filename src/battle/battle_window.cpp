@@ -20,6 +20,8 @@
 #include <QProgressBar>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace rz6 {
 namespace {
 
@@ -71,9 +73,27 @@ void setBackColor(QWidget* widget, unsigned bgr) {
     widget->setAutoFillBackground(true);
 }
 
+// A label that shows game state has no accessible name of its own, so the bus reads its
+// text; setText() then announces the new text, and writing only changes announces each
+// change once.
 void setTextIfChanged(QLabel* label, const QString& text) {
     if (label->text() != text)
         label->setText(text);
+}
+
+void setDescriptionIfChanged(QWidget* widget, const QString& description) {
+    if (widget->accessibleDescription() != description)
+        widget->setAccessibleDescription(description);
+}
+
+QString cellDescription(int cell, bool spent) {
+    const QString place = QStringLiteral("盤 %1行%2列").arg(cell / 4 + 1).arg(cell % 4 + 1);
+    return spent ? place + QStringLiteral("（使用済み）") : place;
+}
+
+// The combo window is shown by the input's pink colour; the bus hears it here.
+QString inputDescription(bool windowOpen) {
+    return windowOpen ? QStringLiteral("入力（連撃受付中）") : QStringLiteral("入力");
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& name, QRect geometry, const QString& text,
@@ -197,6 +217,7 @@ void BattleWindow::buildWidgets(QWidget* client) {
         button->setFont(designFont(QStringLiteral("ＭＳ 明朝"), 12));
         connect(button, &LabelButton::clicked, this, [this, i] { BtnLabel_Click(i); });
         connect(button, &LabelButton::pointerMoved, this, [this, i] { BtnLabel_MouseMove(i); });
+        button->installEventFilter(this);
         btnLabel_[i] = button;
     }
 
@@ -230,8 +251,7 @@ void BattleWindow::buildWidgets(QWidget* client) {
             client, QStringLiteral("Label1(%1)").arg(i),
             twipsRect(6720 + 480 * (i % 4), 1320 + 480 * (i / 4), 495, 495), QStringLiteral("1"),
             cellBack, designFont(QStringLiteral("ＭＳ Ｐ明朝"), 26.25), Qt::AlignHCenter, false);
-        cells_[i]->setAccessibleDescription(
-            QStringLiteral("盤 %1行%2列").arg(i / 4 + 1).arg(i % 4 + 1));
+        cells_[i]->setAccessibleDescription(cellDescription(i, false));
     }
     // The board's frame: light from the top left, shadow on the bottom right.
     const QRect board = twipsRect(6720, 1320, 1920, 1920);
@@ -252,20 +272,20 @@ void BattleWindow::buildWidgets(QWidget* client) {
     inputLabel_ = makeLabel(client, QStringLiteral("InputLabel"), twipsRect(3960, 3720, 2775, 495),
                             QString(), inputClosedBack,
                             designFont(QStringLiteral("ＭＳ ゴシック"), 24), Qt::AlignLeft, true);
-    inputLabel_->setAccessibleName(QStringLiteral("入力"));
+    inputLabel_->setAccessibleDescription(inputDescription(false));
     renLabel_ = makeLabel(client, QStringLiteral("RenLabel"), twipsRect(6840, 3720, 2295, 495),
                           QString(), comboBack, designFont(QStringLiteral("ＭＳ ゴシック"), 21.75),
                           Qt::AlignRight, true);
-    renLabel_->setAccessibleName(QStringLiteral("連撃"));
+    renLabel_->setAccessibleDescription(QStringLiteral("連撃"));
     mesLabel_ =
         makeLabel(client, QStringLiteral("MesLabel"), twipsRect(3960, 4440, 2775, 495), QString(),
                   messageBack, designFont(QStringLiteral("ＭＳ Ｐ明朝"), 15.75, true),
                   Qt::AlignHCenter, true);
-    mesLabel_->setAccessibleName(QStringLiteral("メッセージ"));
+    mesLabel_->setAccessibleDescription(QStringLiteral("メッセージ"));
     getPtLabel_ = makeLabel(client, QStringLiteral("GetPtLabel"), twipsRect(6840, 4440, 2295, 495),
                             QString(), messageBack, designFont(QStringLiteral("ＭＳ ゴシック"), 18),
                             Qt::AlignRight, true);
-    getPtLabel_->setAccessibleName(QStringLiteral("得点"));
+    getPtLabel_->setAccessibleDescription(QStringLiteral("得点"));
 
     // Holds the background tile; never shown.
     QLabel* tileHolder = makePicture(client, QStringLiteral("Picture1"),
@@ -310,6 +330,7 @@ void BattleWindow::showMatch() {
     for (int i = 0; i < Match::cellCount; ++i) {
         setTextIfChanged(cells_[i], QString::number(match_.cellDigit(i)));
         setBackColor(cells_[i], match_.cellSpent(i) ? cellSpentBack : cellBack);
+        setDescriptionIfChanged(cells_[i], cellDescription(i, match_.cellSpent(i)));
     }
     for (int digit = 1; digit <= 9; ++digit)
         keypad_[digit]->setVisible(match_.keypadShown(digit));
@@ -320,6 +341,7 @@ void BattleWindow::showMatch() {
     }
     setTextIfChanged(inputLabel_, QString::fromStdString(match_.inputText()));
     setBackColor(inputLabel_, match_.windowOpen() ? inputOpenBack : inputClosedBack);
+    setDescriptionIfChanged(inputLabel_, inputDescription(match_.windowOpen()));
     setTextIfChanged(renLabel_, QString::fromStdString(match_.comboText()));
     setTextIfChanged(mesLabel_, QString::fromStdString(match_.message()));
     setTextIfChanged(getPtLabel_, QString::fromStdString(match_.pointsText()));
@@ -436,6 +458,16 @@ void BattleWindow::Form_MouseMove() {
 }
 
 bool BattleWindow::eventFilter(QObject* watched, QEvent* event) {
+    // During a match Enter belongs to the match even when a label-button has the focus:
+    // it drops the typed sequence, and must not press the button instead.
+    if (event->type() == QEvent::KeyPress && match_.phase() != MatchPhase::Idle &&
+        std::find(btnLabel_.begin(), btnLabel_.end(), watched) != btnLabel_.end()) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
     // Only the bare background resets the label-buttons: moves over any other widget (which
     // reach the background too, passed on by the widget) leave the last highlight in place.
     if (watched == client_ && event->type() == QEvent::MouseMove) {

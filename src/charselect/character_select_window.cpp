@@ -2,6 +2,7 @@
 
 #include "charselect/character_target.h"
 #include "charselect/characters.h"
+#include "common/accessibility.h"
 #include "common/label_button.h"
 #include "common/pictures.h"
 #include "common/screen_units.h"
@@ -69,6 +70,7 @@ CharacterSelectWindow::CharacterSelectWindow(CharacterTarget& target, QWidget* o
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips(9270), twips(6375));
     setMouseTracking(true);
+    exposeAsScreen(this);
     setAutoFillBackground(true);
     setBackColor(this, windowBackColor);
 
@@ -230,6 +232,7 @@ void CharacterSelectWindow::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
+    case Qt::Key_Escape: // leaving the screen keeps the choice, as every way out does
         Label1_Click();
         return;
     case Qt::Key_Left:

@@ -22,7 +22,8 @@ class LabelButton;
 // for confirmed() to enable itself again, is never left disabled. confirmed() is sent exactly
 // once whichever way the window closes.
 //
-// Keys: 1..3 choose that character, the arrow keys step through them, Enter confirms.
+// Keys: 1..3 choose that character, the arrow keys step through them, Enter or Escape
+// confirms, and Tab reaches "決　　定".
 class CharacterSelectWindow : public QWidget {
     Q_OBJECT
 public:

@@ -1,9 +1,11 @@
 #include "common/label_button.h"
 
+#include "common/accessibility.h"
 #include "common/screen_units.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace rz6 {
 
@@ -13,10 +15,12 @@ LabelButton::LabelButton(const QString& text, QWidget* parent, unsigned int rest
     setAlignment(Qt::AlignCenter);
     setAutoFillBackground(true);
     setMouseTracking(true);
-    // A screen reader announces it as the button it is, by its own text.
+    // A screen reader announces it as the push button it is, by its own text; the role says
+    // "button" already, so the description stays empty rather than say it twice.
     setAccessibleName(text);
-    setAccessibleDescription(QStringLiteral("ボタン"));
-    setFocusPolicy(Qt::NoFocus);
+    exposeAsButton(this);
+    // Tab only: a click must not leave a focus mark behind for a mouse player.
+    setFocusPolicy(Qt::TabFocus);
     applyColor();
 }
 
@@ -57,13 +61,24 @@ void LabelButton::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void LabelButton::keyPressEvent(QKeyEvent* event) {
-    // Reachable by keyboard focus only when a window chooses to give it focus.
-    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
-        event->key() == Qt::Key_Enter) {
-        emit clicked();
+    const bool pressKey = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+                          event->key() == Qt::Key_Enter;
+    if (pressKey && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!event->isAutoRepeat()) // holding the key down presses once
+            emit clicked();
         return;
     }
-    QLabel::keyPressEvent(event);
+    QLabel::keyPressEvent(event); // ignored: the key goes on to the window
+}
+
+void LabelButton::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // A dotted frame in the text's colour, just inside the edge, clear of the text.
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(2, 2, -3, -3));
 }
 
 } // namespace rz6

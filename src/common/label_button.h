@@ -10,6 +10,11 @@ namespace rz6 {
 // colour while the pointer moves over it. It does not reset itself when the pointer leaves;
 // the window puts it back to rest when the pointer crosses its bare background (call
 // setHighlighted(false)), so a highlight stays while the pointer is over other widgets.
+//
+// To the keyboard it is a button too: Tab reaches it (a click does not take the focus, so a
+// mouse player sees nothing new), a dotted frame marks it while it has the focus, and Space
+// or Enter press it. Every other key travels on to the window, so a focused button never
+// takes a digit away from the match. To the accessibility bus it is a push button.
 class LabelButton : public QLabel {
     Q_OBJECT
 public:
@@ -32,6 +37,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void applyColor();

@@ -1,10 +1,12 @@
 #include "record/technique_record_window.h"
 
+#include "common/accessibility.h"
 #include "common/click_tracker.h"
 #include "common/screen_units.h"
 #include "record/technique_record_entries.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -75,13 +77,37 @@ protected:
 };
 
 // A widget that takes its own clicks and answers them with onClick, so a click on it never
-// reaches the widget behind it.
+// reaches the widget behind it. Made reachable by Tab (pressable()), it answers Space and
+// Enter the same way and shows a dotted frame while it has the focus.
 template <typename Base> class Clickable : public Base {
 public:
     using Base::Base;
     std::function<void()> onClick;
 
+    void pressable() {
+        this->setFocusPolicy(Qt::TabFocus); // a click leaves no focus mark behind
+        exposeAsButton(this);
+    }
+
 protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool pressKey = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+                              event->key() == Qt::Key_Enter;
+        if (pressKey && this->focusPolicy() != Qt::NoFocus && onClick) {
+            if (!event->isAutoRepeat())
+                onClick();
+            return;
+        }
+        Base::keyPressEvent(event);
+    }
+    void paintEvent(QPaintEvent* event) override {
+        Base::paintEvent(event);
+        if (!this->hasFocus())
+            return;
+        QPainter painter(this);
+        painter.setPen(QPen(this->palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.drawRect(this->rect().adjusted(2, 2, -3, -3));
+    }
     void mousePressEvent(QMouseEvent* event) override {
         click_.press(event);
         event->accept();
@@ -175,6 +201,7 @@ TechniqueRecordWindow::TechniqueRecordWindow(const RecordTable& recordTable, QWi
     setWindowTitle(QStringLiteral("技履歴"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips(recordLayout::clientWidth), twips(recordLayout::clientHeight));
+    exposeAsScreen(this);
 
     tabStrip_ = new TabStripBar(this);
     tabStrip_->setObjectName(QStringLiteral("TabStrip1"));
@@ -230,7 +257,10 @@ void TechniqueRecordWindow::buildTechniqueTab(const RecordTable& recordTable) {
     gates->setToolTip(gatesText);
     gates->setAccessibleDescription(gatesText);
     gates->onClick = [this, gatesText] { showDescription(descriptionTitle, gatesText); };
+    gates->setAccessibleName(gates->title()); // a group box is not named by its title otherwise
+    gates->pressable();
 
+    QWidget* lastRow = gates;
     const auto& entries = techniqueRecordEntries();
     for (int id = 0; id < techniqueCount; ++id) {
         const TechniqueRecordEntry& entry = entries[id];
@@ -244,6 +274,8 @@ void TechniqueRecordWindow::buildTechniqueTab(const RecordTable& recordTable) {
         name->setToolTip(description);
         name->setAccessibleDescription(description);
         name->onClick = [this, description] { showDescription(descriptionTitle, description); };
+        name->pressable();
+        lastRow = name;
 
         auto* countLabel = new RecordCell(indexedName("Label2", id), QString(), entry.countBox,
                                           recordLayout::countColor, Qt::AlignRight, container);
@@ -263,6 +295,9 @@ void TechniqueRecordWindow::buildTechniqueTab(const RecordTable& recordTable) {
             sequence->hide();
         }
     }
+    // Tab goes through the landed techniques in order, then on to "閉じる".
+    if (auto* closeButton = frame->findChild<QPushButton*>(indexedName("ClBtn", 0)))
+        QWidget::setTabOrder(lastRow, closeButton);
 }
 
 void TechniqueRecordWindow::TabStrip1_Click(int tabIndex) {
@@ -314,6 +349,14 @@ void TechniqueRecordWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange && !isEnabled() &&
         !testAttribute(Qt::WA_ForceDisabled))
         setEnabled(true);
+}
+
+void TechniqueRecordWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close(); // as "閉じる"
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 // "閉じる" and a close through the window frame end the same way, so the battle window is

@@ -1,5 +1,6 @@
 #include "result/result_window.h"
 
+#include "common/accessibility.h"
 #include "common/label_button.h"
 #include "common/pictures.h"
 #include "common/screen_units.h"
@@ -61,9 +62,12 @@ QLabel* makeHeading(QWidget* parent, int index, const QString& picture, const QR
     return image;
 }
 
-QLabel* makeValueLabel(QWidget* parent, const QString& name, const QRect& place) {
+// A figure's label reads its number on the bus; the heading above it says what it is.
+QLabel* makeValueLabel(QWidget* parent, const QString& name, const QRect& place,
+                       const QString& heading) {
     auto* label = new QLabel(QStringLiteral("0"), parent);
     label->setObjectName(name);
+    label->setAccessibleDescription(Pictures::accessibleName(heading));
     label->setGeometry(place);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setFont(QFont(QStringLiteral("ＭＳ Ｐ明朝"), 18, QFont::Bold));
@@ -95,6 +99,7 @@ ResultWindow::ResultWindow(std::int32_t score,
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twipsRect(0, 0, 9240, 6345).size());
     setMouseTracking(true);
+    exposeAsScreen(this);
     setBackColor(this, formBackColor);
     tileBackground(this, Pictures::pixmap(QStringLiteral("tile"), devicePixelRatioF()));
 
@@ -130,20 +135,28 @@ void ResultWindow::buildWidgets() {
     text1_->setPlainText(rankList());
     fixLineHeight(text1_, twips(rankLineHeight));
     text1_->setAccessibleName(QStringLiteral("ランク一覧"));
+    // Tab goes between the two buttons only; the list can still be clicked into as before.
+    text1_->setFocusPolicy(Qt::ClickFocus);
 
     makeHeading(this, 0, QStringLiteral("heading_score"), twipsRect(5760, 240, 2250, 450));
-    label2_ = makeValueLabel(this, QStringLiteral("Label2"), twipsRect(5760, 1080, 2175, 375));
+    label2_ = makeValueLabel(this, QStringLiteral("Label2"), twipsRect(5760, 1080, 2175, 375),
+                             QStringLiteral("heading_score"));
     makeHeading(this, 1, QStringLiteral("heading_technique_points"),
                 twipsRect(5760, 1920, 2250, 450));
-    label4_ = makeValueLabel(this, QStringLiteral("Label4"), twipsRect(5760, 2760, 2175, 375));
+    label4_ = makeValueLabel(this, QStringLiteral("Label4"), twipsRect(5760, 2760, 2175, 375),
+                             QStringLiteral("heading_technique_points"));
     makeHeading(this, 2, QStringLiteral("heading_overall"), twipsRect(5760, 3720, 2250, 450));
-    label5_ = makeValueLabel(this, QStringLiteral("Label5"), twipsRect(5760, 4560, 2175, 375));
+    label5_ = makeValueLabel(this, QStringLiteral("Label5"), twipsRect(5760, 4560, 2175, 375),
+                             QStringLiteral("heading_overall"));
 
     btnLabel_[0] = makeButton(this, 0, QStringLiteral("再試合"), twipsRect(4680, 5640, 1695, 375));
     btnLabel_[1] =
         makeButton(this, 1, QStringLiteral("終\u3000了"), twipsRect(7080, 5640, 1695, 375));
     for (int i = 0; i < 2; ++i)
         connect(btnLabel_[i], &LabelButton::clicked, this, [this, i] { BtnLabel_Click(i); });
+    // A keyboard player starts on the rematch. Escape is left alone on purpose: both choices
+    // end something, and a slip of the finger must not quit the game.
+    btnLabel_[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void ResultWindow::showRating() {

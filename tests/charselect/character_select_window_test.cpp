@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "accessible_probe.h"
 #include "qt_test_support.h"
 
 #include <QApplication>
@@ -268,6 +269,18 @@ TEST_F(CharacterSelectWindowTest, EnterConfirmsLikeTheButton) {
     target.calls.clear();
     press(Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(target.calls, QStringList{QStringLiteral("portrait portrait_yukina_ready")});
+    EXPECT_EQ(spy->count(), 1);
+    EXPECT_TRUE(windowDeleted());
+}
+
+// Escape leaves the screen the way "決　　定" does; to the bus the screen is a named dialog.
+TEST_F(CharacterSelectWindowTest, EscapeConfirmsLikeTheButton) {
+    EXPECT_EQ(test::accessibleRole(window), QAccessible::Dialog);
+    EXPECT_EQ(test::accessibleText(window), QStringLiteral("使用キャラ選択"));
+    press(Qt::Key_3);
+    target.calls.clear();
+    press(Qt::Key_Escape);
+    EXPECT_EQ(target.calls, QStringList{QStringLiteral("portrait portrait_sakon_ready")});
     EXPECT_EQ(spy->count(), 1);
     EXPECT_TRUE(windowDeleted());
 }

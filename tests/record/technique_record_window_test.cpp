@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "accessible_probe.h"
 #include "qt_test_support.h"
 
 #include <QApplication>
@@ -292,6 +293,33 @@ TEST_F(TechniqueRecordWindowTest, BothCloseButtonsCloseTheScreenOnce) {
         EXPECT_TRUE(window.isNull()) << name;
         EXPECT_EQ(spy->count(), 1) << name;
     }
+}
+
+// Tab goes from the tab strip through the landed rows to "閉じる"; Enter or Space on a row
+// opens its description, and Escape closes the screen as "閉じる" does.
+TEST_F(TechniqueRecordWindowTest, KeyboardReadsTheRowsAndEscapeCloses) {
+    record[firstCountElement + 14] = 1;
+    ProbeWindow* screen = open();
+    EXPECT_EQ(test::accessibleRole(screen), QAccessible::Dialog);
+    EXPECT_EQ(test::accessibleText(screen), QStringLiteral("技履歴"));
+    selectTab(1);
+    child<QTabBar>(QStringLiteral("TabStrip1"))->setFocus();
+    QWidget* const order[] = {child<QWidget>(QStringLiteral("Frame1")), label(1, 14),
+                              child<QPushButton>(QStringLiteral("ClBtn(0)"))};
+    for (QWidget* expected : order) {
+        QTest::keyClick(screen->focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(screen->focusWidget(), expected) << expected->objectName().toStdString();
+    }
+    EXPECT_EQ(test::accessibleRole(label(1, 14)), QAccessible::Button);
+    EXPECT_EQ(test::accessibleText(label(1, 14)), label(1, 14)->text());
+    QTest::keyClick(label(1, 14), Qt::Key_Return);
+    QTest::keyClick(label(1, 14), Qt::Key_Space);
+    const QString description = shownText(techniqueRecordEntries()[14].description);
+    EXPECT_EQ(screen->texts, (QStringList{description, description}));
+    EXPECT_EQ(spy->count(), 0);
+    QTest::keyClick(screen->focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(spy->count(), 1);
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(TechniqueRecordWindowTest, ClosingThroughTheWindowFrameActsAsCloseButton) {

@@ -5,6 +5,7 @@
 #include "common/label_button.h"
 #include "common/screen_units.h"
 
+#include "accessible_probe.h"
 #include "qt_test_support.h"
 
 #include <QApplication>
@@ -197,6 +198,27 @@ TEST_F(ResultWindowTest, RematchIsTheOnlyActionAndClosingAfterItSendsNoQuit) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(quit.count(), 0);
     EXPECT_TRUE(window.isNull()); // deleted on close
+}
+
+// A keyboard player starts on "再試合" and Tabs between the two buttons; Escape ends
+// nothing, so a slip of the finger never quits the game. To the bus it is a named dialog.
+TEST_F(ResultWindowTest, KeyboardStartsOnRematchAndEscapeEndsNothing) {
+    open(1000, {});
+    QSignalSpy rematch(window.data(), &ResultWindow::rematchRequested);
+    QSignalSpy quit(window.data(), &ResultWindow::quitRequested);
+    EXPECT_EQ(test::accessibleRole(window), QAccessible::Dialog);
+    EXPECT_EQ(test::accessibleText(window), QStringLiteral("競技終了"));
+    EXPECT_EQ(window->focusWidget(), button(0));
+    for (LabelButton* next : {button(1), button(0)}) {
+        QTest::keyClick(window->focusWidget(), Qt::Key_Escape);
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(window->focusWidget(), next);
+    }
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(rematch.count() + quit.count(), 0);
+    QTest::keyClick(window->focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(rematch.count(), 1);
+    EXPECT_EQ(quit.count(), 0);
 }
 
 TEST_F(ResultWindowTest, QuitButtonSendsQuitOnce) {

@@ -1,0 +1,111 @@
+// The battle screen to a player without sight or mouse: state labels read and announce what
+// they show, and the label-buttons are buttons that never take a key away from the match.
+#include "accessible_probe.h"
+#include "battle_window_fixture.h"
+#include <QAccessibleActionInterface>
+#include <QSignalSpy>
+
+#include <map>
+
+namespace rz6::test {
+namespace {
+
+class BattleWindowAccessTest : public BattleWindowFixture {};
+
+// Each state label is read by its text at every moment of a match, and says what it is in
+// its description; red cells and the pink (open) input are told there too.
+TEST_F(BattleWindowAccessTest, StateLabelsReadTheirTextThroughAMatch) {
+    const std::map<QString, QString> roles{{"InputLabel", "入力"},
+                                           {"RenLabel", "連撃"},
+                                           {"MesLabel", "メッセージ"},
+                                           {"GetPtLabel", "得点"},
+                                           {"TurnLabel", "残りターン"}};
+    std::map<QString, QStringList> seen;
+    auto look = [&] {
+        for (const auto& [name, role] : roles) {
+            QLabel* shown = label(name);
+            EXPECT_EQ(accessibleText(shown), shown->text()) << name.toStdString();
+            EXPECT_TRUE(shown->accessibleDescription().startsWith(role)) << name.toStdString();
+            seen[name] << shown->text();
+        }
+    };
+    start("7418529637418529");
+    type("12");
+    look();
+    enter(); // 姿勢を崩した！ -50
+    look();
+    random.queueDigits("741");
+    type("7410"); // a technique
+    look();
+    EXPECT_EQ(cell(0)->accessibleDescription(), QStringLiteral("盤 1行1列（使用済み）"));
+    EXPECT_EQ(cell(3)->accessibleDescription(), QStringLiteral("盤 1行4列"));
+    window->endPause();
+    EXPECT_EQ(cell(0)->accessibleDescription(), QStringLiteral("盤 1行1列"));
+    EXPECT_EQ(label("InputLabel")->accessibleDescription(), QStringLiteral("入力（連撃受付中）"));
+    random.queueDigits("852");
+    type("8520"); // on in the open window: 2連撃
+    look();
+    window->endPause();
+    for (int tick = 0; tick < 30; ++tick)
+        window->Timer2_Timer();
+    look();
+    EXPECT_EQ(label("InputLabel")->accessibleDescription(), QStringLiteral("入力"));
+    for (auto [name, texts] : seen) {
+        texts.removeDuplicates();
+        EXPECT_GT(texts.size(), 1) << name.toStdString() << " never changed";
+    }
+}
+
+// Tab walks the window and its four buttons; Space, Enter and the bus's press action press
+// them; a click presses without taking the focus, so a mouse player sees no focus mark.
+TEST_F(BattleWindowAccessTest, LabelButtonsAreButtonsToKeyboardAndBus) {
+    window->setFocus();
+    QWidget* order[] = {window.get(), button(0), button(1), button(2), button(3), window.get()};
+    for (QWidget* expected : order) {
+        EXPECT_EQ(QApplication::focusWidget(), expected);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(accessibleRole(button(i)), QAccessible::Button);
+        EXPECT_EQ(accessibleText(button(i), QAccessible::Name), button(i)->text());
+    }
+
+    LabelButton* quit = button(3); // only sends a request nobody takes up here
+    QSignalSpy pressed(quit, &LabelButton::clicked);
+    QTest::mouseClick(quit, Qt::LeftButton);
+    EXPECT_FALSE(quit->hasFocus());
+    quit->setFocus();
+    QTest::keyClick(quit, Qt::Key_Space);
+    QTest::keyClick(quit, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(quit, Qt::Key_Escape);
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(quit);
+    ASSERT_NE(iface->actionInterface(), nullptr);
+    EXPECT_TRUE(iface->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction()));
+    iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(pressed.count(), 4);
+}
+
+// With a label-button focused the match still gets every digit, 0 and Enter.
+TEST_F(BattleWindowAccessTest, FocusedButtonNeverTakesAKeyFromTheMatch) {
+    start("7418529637418529");
+    for (int i = 0; i < 4; ++i) {
+        QSignalSpy pressed(button(i), &LabelButton::clicked);
+        button(i)->setFocus();
+        QTest::keyClicks(button(i), QStringLiteral("12"));
+        EXPECT_EQ(text("InputLabel"), QStringLiteral("12"));
+        QTest::keyClick(button(i), Qt::Key_Return);
+        QTest::keyClick(button(i), Qt::Key_3, Qt::KeypadModifier);
+        QTest::keyClick(button(i), Qt::Key_Enter, Qt::KeypadModifier);
+        EXPECT_EQ(text("MesLabel"), QStringLiteral("姿勢を崩した！"));
+        EXPECT_EQ(window->match().score(), -100 * (i + 1));
+        EXPECT_EQ(pressed.count(), 0) << i;
+    }
+    button(0)->setFocus();
+    random.queueDigits("741");
+    QTest::keyClicks(button(0), QStringLiteral("7410"));
+    EXPECT_EQ(window->match().lastOutcome(), StrikeOutcome::Technique);
+}
+
+} // namespace
+} // namespace rz6::test

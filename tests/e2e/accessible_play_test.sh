@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# A whole session with the keyboard alone, followed only through the accessibility bus, as
+# with a screen reader: start, strike, hear the outcomes, finish, hear the result, rematch,
+# read the record and pick a character, each screen left with its key (accessible_play.py).
+# The bus runs in a private D-Bus session, so nothing of the desktop's own is touched.
+#   usage: accessible_play_test.sh path/to/rz6
+source "$(dirname "$0")/e2e_lib.sh"
+need dbus-run-session xdotool
+python=/usr/bin/python3 # Debian's, which pyatspi belongs to
+[[ -x $python ]] || skip "$python is not installed"
+[[ -x /usr/libexec/at-spi-bus-launcher ]] || skip "at-spi2-core is not installed (scripts/deps.sh --test)"
+setupWork
+startDisplay
+
+folder=$(gameFolder game)
+mkdir -p "$work/cwd"
+status=0
+dbus-run-session -- "$python" "$(dirname "$0")/accessible_play.py" "$folder/rz6" "$work/cwd" \
+    || status=$?
+[[ $status == 0 ]] || exit "$status"
+
+[[ $(fileSize "$folder/rz6.DAT") == 180 ]] ||
+    fail "the record is $(fileSize "$folder/rz6.DAT") bytes, expected 180"
+isAllZero "$folder/rz6.DAT" && fail "the technique landed by keys is not in the record"
+echo "PASS"
