@@ -73,12 +73,12 @@ public:
         case Op::Key:
         case Op::Enter:
         case Op::OtherKey: {
-            const char32_t key = op == Op::Enter ? Match::enterKey
+            const char16_t key = op == Op::Enter ? Match::enterKey
                                  : op == Op::Key
-                                     ? char32_t(U'0' + data_.ConsumeIntegralInRange(0, 9))
-                                     : data_.ConsumeIntegral<char32_t>();
+                                     ? char16_t(u'0' + data_.ConsumeIntegralInRange(0, 9))
+                                     : data_.ConsumeIntegral<char16_t>();
             const bool queued = match_->matchRunning() && match_->pausing();
-            match_->Form_KeyPress(key);
+            match_->press(key);
             if (queued) {
                 queue_.push_back(key);
             } else if (before_.running) {
@@ -88,7 +88,7 @@ public:
             break;
         }
         case Op::Tick:
-            match_->Timer2_Timer();
+            match_->tick();
             break;
         case Op::EndPause: {
             match_->endPause();
@@ -101,7 +101,7 @@ public:
             break;
         }
         case Op::Start:
-            match_->mst_Click();
+            match_->start();
             break;
         case Op::Restart:
             restart();
@@ -254,7 +254,7 @@ private:
     FuzzRandomSource random_;
     rz6::RecordTable table_{};
     std::unique_ptr<Match> match_;
-    std::deque<char32_t> queue_; // what we typed during the pause, in order
+    std::deque<char16_t> queue_; // what we typed during the pause, in order
     Snapshot before_;
 };
 

@@ -142,8 +142,8 @@ BattleWindow::BattleWindow(RecordTable& recordTable, RandomSource& random, QWidg
     pauseTimer_.setSingleShot(true);
     connect(&pauseTimer_, &QTimer::timeout, this, &BattleWindow::endPause);
 
+    // The clock stands still until a strike gives it something to do (afterInput).
     showMatch();
-    timer2_.start();
 }
 
 BattleWindow::~BattleWindow() {
@@ -349,7 +349,9 @@ void BattleWindow::afterInput() {
             pauseTimer_.start(match_.pauseLength());
         // The outcome must be on screen for the whole pause, not at its end.
         client_->repaint();
-    } else if (match_.tickRunning() && !timer2_.isActive()) {
+    } else if (!match_.clockNeeded()) {
+        timer2_.stop();
+    } else if (!timer2_.isActive()) {
         timer2_.start(match_.tickInterval());
     }
 }
@@ -357,7 +359,7 @@ void BattleWindow::afterInput() {
 void BattleWindow::mst_Click() {
     if (!isEnabled() || match_.phase() != MatchPhase::Idle)
         return;
-    match_.mst_Click();
+    match_.start();
     afterInput();
 }
 
@@ -446,10 +448,10 @@ bool BattleWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void BattleWindow::Form_KeyPress(char32_t key) {
+void BattleWindow::Form_KeyPress(char16_t key) {
     if (!isEnabled())
         return;
-    match_.Form_KeyPress(key);
+    match_.press(key);
     afterInput();
 }
 
@@ -470,13 +472,13 @@ void BattleWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void BattleWindow::Timer2_Timer() {
-    const TickEffect effect = match_.Timer2_Timer();
+    const TickEffect effect = match_.tick();
+    if (!match_.clockNeeded())
+        timer2_.stop();
     if (effect == TickEffect::Nothing)
         return;
     if (timer2_.interval() != match_.tickInterval())
         timer2_.setInterval(match_.tickInterval());
-    if (!match_.tickRunning())
-        timer2_.stop();
     showMatch();
     if (effect == TickEffect::MatchEnded) {
         setEnabled(false);

@@ -41,18 +41,27 @@ public:
     static constexpr int enterPenalty = 50;
     static constexpr int missPenalty = 100;
     static constexpr int counterPoints = -100;
-    static constexpr char32_t enterKey = 13;
+    static constexpr char16_t enterKey = 13;
 
     Match(RecordTable& recordTable, RandomSource& random);
 
     // The start command: deals the board and makes the keyboard live. Only from Idle.
-    void mst_Click();
-    // One typed character (Enter is 13). Ignored outside a match; queued while pausing.
-    void Form_KeyPress(char32_t key);
-    // One tick of the match clock. Does nothing while pausing or once the clock has stopped.
-    TickEffect Timer2_Timer();
+    void start();
+    // One typed character, a UTF-16 unit as the keyboard delivers it (Enter is 13). Ignored
+    // outside a match; queued while pausing.
+    void press(char16_t key);
+    // One tick of the match clock. Does nothing while pausing or once the match has ended.
+    TickEffect tick();
     // The pause after a strike is over.
     void endPause();
+
+    // Whether a tick now could change anything: the combo window is draining, is still to be
+    // closed, or the turns are spent and the match is to end. False while waiting for the
+    // start, during the pause, once the match has ended, and mid-match with the window closed
+    // and turns left: then only a strike can change the clock's work, and every strike ends
+    // in a pause, whose end ticks at once. The battle window runs its clock only while this
+    // holds, so a waiting game never wakes up.
+    bool clockNeeded() const;
 
     // Character settings (the character select screen writes them).
     void setWindowLength(int length) { windowLength_ = length; }
@@ -78,7 +87,6 @@ public:
     bool windowOpen() const { return windowOpen_; }
     int windowLength() const { return windowLength_; }
     int tickInterval() const { return tickInterval_; }
-    bool tickRunning() const { return tickRunning_; }
     const std::string& message() const { return message_; }       // MesLabel
     const std::string& pointsText() const { return pointsText_; } // GetPtLabel
     const std::string& comboText() const { return comboText_; }   // RenLabel
@@ -100,7 +108,7 @@ public:
     std::size_t queuedKeys() const { return queuedKeys_.size(); }
 
 private:
-    void handleKey(char32_t key);
+    void handleKey(char16_t key);
     void abandonSequence();
     void appendDigit(int digit);
     void resolveStrike();
@@ -108,8 +116,7 @@ private:
     void scoreStrike();
     void refillSpentCells();
     void clearSequence();
-    void hideKeypadImages();
-    void showKeypadImages();
+    void markDigitsOnKeypad();
     int drawDigit();
     void addToScore(std::int64_t points);
 
@@ -131,7 +138,6 @@ private:
     bool windowOpen_ = false;
     int windowLength_ = 1200;
     int tickInterval_ = startTickInterval;
-    bool tickRunning_ = true;
     std::string message_;
     std::string pointsText_;
     std::string comboText_;
@@ -144,7 +150,7 @@ private:
 
     bool pausing_ = false;
     int pauseLength_ = 0;
-    std::deque<char32_t> queuedKeys_;
+    std::deque<char16_t> queuedKeys_;
 };
 
 } // namespace rz6

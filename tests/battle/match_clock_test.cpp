@@ -19,15 +19,15 @@ TEST_P(WindowLengthTest, FullGaugeDrainsInOneTickPerHundredThenCloses) {
 
     // The tick that empties the gauge still shows the window open.
     for (int tick = 1; tick <= length / 100; ++tick) {
-        EXPECT_EQ(match.Timer2_Timer(), TickEffect::Drained) << tick;
+        EXPECT_EQ(match.tick(), TickEffect::Drained) << tick;
         EXPECT_EQ(match.comboWindow(), length - 100 * tick);
         EXPECT_TRUE(match.windowOpen());
         EXPECT_EQ(match.tickInterval(), 200);
     }
-    EXPECT_EQ(match.Timer2_Timer(), TickEffect::Closed);
+    EXPECT_EQ(match.tick(), TickEffect::Closed);
     EXPECT_FALSE(match.windowOpen());
     EXPECT_EQ(match.comboWindow(), 0);
-    EXPECT_EQ(match.Timer2_Timer(), TickEffect::Closed);
+    EXPECT_EQ(match.tick(), TickEffect::Closed);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryCharacter, WindowLengthTest, ::testing::Values(1200, 1100, 1000));
@@ -39,7 +39,7 @@ TEST_F(ClockTest, IntervalFollowsTheComboOnDrainingTicksOnly) {
     match.endPause();
 
     for (int combo = 1; combo <= 10; ++combo) {
-        EXPECT_EQ(match.Timer2_Timer(), TickEffect::Drained);
+        EXPECT_EQ(match.tick(), TickEffect::Drained);
         EXPECT_EQ(match.tickInterval(), 200 - 10 * (combo - 1));
         launch("123", "123");
         EXPECT_EQ(match.comboCount(), combo);
@@ -55,7 +55,7 @@ TEST_F(ClockTest, IntervalFollowsTheComboOnDrainingTicksOnly) {
     EXPECT_EQ(match.comboText(), "12連撃");
     EXPECT_EQ(match.pauseLength(), 500);
     match.endPause();
-    EXPECT_EQ(match.Timer2_Timer(), TickEffect::Drained);
+    EXPECT_EQ(match.tick(), TickEffect::Drained);
     EXPECT_EQ(match.comboCount(), 10);
     EXPECT_EQ(match.tickInterval(), 100);
 
@@ -72,7 +72,7 @@ TEST_F(ClockTest, IntervalFollowsTheComboOnDrainingTicksOnly) {
     EXPECT_EQ(match.comboCount(), 0);
     EXPECT_EQ(match.pauseLength(), 500);
     match.endPause();
-    EXPECT_EQ(match.Timer2_Timer(), TickEffect::Drained);
+    EXPECT_EQ(match.tick(), TickEffect::Drained);
     EXPECT_EQ(match.tickInterval(), 200);
 }
 
@@ -80,11 +80,11 @@ TEST_F(ClockTest, NoTickTakesEffectDuringThePause) {
     start("1231231231231231");
     launch("123", "123");
     for (int tick = 0; tick < 30; ++tick)
-        EXPECT_EQ(match.Timer2_Timer(), TickEffect::Nothing);
+        EXPECT_EQ(match.tick(), TickEffect::Nothing);
     EXPECT_EQ(match.comboWindow(), 1200);
     EXPECT_FALSE(match.windowOpen());
     match.endPause();
-    EXPECT_EQ(match.Timer2_Timer(), TickEffect::Drained);
+    EXPECT_EQ(match.tick(), TickEffect::Drained);
 
     // Nor can the match end while the last turn's outcome is on show.
     ticks(20);
@@ -93,10 +93,10 @@ TEST_F(ClockTest, NoTickTakesEffectDuringThePause) {
     EXPECT_EQ(match.turnsLeft(), 1);
     launch("999", "");
     EXPECT_EQ(match.turnsLeft(), 0);
-    EXPECT_EQ(match.Timer2_Timer(), TickEffect::Nothing);
+    EXPECT_EQ(match.tick(), TickEffect::Nothing);
     EXPECT_EQ(match.phase(), MatchPhase::Running);
     match.endPause();
-    EXPECT_EQ(match.Timer2_Timer(), TickEffect::MatchEnded);
+    EXPECT_EQ(match.tick(), TickEffect::MatchEnded);
 }
 
 } // namespace
