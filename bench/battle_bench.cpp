@@ -128,8 +128,8 @@ std::vector<double> measureTicks(std::unique_ptr<rz6::BattleWindow>& window,
                 return;
             }
             const rz6::Match& match = window->match();
-            const bool strikeNow = keepCombo ? match.comboWindow() <= 300
-                                             : !window->clockTimer().isActive();
+            const bool strikeNow =
+                keepCombo ? match.comboWindow() <= 300 : !window->clockTimer().isActive();
             if (!strikeNow)
                 return;
             last.reset(); // the strike's pause is no clock period

@@ -9,6 +9,7 @@
 // A restart is a new match on the same record table, as the program does it.
 
 #include "battle/match.h"
+#include "charselect/characters.h"
 #include "battle/technique_catalogue.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -48,12 +49,6 @@ private:
 };
 
 enum class Op { Key, Enter, OtherKey, Tick, EndPause, Start, Restart, Character, Count };
-
-struct Character {
-    int windowLength;
-    double multiplier;
-};
-constexpr Character characters[] = {{1200, 1.0}, {1100, 1.1}, {1000, 1.2}};
 
 class MatchDriver {
 public:
@@ -110,9 +105,10 @@ public:
         case Op::Character:
             // The character select screen is only open on an idle battle screen.
             if (match_->phase() == MatchPhase::Idle) {
-                const auto& c = characters[data_.ConsumeIntegralInRange(0, 2)];
+                const auto& c =
+                    rz6::character(data_.ConsumeIntegralInRange(0, rz6::characterCount - 1));
                 match_->setWindowLength(c.windowLength);
-                match_->setScoreMultiplier(c.multiplier);
+                match_->setScoreMultiplier(c.scoreMultiplier);
             }
             break;
         case Op::Count:

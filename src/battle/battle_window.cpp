@@ -1,6 +1,7 @@
 #include "battle/battle_window.h"
 
 #include "charselect/character_select_window.h"
+#include "charselect/characters.h"
 #include "common/label_button.h"
 #include "common/picture_label.h"
 #include "common/pictures.h"
@@ -35,8 +36,12 @@ constexpr unsigned inputOpenBack = 0x00FFC0FF;
 constexpr unsigned comboBack = 0x00FFFFC0;
 constexpr unsigned messageBack = 0x00C0FFC0;
 
-const QString firstCharacterStatus = QStringLiteral("使用キャラ　:　灰原　蓮");
-const QString firstPortrait = QStringLiteral("portrait_ren_ready");
+// A fresh battle screen shows the first character until another is chosen.
+const Character& firstCharacter = characters().front();
+const QString firstCharacterStatus = QString::fromUtf8(
+    firstCharacter.statusText.data(), static_cast<qsizetype>(firstCharacter.statusText.size()));
+const QString firstPortrait = QString::fromUtf8(
+    firstCharacter.readyPicture.data(), static_cast<qsizetype>(firstCharacter.readyPicture.size()));
 
 // The About box: the version line, then the credits of the team that made this game.
 QString aboutText() {

@@ -1,7 +1,5 @@
 #include "battle/match.h"
 
-#include "battle/technique_catalogue.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -65,7 +63,7 @@ void Match::abandonSequence() {
     digitCount_ = 0;
     message_ = abandonMessage;
     addToScore(-enterPenalty);
-    pointsText_ = "-50";
+    pointsText_ = std::to_string(-enterPenalty);
     digitBuffer_.fill(0);
 }
 
@@ -118,7 +116,7 @@ bool Match::takeDigitsFromBoard() {
             lastOutcome_ = StrikeOutcome::Miss;
             message_ = std::string(missMessage) + std::to_string(digit);
             addToScore(-missPenalty);
-            pointsText_ = "-100";
+            pointsText_ = std::to_string(-missPenalty);
             return false;
         }
         cellSpent_[cell - boardDigits_.begin()] = true;

@@ -2,6 +2,8 @@
 
 #include "battle/random_source.h"
 #include "battle/record_table.h"
+#include "battle/technique_catalogue.h"
+#include "charselect/characters.h"
 
 #include <array>
 #include <cstdint>
@@ -79,7 +81,7 @@ public:
     std::int32_t score() const { return score_; }
     double scoreMultiplier() const { return scoreMultiplier_; }
     std::int32_t strikePoints() const { return strikePoints_; }
-    const std::array<bool, 40>& usedThisMatch() const { return usedThisMatch_; }
+    const std::array<bool, techniqueCount>& usedThisMatch() const { return usedThisMatch_; }
     int turnsLeft() const { return turnsLeft_; }
     int comboCount() const { return comboCount_; }
     int comboWindow() const { return comboWindow_; }
@@ -128,15 +130,16 @@ private:
     std::array<std::uint8_t, maxDigits> digitBuffer_{};
     int digitCount_ = 0;
     std::int32_t score_ = 0;
-    double scoreMultiplier_ = 1;
+    // A fresh battle screen fights as the first character until another is chosen.
+    double scoreMultiplier_ = characters().front().scoreMultiplier;
     std::int32_t strikePoints_ = 0;
-    std::array<bool, 40> usedThisMatch_{};
+    std::array<bool, techniqueCount> usedThisMatch_{};
     int turnsLeft_ = startTurns;
     int comboCount_ = 0;
     int comboWindow_ = 0;
     int comboWindowMax_ = 0;
     bool windowOpen_ = false;
-    int windowLength_ = 1200;
+    int windowLength_ = characters().front().windowLength;
     int tickInterval_ = startTickInterval;
     std::string message_;
     std::string pointsText_;
