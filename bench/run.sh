@@ -70,7 +70,7 @@ idle_cost() {  # label pid
         printf "%-34s %9.3f %% of a core  %6.1f wake-ups/s\n", l, c / (t * 10), s / t }'
 }
 
-echo "== idle cost over ${idle}s (goal: under 0.5 % of a core; clock: 5 ticks/s)"
+echo "== idle cost over ${idle}s (goal: under 0.5 % of a core; the clock stands still)"
 "$bare" & game_pid=$!
 wait_for_window "$game_pid"
 idle_cost "bare window" "$game_pid"

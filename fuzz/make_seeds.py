@@ -84,7 +84,7 @@ s.op(END_PAUSE)
 s.op(RESTART)
 s.start(board)
 s.keys("\n\n")
-s.op(OTHER, 8, 0, 0, 0)
+s.op(OTHER, 8, 0)  # a UTF-16 unit: two bytes
 write("match", "miss_then_restart", s.data())
 
 s = Seed(near_max_record=True)

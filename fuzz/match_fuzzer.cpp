@@ -9,6 +9,7 @@
 // A restart is a new match on the same record table, as the program does it.
 
 #include "battle/match.h"
+#include "charselect/characters.h"
 #include "battle/technique_catalogue.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -49,12 +50,6 @@ private:
 
 enum class Op { Key, Enter, OtherKey, Tick, EndPause, Start, Restart, Character, Count };
 
-struct Character {
-    int windowLength;
-    double multiplier;
-};
-constexpr Character characters[] = {{1200, 1.0}, {1100, 1.1}, {1000, 1.2}};
-
 class MatchDriver {
 public:
     explicit MatchDriver(FuzzedDataProvider& data) : data_(data), random_(data) {
@@ -73,12 +68,12 @@ public:
         case Op::Key:
         case Op::Enter:
         case Op::OtherKey: {
-            const char32_t key = op == Op::Enter ? Match::enterKey
+            const char16_t key = op == Op::Enter ? Match::enterKey
                                  : op == Op::Key
-                                     ? char32_t(U'0' + data_.ConsumeIntegralInRange(0, 9))
-                                     : data_.ConsumeIntegral<char32_t>();
+                                     ? char16_t(u'0' + data_.ConsumeIntegralInRange(0, 9))
+                                     : data_.ConsumeIntegral<char16_t>();
             const bool queued = match_->matchRunning() && match_->pausing();
-            match_->Form_KeyPress(key);
+            match_->press(key);
             if (queued) {
                 queue_.push_back(key);
             } else if (before_.running) {
@@ -88,7 +83,7 @@ public:
             break;
         }
         case Op::Tick:
-            match_->Timer2_Timer();
+            match_->tick();
             break;
         case Op::EndPause: {
             match_->endPause();
@@ -101,7 +96,7 @@ public:
             break;
         }
         case Op::Start:
-            match_->mst_Click();
+            match_->start();
             break;
         case Op::Restart:
             restart();
@@ -110,9 +105,10 @@ public:
         case Op::Character:
             // The character select screen is only open on an idle battle screen.
             if (match_->phase() == MatchPhase::Idle) {
-                const auto& c = characters[data_.ConsumeIntegralInRange(0, 2)];
+                const auto& c =
+                    rz6::character(data_.ConsumeIntegralInRange(0, rz6::characterCount - 1));
                 match_->setWindowLength(c.windowLength);
-                match_->setScoreMultiplier(c.multiplier);
+                match_->setScoreMultiplier(c.scoreMultiplier);
             }
             break;
         case Op::Count:
@@ -254,7 +250,7 @@ private:
     FuzzRandomSource random_;
     rz6::RecordTable table_{};
     std::unique_ptr<Match> match_;
-    std::deque<char32_t> queue_; // what we typed during the pause, in order
+    std::deque<char16_t> queue_; // what we typed during the pause, in order
     Snapshot before_;
 };
 

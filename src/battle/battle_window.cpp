@@ -1,6 +1,7 @@
 #include "battle/battle_window.h"
 
 #include "charselect/character_select_window.h"
+#include "charselect/characters.h"
 #include "common/label_button.h"
 #include "common/picture_label.h"
 #include "common/pictures.h"
@@ -37,8 +38,12 @@ constexpr unsigned inputOpenBack = 0x00FFC0FF;
 constexpr unsigned comboBack = 0x00FFFFC0;
 constexpr unsigned messageBack = 0x00C0FFC0;
 
-const QString firstCharacterStatus = QStringLiteral("使用キャラ　:　灰原　蓮");
-const QString firstPortrait = QStringLiteral("portrait_ren_ready");
+// A fresh battle screen shows the first character until another is chosen.
+const Character& firstCharacter = characters().front();
+const QString firstCharacterStatus = QString::fromUtf8(
+    firstCharacter.statusText.data(), static_cast<qsizetype>(firstCharacter.statusText.size()));
+const QString firstPortrait = QString::fromUtf8(
+    firstCharacter.readyPicture.data(), static_cast<qsizetype>(firstCharacter.readyPicture.size()));
 
 // The About box: the version line, then the credits of the team that made this game.
 QString aboutText() {
@@ -162,8 +167,8 @@ BattleWindow::BattleWindow(RecordTable& recordTable, RandomSource& random, QWidg
     pauseTimer_.setSingleShot(true);
     connect(&pauseTimer_, &QTimer::timeout, this, &BattleWindow::endPause);
 
+    // The clock stands still until a strike gives it something to do (afterInput).
     showMatch();
-    timer2_.start();
 }
 
 BattleWindow::~BattleWindow() {
@@ -371,7 +376,9 @@ void BattleWindow::afterInput() {
             pauseTimer_.start(match_.pauseLength());
         // The outcome must be on screen for the whole pause, not at its end.
         client_->repaint();
-    } else if (match_.tickRunning() && !timer2_.isActive()) {
+    } else if (!match_.clockNeeded()) {
+        timer2_.stop();
+    } else if (!timer2_.isActive()) {
         timer2_.start(match_.tickInterval());
     }
 }
@@ -379,7 +386,7 @@ void BattleWindow::afterInput() {
 void BattleWindow::mst_Click() {
     if (!isEnabled() || match_.phase() != MatchPhase::Idle)
         return;
-    match_.mst_Click();
+    match_.start();
     afterInput();
 }
 
@@ -478,10 +485,10 @@ bool BattleWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void BattleWindow::Form_KeyPress(char32_t key) {
+void BattleWindow::Form_KeyPress(char16_t key) {
     if (!isEnabled())
         return;
-    match_.Form_KeyPress(key);
+    match_.press(key);
     afterInput();
 }
 
@@ -502,13 +509,13 @@ void BattleWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void BattleWindow::Timer2_Timer() {
-    const TickEffect effect = match_.Timer2_Timer();
+    const TickEffect effect = match_.tick();
+    if (!match_.clockNeeded())
+        timer2_.stop();
     if (effect == TickEffect::Nothing)
         return;
     if (timer2_.interval() != match_.tickInterval())
         timer2_.setInterval(match_.tickInterval());
-    if (!match_.tickRunning())
-        timer2_.stop();
     showMatch();
     if (effect == TickEffect::MatchEnded) {
         setEnabled(false);

@@ -40,7 +40,7 @@ public:
     void mend_Click();
     void mab_Click();
     void BtnLabel_Click(int index);
-    void Form_KeyPress(char32_t key);
+    void Form_KeyPress(char16_t key);
     void Timer2_Timer();
     // The pause after a strike is over (its single-shot timer calls this).
     void endPause();

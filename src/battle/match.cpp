@@ -1,7 +1,5 @@
 #include "battle/match.h"
 
-#include "battle/technique_catalogue.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -23,10 +21,9 @@ Match::Match(RecordTable& recordTable, RandomSource& random)
     keypadShown_[0] = false;
 }
 
-void Match::mst_Click() {
+void Match::start() {
     if (phase_ != MatchPhase::Idle)
         return;
-    hideKeypadImages();
     phase_ = MatchPhase::Running;
     random_.seedFromClock();
     for (int cell = 0; cell < cellCount; ++cell) {
@@ -35,10 +32,10 @@ void Match::mst_Click() {
         cellShown_[cell] = digit;
     }
     usedThisMatch_.fill(false);
-    showKeypadImages();
+    markDigitsOnKeypad();
 }
 
-void Match::Form_KeyPress(char32_t key) {
+void Match::press(char16_t key) {
     if (!matchRunning())
         return;
     if (pausing_) {
@@ -48,14 +45,14 @@ void Match::Form_KeyPress(char32_t key) {
     handleKey(key);
 }
 
-void Match::handleKey(char32_t key) {
+void Match::handleKey(char16_t key) {
     if (key == enterKey) {
         abandonSequence();
-    } else if (key == U'0') {
+    } else if (key == u'0') {
         if (!inputText_.empty() && digitCount_ % 3 == 0)
             resolveStrike();
-    } else if (key >= U'1' && key <= U'9') {
-        appendDigit(static_cast<int>(key - U'0'));
+    } else if (key >= u'1' && key <= u'9') {
+        appendDigit(static_cast<int>(key - u'0'));
         if (digitCount_ == maxDigits)
             resolveStrike();
     }
@@ -66,7 +63,7 @@ void Match::abandonSequence() {
     digitCount_ = 0;
     message_ = abandonMessage;
     addToScore(-enterPenalty);
-    pointsText_ = "-50";
+    pointsText_ = std::to_string(-enterPenalty);
     digitBuffer_.fill(0);
 }
 
@@ -119,7 +116,7 @@ bool Match::takeDigitsFromBoard() {
             lastOutcome_ = StrikeOutcome::Miss;
             message_ = std::string(missMessage) + std::to_string(digit);
             addToScore(-missPenalty);
-            pointsText_ = "-100";
+            pointsText_ = std::to_string(-missPenalty);
             return false;
         }
         cellSpent_[cell - boardDigits_.begin()] = true;
@@ -164,10 +161,9 @@ void Match::endPause() {
         cellSpent_[cell] = false;
     }
     clearSequence();
-    hideKeypadImages();
-    showKeypadImages();
+    markDigitsOnKeypad();
     while (!pausing_ && !queuedKeys_.empty()) {
-        const char32_t key = queuedKeys_.front();
+        const char16_t key = queuedKeys_.front();
         queuedKeys_.pop_front();
         handleKey(key);
     }
@@ -180,8 +176,8 @@ void Match::clearSequence() {
     digitCount_ = 0;
 }
 
-TickEffect Match::Timer2_Timer() {
-    if (!tickRunning_ || pausing_)
+TickEffect Match::tick() {
+    if (phase_ == MatchPhase::Ended || pausing_)
         return TickEffect::Nothing;
     if (comboWindow_ > 1) {
         comboCount_ = std::min(comboCount_, maxComboCount);
@@ -194,17 +190,23 @@ TickEffect Match::Timer2_Timer() {
     comboText_.clear();
     if (turnsLeft_ < 1) {
         phase_ = MatchPhase::Ended;
-        tickRunning_ = false;
         return TickEffect::MatchEnded;
     }
     return TickEffect::Closed;
 }
 
-void Match::hideKeypadImages() {
-    keypadShown_.fill(false);
+bool Match::clockNeeded() const {
+    if (phase_ != MatchPhase::Running || pausing_)
+        return false;
+    // Mirrors tick(): a draining tick always changes the gauge; a closing one changes
+    // something only if the window still shows open, the combo text is up or the turns
+    // are spent.
+    return comboWindow_ > 1 || windowOpen_ || !comboText_.empty() || turnsLeft_ < 1;
 }
 
-void Match::showKeypadImages() {
+// Shows exactly the keypad marks of the digits the cells show.
+void Match::markDigitsOnKeypad() {
+    keypadShown_.fill(false);
     for (const int digit : cellShown_)
         if (digit >= 1 && digit <= 9)
             keypadShown_[digit] = true;

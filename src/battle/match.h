@@ -2,6 +2,8 @@
 
 #include "battle/random_source.h"
 #include "battle/record_table.h"
+#include "battle/technique_catalogue.h"
+#include "charselect/characters.h"
 
 #include <array>
 #include <cstdint>
@@ -41,18 +43,27 @@ public:
     static constexpr int enterPenalty = 50;
     static constexpr int missPenalty = 100;
     static constexpr int counterPoints = -100;
-    static constexpr char32_t enterKey = 13;
+    static constexpr char16_t enterKey = 13;
 
     Match(RecordTable& recordTable, RandomSource& random);
 
     // The start command: deals the board and makes the keyboard live. Only from Idle.
-    void mst_Click();
-    // One typed character (Enter is 13). Ignored outside a match; queued while pausing.
-    void Form_KeyPress(char32_t key);
-    // One tick of the match clock. Does nothing while pausing or once the clock has stopped.
-    TickEffect Timer2_Timer();
+    void start();
+    // One typed character, a UTF-16 unit as the keyboard delivers it (Enter is 13). Ignored
+    // outside a match; queued while pausing.
+    void press(char16_t key);
+    // One tick of the match clock. Does nothing while pausing or once the match has ended.
+    TickEffect tick();
     // The pause after a strike is over.
     void endPause();
+
+    // Whether a tick now could change anything: the combo window is draining, is still to be
+    // closed, or the turns are spent and the match is to end. False while waiting for the
+    // start, during the pause, once the match has ended, and mid-match with the window closed
+    // and turns left: then only a strike can change the clock's work, and every strike ends
+    // in a pause, whose end ticks at once. The battle window runs its clock only while this
+    // holds, so a waiting game never wakes up.
+    bool clockNeeded() const;
 
     // Character settings (the character select screen writes them).
     void setWindowLength(int length) { windowLength_ = length; }
@@ -70,7 +81,7 @@ public:
     std::int32_t score() const { return score_; }
     double scoreMultiplier() const { return scoreMultiplier_; }
     std::int32_t strikePoints() const { return strikePoints_; }
-    const std::array<bool, 40>& usedThisMatch() const { return usedThisMatch_; }
+    const std::array<bool, techniqueCount>& usedThisMatch() const { return usedThisMatch_; }
     int turnsLeft() const { return turnsLeft_; }
     int comboCount() const { return comboCount_; }
     int comboWindow() const { return comboWindow_; }
@@ -78,7 +89,6 @@ public:
     bool windowOpen() const { return windowOpen_; }
     int windowLength() const { return windowLength_; }
     int tickInterval() const { return tickInterval_; }
-    bool tickRunning() const { return tickRunning_; }
     const std::string& message() const { return message_; }       // MesLabel
     const std::string& pointsText() const { return pointsText_; } // GetPtLabel
     const std::string& comboText() const { return comboText_; }   // RenLabel
@@ -100,7 +110,7 @@ public:
     std::size_t queuedKeys() const { return queuedKeys_.size(); }
 
 private:
-    void handleKey(char32_t key);
+    void handleKey(char16_t key);
     void abandonSequence();
     void appendDigit(int digit);
     void resolveStrike();
@@ -108,8 +118,7 @@ private:
     void scoreStrike();
     void refillSpentCells();
     void clearSequence();
-    void hideKeypadImages();
-    void showKeypadImages();
+    void markDigitsOnKeypad();
     int drawDigit();
     void addToScore(std::int64_t points);
 
@@ -121,17 +130,17 @@ private:
     std::array<std::uint8_t, maxDigits> digitBuffer_{};
     int digitCount_ = 0;
     std::int32_t score_ = 0;
-    double scoreMultiplier_ = 1;
+    // A fresh battle screen fights as the first character until another is chosen.
+    double scoreMultiplier_ = characters().front().scoreMultiplier;
     std::int32_t strikePoints_ = 0;
-    std::array<bool, 40> usedThisMatch_{};
+    std::array<bool, techniqueCount> usedThisMatch_{};
     int turnsLeft_ = startTurns;
     int comboCount_ = 0;
     int comboWindow_ = 0;
     int comboWindowMax_ = 0;
     bool windowOpen_ = false;
-    int windowLength_ = 1200;
+    int windowLength_ = characters().front().windowLength;
     int tickInterval_ = startTickInterval;
-    bool tickRunning_ = true;
     std::string message_;
     std::string pointsText_;
     std::string comboText_;
@@ -144,7 +153,7 @@ private:
 
     bool pausing_ = false;
     int pauseLength_ = 0;
-    std::deque<char32_t> queuedKeys_;
+    std::deque<char16_t> queuedKeys_;
 };
 
 } // namespace rz6

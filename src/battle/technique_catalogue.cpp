@@ -77,6 +77,20 @@ std::optional<Technique> lookupTechnique(std::string_view keySequence) {
     return std::nullopt;
 }
 
+std::vector<std::string> keySequences(int techniqueId) {
+    std::vector<std::string> sequences;
+    for (std::size_t i = 0; i < repeatedDigitTechniques.size(); ++i)
+        if (repeatedDigitTechniques[i].techniqueId == techniqueId)
+            for (char digit = '1'; digit <= '9'; ++digit)
+                sequences.emplace_back(3 * (i + 1), digit);
+    for (const Entry& entry : fixedSequenceTechniques)
+        if (entry.techniqueId == techniqueId)
+            for (std::string_view sequence : entry.sequences)
+                if (!sequence.empty())
+                    sequences.emplace_back(sequence);
+    return sequences;
+}
+
 std::optional<Technique> techniqueById(int techniqueId) {
     for (const Technique& t : repeatedDigitTechniques)
         if (t.techniqueId == techniqueId)

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace rz6 {
 
@@ -18,6 +20,10 @@ struct Technique {
 // The one technique whose key sequences include exactly this text (typed digits in typing
 // order, compared character by character), or nothing.
 std::optional<Technique> lookupTechnique(std::string_view keySequence);
+
+// Every key sequence that strikes the technique with this id (none for a reserved id), in
+// the catalogue's order. The record screen's captions are checked against these.
+std::vector<std::string> keySequences(int techniqueId);
 
 // The technique with this id, if the id is one that battle can land.
 std::optional<Technique> techniqueById(int techniqueId);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "battle/record_table.h"
+#include "battle/technique_catalogue.h"
 
 #include <array>
 #include <cstdint>
@@ -10,7 +11,6 @@ namespace rz6 {
 
 // How a finished match is rated: a tenth of the score is added for every different
 // technique that landed, and the sum (the overall score) falls in one of ten ranks.
-inline constexpr int techniqueCount = 40;
 inline constexpr int rankCount = 10;
 
 // The ten rank names, best first, as the result screen lists them. Each is four characters

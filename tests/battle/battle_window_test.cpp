@@ -32,6 +32,7 @@ TEST_F(BattleWindowTest, FreshWindowShowsItsDesignValuesAndIgnoresKeys) {
     for (int d = 1; d <= 9; ++d)
         EXPECT_TRUE(keypad(d)->isVisible()) << d;
     EXPECT_EQ(back("InputLabel"), bgrColor(0x00C0E0FF));
+    EXPECT_FALSE(window->clockTimer().isActive()); // waiting never wakes the program
 
     type("1230");
     enter();
@@ -166,6 +167,7 @@ TEST_F(BattleWindowTest, StrikeOutcomeStaysOnShowThroughThePauseAndQueuedKeysFol
 
 TEST_F(BattleWindowTest, GaugeDrainsOnTheClockAndTheInputTurnsPinkWhileTheWindowIsOpen) {
     start("7418529637418529");
+    EXPECT_FALSE(window->clockTimer().isActive()); // nothing to drain yet
     random.queueDigits("741");
     type("7410");
     auto* gauge = widget<QProgressBar>("ProgressBar1");
@@ -186,6 +188,7 @@ TEST_F(BattleWindowTest, GaugeDrainsOnTheClockAndTheInputTurnsPinkWhileTheWindow
     EXPECT_EQ(back("InputLabel"), bgrColor(0x00FFC0FF));
     window->Timer2_Timer();
     EXPECT_EQ(back("InputLabel"), bgrColor(0x00C0E0FF));
+    EXPECT_FALSE(window->clockTimer().isActive()); // closed with turns left: nothing to do
 }
 
 TEST_F(BattleWindowTest, ComboShortensTheClockTick) {

@@ -22,13 +22,13 @@ protected:
     void start(std::string_view board) {
         ASSERT_EQ(board.size(), 16u);
         random.queueDigits(board);
-        match.mst_Click();
+        match.start();
         ASSERT_EQ(random.remaining(), 0u);
     }
 
     void type(std::string_view keys) {
         for (char key : keys)
-            match.Form_KeyPress(static_cast<char32_t>(static_cast<unsigned char>(key)));
+            match.press(static_cast<char16_t>(static_cast<unsigned char>(key)));
     }
 
     // Types a key sequence and launches it (with 0 unless it has nine digits). The cells it
@@ -97,7 +97,7 @@ protected:
 
     void ticks(int count) {
         for (int i = 0; i < count; ++i)
-            match.Timer2_Timer();
+            match.tick();
     }
 
     void expectKeypadMatchesBoard() const {

@@ -35,9 +35,9 @@ TEST_F(KeysTest, FreshScreenWaitsForTheStartAndIgnoresKeys) {
     type("741\r0123456789\r");
     expectDesignValues();
     for (int tick = 0; tick < 30; ++tick)
-        EXPECT_NE(match.Timer2_Timer(), TickEffect::MatchEnded);
+        EXPECT_NE(match.tick(), TickEffect::MatchEnded);
     expectDesignValues();
-    EXPECT_TRUE(match.tickRunning());
+    EXPECT_FALSE(match.clockNeeded());
     EXPECT_EQ(random.seedCount(), 0);
 }
 
@@ -54,7 +54,7 @@ TEST_F(KeysTest, StartSeedsThenDealsTheBoardOnce) {
     EXPECT_EQ(match.turnsLeft(), 10);
     EXPECT_EQ(match.score(), 0);
 
-    match.mst_Click(); // a running match is not dealt again
+    match.start(); // a running match is not dealt again
     EXPECT_EQ(random.seedCount(), 1);
     EXPECT_EQ(board(), "1234569912345699");
 }
@@ -149,9 +149,10 @@ TEST_F(KeysTest, EnterDropsTheSequenceForExactlyFiftyPoints) {
 TEST_F(KeysTest, OtherCharactersAreIgnored) {
     start("7411111111111111");
     type("74");
-    for (char32_t key : {U'a', U'Z', U' ', U'\b', char32_t{27}, U'\n', U'\t', U'-', U'.', U'/',
-                         U':', U'１', U'０', char32_t{0x10031}, char32_t{0x1000D}}) {
-        match.Form_KeyPress(key);
+    // A character beyond the basic plane arrives as two surrogate units (here U+10031).
+    for (char16_t key : {u'a', u'Z', u' ', u'\b', char16_t{27}, u'\n', u'\t', u'-', u'.', u'/',
+                         u':', u'１', u'０', char16_t{0xD800}, char16_t{0xDC31}}) {
+        match.press(key);
         EXPECT_EQ(match.inputText(), "74") << static_cast<std::uint32_t>(key);
     }
     EXPECT_EQ(match.digitCount(), 2);
@@ -191,10 +192,10 @@ TEST_F(KeysTest, KeysAfterTheEndAreIgnored) {
         launch("999", "");
         match.endPause();
     }
-    ASSERT_EQ(match.Timer2_Timer(), TickEffect::MatchEnded);
+    ASSERT_EQ(match.tick(), TickEffect::MatchEnded);
     type("\r111");
     type("0");
-    match.mst_Click();
+    match.start();
     EXPECT_EQ(match.phase(), MatchPhase::Ended);
     EXPECT_EQ(match.score(), -1000);
     EXPECT_EQ(match.inputText(), "");

@@ -55,6 +55,37 @@ TEST_F(StrikeTest, TechniqueOnAnEmptyGaugeUsesATurnAndStartsAfresh) {
     EXPECT_EQ(match.comboWindow(), 1200); // the pause leaves the gauge alone
 }
 
+// A strike, the refill of the cells it spent, and the keypad marks shown after the pause.
+struct RefillCase {
+    const char* name;
+    std::string_view sequence, refill, marksAfter;
+};
+void PrintTo(const RefillCase& c, std::ostream* out) {
+    *out << c.name;
+}
+class KeypadAfterRefillTest : public MatchFixture,
+                              public ::testing::WithParamInterface<RefillCase> {};
+
+// The keypad marks keep the outcome's board through the pause and follow the refill after
+// it: a digit whose last cell the strike spent loses its mark, even on a miss.
+TEST_P(KeypadAfterRefillTest, MarksFollowTheRefilledBoardOnceThePauseIsOver) {
+    const RefillCase& c = GetParam();
+    start("1236666666666666");
+    launch(c.sequence, c.refill);
+    EXPECT_TRUE(match.keypadShown(1) && match.keypadShown(2));
+    match.endPause();
+    std::string marks;
+    for (int digit = 1; digit <= 9; ++digit)
+        if (match.keypadShown(digit))
+            marks += static_cast<char>('0' + digit);
+    EXPECT_EQ(marks, c.marksAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Strike, KeypadAfterRefillTest,
+                         ::testing::Values(RefillCase{"Technique", "123", "457", "4567"},
+                                           RefillCase{"Miss", "129", "66", "36"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(StrikeTest, StrikesInTheOpenWindowContinueTheCombo) {
     match.setScoreMultiplier(1.1);
     start("1231231231231231");

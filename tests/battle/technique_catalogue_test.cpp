@@ -117,6 +117,11 @@ TEST(TechniqueCatalogue, EverySequenceFindsItsTechniqueWithNameAndPoints) {
         EXPECT_EQ(byId->name, technique.name);
         EXPECT_EQ(byId->basePoints, technique.basePoints);
         EXPECT_FALSE(isReservedTechnique(technique.techniqueId));
+        auto listed = keySequences(technique.techniqueId);
+        std::sort(listed.begin(), listed.end());
+        auto expected = technique.sequences;
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(listed, expected) << technique.techniqueId;
     }
     EXPECT_EQ(sequencesChecked, 27 + 14 + 18); // 3-, 6- and 9-digit sequences
     EXPECT_EQ(expectedCatalogue().size(), 29u);
@@ -128,6 +133,7 @@ TEST(TechniqueCatalogue, ReservedIdsAreNeverReachable) {
         const bool inRange = id >= 0 && id < techniqueCount;
         EXPECT_EQ(isReservedTechnique(id), reserved) << id;
         EXPECT_EQ(techniqueById(id).has_value(), inRange && !reserved) << id;
+        EXPECT_EQ(keySequences(id).empty(), !inRange || reserved) << id;
     }
 }
 

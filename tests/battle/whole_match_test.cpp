@@ -22,14 +22,14 @@ TEST_F(WholeMatchTest, LastTurnOnATechniqueEndsOnlyOnceTheWindowHasClosed) {
     EXPECT_EQ(match.comboCount(), 1);
 
     for (int tick = 0; tick < 12; ++tick)
-        ASSERT_EQ(match.Timer2_Timer(), TickEffect::Drained) << tick;
+        ASSERT_EQ(match.tick(), TickEffect::Drained) << tick;
     EXPECT_TRUE(match.matchRunning());
-    EXPECT_EQ(match.Timer2_Timer(), TickEffect::MatchEnded);
+    EXPECT_EQ(match.tick(), TickEffect::MatchEnded);
     EXPECT_EQ(match.phase(), MatchPhase::Ended);
     EXPECT_FALSE(match.matchRunning());
-    EXPECT_FALSE(match.tickRunning());
+    EXPECT_FALSE(match.clockNeeded());
     EXPECT_FALSE(match.windowOpen());
-    EXPECT_EQ(match.Timer2_Timer(), TickEffect::Nothing);
+    EXPECT_EQ(match.tick(), TickEffect::Nothing);
     EXPECT_EQ(match.score(), -900 + 100 + 100);
 }
 
@@ -38,7 +38,7 @@ TEST_F(WholeMatchTest, StrikeAfterTheLastTurnBeforeTheTickGoesBelowZero) {
     for (int turn = 0; turn < 11; ++turn)
         strikeKeepingBoard("999");
     EXPECT_EQ(match.turnsLeft(), -1);
-    EXPECT_EQ(match.Timer2_Timer(), TickEffect::MatchEnded);
+    EXPECT_EQ(match.tick(), TickEffect::MatchEnded);
 }
 
 TEST_F(WholeMatchTest, ScriptedMatchScoresAsWorkedOutByHand) {
@@ -80,7 +80,7 @@ TEST_F(WholeMatchTest, ScriptedMatchScoresAsWorkedOutByHand) {
 
     std::vector<TickEffect> lastTicks;
     for (int tick = 0; tick < 12; ++tick)
-        lastTicks.push_back(match.Timer2_Timer());
+        lastTicks.push_back(match.tick());
     EXPECT_EQ(std::count(lastTicks.begin(), lastTicks.end(), TickEffect::Drained), 11);
     EXPECT_EQ(lastTicks.back(), TickEffect::MatchEnded);
 

@@ -10,29 +10,6 @@ namespace {
 
 const std::string ideographicSpace = "\u3000";
 
-TEST(Characters, TableHoldsTheThreeCharactersInOptionOrder) {
-    const Character& ren = character(0);
-    EXPECT_EQ(ren.name, "灰原" + ideographicSpace + "蓮");
-    EXPECT_EQ(ren.windowLength, 1200);
-    EXPECT_EQ(ren.scoreMultiplier, 1.0);
-    EXPECT_EQ(ren.restPicture, "portrait_ren_rest");
-    EXPECT_EQ(ren.readyPicture, "portrait_ren_ready");
-
-    const Character& yukina = character(1);
-    EXPECT_EQ(yukina.name, "灰原" + ideographicSpace + "雪菜");
-    EXPECT_EQ(yukina.windowLength, 1100);
-    EXPECT_DOUBLE_EQ(yukina.scoreMultiplier, 1.1);
-    EXPECT_EQ(yukina.restPicture, "portrait_yukina_rest");
-    EXPECT_EQ(yukina.readyPicture, "portrait_yukina_ready");
-
-    const Character& sakon = character(2);
-    EXPECT_EQ(sakon.name, "真壁" + ideographicSpace + "左近");
-    EXPECT_EQ(sakon.windowLength, 1000);
-    EXPECT_DOUBLE_EQ(sakon.scoreMultiplier, 1.2);
-    EXPECT_EQ(sakon.restPicture, "portrait_sakon_rest");
-    EXPECT_EQ(sakon.readyPicture, "portrait_sakon_ready");
-}
-
 // The status text pads an ASCII colon with ideographic spaces, never plain ones.
 TEST(Characters, StatusTextIsPrefixColonAndName) {
     for (const Character& c : characters()) {

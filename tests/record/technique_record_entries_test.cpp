@@ -107,10 +107,11 @@ std::vector<std::string> sequencesOf(std::string_view caption) {
     }
 }
 
-// The screen tells the player how to strike each technique, so every sequence it shows
-// must strike that very technique in battle. The one exception is the second half of
-// "斗波二連", which this screen has always listed though battle does not take it.
-TEST(TechniqueRecordEntries, ShownSequencesStrikeTheTechniqueInBattle) {
+// The screen tells the player how to strike each technique: every sequence it shows must
+// strike that very technique in battle, and every sequence that strikes it in battle must
+// be shown. The one exception is the second half of "斗波二連", which this screen has
+// always listed though battle does not take it.
+TEST(TechniqueRecordEntries, CaptionShowsExactlyTheSequencesThatStrikeTheTechnique) {
     const auto& entries = techniqueRecordEntries();
     for (int id = 0; id < techniqueCount; ++id) {
         if (isReservedTechnique(id)) {
@@ -118,15 +119,19 @@ TEST(TechniqueRecordEntries, ShownSequencesStrikeTheTechniqueInBattle) {
             continue;
         }
         ASSERT_FALSE(entries[id].sequenceCaption.empty()) << id;
-        for (const std::string& sequence : sequencesOf(entries[id].sequenceCaption)) {
-            if (id == 16 && sequence == "963741") {
-                EXPECT_FALSE(lookupTechnique(sequence).has_value());
-                continue;
-            }
+        std::vector<std::string> shown = sequencesOf(entries[id].sequenceCaption);
+        if (id == 16) {
+            EXPECT_EQ(std::erase(shown, "963741"), 1u);
+            EXPECT_FALSE(lookupTechnique("963741").has_value());
+        }
+        for (const std::string& sequence : shown) {
             const auto found = lookupTechnique(sequence);
             ASSERT_TRUE(found.has_value()) << id << ": " << sequence;
             EXPECT_EQ(found->techniqueId, id) << sequence;
         }
+        for (const std::string& sequence : keySequences(id))
+            EXPECT_NE(std::find(shown.begin(), shown.end(), sequence), shown.end())
+                << id << ": " << sequence << " strikes it but is not shown";
     }
 }
 
