@@ -10,7 +10,8 @@ packages=(
 )
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(libgtest-dev clang-format xvfb xauth xdotool x11-utils x11-apps desktop-file-utils appstream
-               clang libclang-rt-14-dev util-linux)
+               clang libclang-rt-14-dev util-linux
+               debhelper lintian dpkg-dev)
 fi
 
 missing=()
