@@ -61,11 +61,14 @@ QLabel* makeHeading(QWidget* parent, int index, const QString& picture, const QR
     return image;
 }
 
+constexpr int figureMargin = 4; // pixels between a figure and the label's right edge
+
 QLabel* makeValueLabel(QWidget* parent, const QString& name, const QRect& place) {
     auto* label = new QLabel(QStringLiteral("0"), parent);
     label->setObjectName(name);
     label->setGeometry(place);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setContentsMargins(0, 0, figureMargin, 0); // the figure does not touch the edge
     label->setFont(QFont(QStringLiteral("ＭＳ Ｐ明朝"), 18, QFont::Bold));
     setBackColor(label, valueBackColor);
     return label;
