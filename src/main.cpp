@@ -2,6 +2,7 @@
 #include "battle/clock_random_source.h"
 #include "battle/game_program.h"
 #include "common/app_info.h"
+#include "common/game_style.h"
 #include "common/japanese_fonts.h"
 #include "common/join_path.h"
 #include "common/pictures.h"
@@ -52,6 +53,7 @@ int main(int argc, char* argv[]) {
     IconAfterFirstFrame icon;
     app.installEventFilter(&icon);
     rz6::installJapaneseFonts();
+    rz6::installGameStyle();
 
     const rz6::RecordLocation location = rz6::chooseRecordLocation();
     if (!location.ok()) {

@@ -45,6 +45,15 @@ const QString firstCharacterStatus = QString::fromUtf8(
 const QString firstPortrait = QString::fromUtf8(
     firstCharacter.readyPicture.data(), static_cast<qsizetype>(firstCharacter.readyPicture.size()));
 
+// Where the installed game keeps its README (compressed by a distribution's package).
+QString documentationFolder() {
+#ifdef RZ6_INSTALL_DOCDIR
+    return QString::fromUtf8(RZ6_INSTALL_DOCDIR);
+#else
+    return QStringLiteral("/usr/share/doc/rz6");
+#endif
+}
+
 // The About box: the version line, then the credits of the team that made this game.
 QString aboutText() {
     return QStringList{
@@ -54,7 +63,7 @@ QString aboutText() {
         QStringLiteral("作画　ソードリズム制作班　美術係"),
         QStringLiteral("設定　ソードリズム制作班　設定係"),
         QString(),
-        QStringLiteral("最新版　同梱の README.md をご覧ください"),
+        QStringLiteral("最新版　%1 をご覧ください").arg(documentationFolder()),
         QStringLiteral("2026　ソードリズム制作班"),
     }
         .join(QLatin1Char('\n'));
@@ -203,6 +212,10 @@ void BattleWindow::buildMenus() {
 
     mab_ = menuBar()->addAction(QStringLiteral("制作"));
     mab_->setObjectName(QStringLiteral("mab"));
+    // The rules, beside the credits: F1 as on any desktop.
+    mhelp_ = menuBar()->addAction(QStringLiteral("遊び方"));
+    mhelp_->setObjectName(QStringLiteral("mhelp"));
+    mhelp_->setShortcut(QKeySequence(Qt::Key_F1));
 
     connect(mst_, &QAction::triggered, this, &BattleWindow::mst_Click);
     connect(mrst_, &QAction::triggered, this, &BattleWindow::mrst_Click);
@@ -210,6 +223,7 @@ void BattleWindow::buildMenus() {
     connect(mend_, &QAction::triggered, this, &BattleWindow::mend_Click);
     connect(mchrch_, &QAction::triggered, this, &BattleWindow::mchrch_Click);
     connect(mab_, &QAction::triggered, this, &BattleWindow::mab_Click);
+    connect(mhelp_, &QAction::triggered, this, &BattleWindow::mhelp_Click);
 }
 
 void BattleWindow::buildWidgets(QWidget* client) {
@@ -443,6 +457,12 @@ void BattleWindow::mab_Click() {
     box->setObjectName(QStringLiteral("AboutBox"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
+}
+
+void BattleWindow::mhelp_Click() {
+    if (!isEnabled())
+        return;
+    emit helpRequested();
 }
 
 void BattleWindow::BtnLabel_Click(int index) {

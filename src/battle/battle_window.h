@@ -39,6 +39,7 @@ public:
     void mchrch_Click();
     void mend_Click();
     void mab_Click();
+    void mhelp_Click();
     void BtnLabel_Click(int index);
     void Form_KeyPress(char16_t key);
     void Timer2_Timer();
@@ -62,6 +63,8 @@ signals:
     // The player asked for a fresh battle screen (再試) or to end the program (終了).
     void restartRequested();
     void quitRequested();
+    // The player asked for the help screen (遊び方, F1).
+    void helpRequested();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -88,6 +91,7 @@ private:
     QAction* mend_ = nullptr;
     QAction* mchrch_ = nullptr;
     QAction* mab_ = nullptr;
+    QAction* mhelp_ = nullptr;
 
     std::array<LabelButton*, 4> btnLabel_{};
     std::array<QLabel*, Match::cellCount> cells_{};

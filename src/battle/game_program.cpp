@@ -16,6 +16,8 @@ GameProgram::GameProgram(const QString& recordPath, RandomSource& random, Report
       reporter_(std::move(reporter)) {}
 
 GameProgram::~GameProgram() {
+    if (helpWindow_)
+        delete helpWindow_.data();
     if (resultWindow_)
         delete resultWindow_.data();
     if (battleWindow_)
@@ -36,6 +38,7 @@ void GameProgram::buildBattleWindow() {
             Qt::QueuedConnection);
     connect(battleWindow_, &BattleWindow::matchEnded, this, &GameProgram::openResultWindow,
             Qt::QueuedConnection);
+    connect(battleWindow_, &BattleWindow::helpRequested, this, &GameProgram::openHelpWindow);
     // Centred on the screen, as every battle screen opens.
     battleWindow_->adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -83,6 +86,22 @@ void GameProgram::openResultWindow() {
     resultWindow_->activateWindow();
 }
 
+// One help screen at a time; asked again, the open one comes to the front. It outlives
+// restarts and rematches, and blocks nothing, so it can be read beside a match.
+void GameProgram::openHelpWindow() {
+    if (!helpWindow_) {
+        helpWindow_ = new HelpWindow;
+        if (battleWindow_) {
+            QRect frame = helpWindow_->frameGeometry();
+            frame.moveCenter(battleWindow_->frameGeometry().center());
+            helpWindow_->move(frame.topLeft());
+        }
+    }
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
+}
+
 void GameProgram::rematch() {
     rebuildBattleWindow();
     if (resultWindow_)
@@ -102,6 +121,8 @@ void GameProgram::quit() {
         return;
     }
     finished_ = true;
+    if (helpWindow_)
+        helpWindow_->close();
     if (resultWindow_)
         resultWindow_->closeWithoutAction();
     if (battleWindow_)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "battle/battle_window.h"
+#include "help/help_window.h"
 #include "battle/record_table.h"
 #include "result/result_window.h"
 
@@ -38,6 +39,7 @@ public:
 
     BattleWindow* battleWindow() const { return battleWindow_.data(); }
     ResultWindow* resultWindow() const { return resultWindow_.data(); }
+    HelpWindow* helpWindow() const { return helpWindow_.data(); }
     const RecordTable& recordTable() const { return recordTable_; }
 
 signals:
@@ -49,6 +51,7 @@ private:
     bool destroyBattleWindow();
     void openResultWindow();
     void rematch();
+    void openHelpWindow();
     void loadRecord();
     bool saveRecord();
     void report(const QString& message);
@@ -59,6 +62,7 @@ private:
     Reporter reporter_;
     QPointer<BattleWindow> battleWindow_;
     QPointer<ResultWindow> resultWindow_;
+    QPointer<HelpWindow> helpWindow_;
     bool finished_ = false;
     int deferredQuits_ = 0;
 };

@@ -41,8 +41,7 @@ QString indexedName(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
-// The tab strip: tabs along the top and the tab pane drawn below them over the whole strip.
-// The tab frames are siblings laid over the pane, so their places stay exactly as designed.
+// The tab strip: only as tall as its tabs, so nothing of it hangs below them.
 class TabStripBar : public QTabBar {
 public:
     explicit TabStripBar(QWidget* parent) : QTabBar(parent) {
@@ -57,23 +56,39 @@ protected:
         size.setHeight(twips(recordLayout::scoreFrame.top) - 2);
         return size;
     }
+};
 
-    void paintEvent(QPaintEvent* event) override {
-        {
-            QStylePainter painter(this);
-            QStyleOptionTabWidgetFrame pane;
-            pane.initFrom(this);
-            pane.shape = shape();
-            pane.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-            pane.tabBarRect = count() > 0 ? tabRect(0).united(tabRect(count() - 1)) : QRect();
-            pane.selectedTabRect = currentIndex() >= 0 ? tabRect(currentIndex()) : QRect();
-            pane.tabBarSize = pane.tabBarRect.size();
-            const int overlap = style()->pixelMetric(QStyle::PM_TabBarBaseOverlap, nullptr, this);
-            pane.rect = rect().adjusted(0, pane.tabBarRect.height() - overlap, 0, 0);
-            painter.drawPrimitive(QStyle::PE_FrameTabWidget, pane);
-        }
-        QTabBar::paintEvent(event);
+// The page under the tabs: the style's tab-widget frame, opened under the selected tab. It
+// lies beneath the tab strip and the tab frames.
+class TabPane : public QWidget {
+public:
+    TabPane(const QTabBar* tabs, QWidget* parent) : QWidget(parent), tabs_(tabs) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
     }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionTabWidgetFrame pane;
+        pane.initFrom(this);
+        pane.shape = tabs_->shape();
+        pane.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+        const int count = tabs_->count();
+        const QPoint offset = tabs_->pos() - pos();
+        pane.tabBarRect =
+            count > 0 ? tabs_->tabRect(0).united(tabs_->tabRect(count - 1)).translated(offset)
+                      : QRect();
+        pane.selectedTabRect = tabs_->currentIndex() >= 0
+                                   ? tabs_->tabRect(tabs_->currentIndex()).translated(offset)
+                                   : QRect();
+        pane.tabBarSize = pane.tabBarRect.size();
+        const int overlap = style()->pixelMetric(QStyle::PM_TabBarBaseOverlap, nullptr, this);
+        pane.rect = rect().adjusted(0, tabs_->height() - overlap, 0, 0);
+        painter.drawPrimitive(QStyle::PE_FrameTabWidget, pane);
+    }
+
+private:
+    const QTabBar* tabs_;
 };
 
 // A widget that takes its own clicks and answers them with onClick, so a click on it never
@@ -122,6 +137,8 @@ private:
     ClickTracker click_;
 };
 
+constexpr int figureMargin = 3; // pixels between a right-aligned figure and its edge
+
 // A label of the record tables; a name label answers a click with its description.
 class RecordCell : public Clickable<QLabel> {
 public:
@@ -134,6 +151,9 @@ public:
         setAlignment(alignment | Qt::AlignVCenter);
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setLineWidth(1);
+        // Figures keep a little room from the right edge instead of touching it.
+        if (alignment & Qt::AlignRight)
+            setContentsMargins(0, 0, figureMargin, 0);
         setAutoFillBackground(true);
         QPalette colours = palette();
         colours.setColor(QPalette::Window, bgrColor(backColor));
@@ -172,6 +192,26 @@ public:
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override { event->accept(); }
+
+    // The caption sits on the frame's top border line, which is broken behind it, so the
+    // border runs half a caption above the first row instead of touching it.
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QFontMetrics metrics(font());
+        const QRect caption(captionIndent, 0, metrics.horizontalAdvance(title()) + 2 * captionGap,
+                            metrics.height());
+        // Drawn by hand: styles place their group-box border below the caption.
+        painter.setClipRegion(QRegion(rect()).subtracted(caption));
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.drawRect(rect().adjusted(0, caption.height() / 2, -1, -1));
+        painter.setClipping(false);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(caption, Qt::AlignCenter, title());
+    }
+
+private:
+    static constexpr int captionIndent = 6;
+    static constexpr int captionGap = 3;
 };
 
 // A thin rectangle that frames a group of rows; purely decoration.
@@ -207,7 +247,16 @@ TechniqueRecordWindow::TechniqueRecordWindow(const RecordTable& recordTable, QWi
     tabStrip_->setObjectName(QStringLiteral("TabStrip1"));
     tabStrip_->addTab(QStringLiteral("得点履歴"));
     tabStrip_->addTab(QStringLiteral("技履歴"));
-    tabStrip_->setGeometry(pixelRect(recordLayout::tabStrip));
+    // The strip spans the window's width but is only as tall as its tabs; the page frame
+    // beneath them covers the rest of the strip's place.
+    const QRect stripPlace = pixelRect(recordLayout::tabStrip);
+    tabStrip_->setGeometry(stripPlace.x(), stripPlace.y(), stripPlace.width(),
+                           tabStrip_->sizeHint().height());
+    auto* pane = new TabPane(tabStrip_, this);
+    pane->setObjectName(QStringLiteral("TabPane"));
+    pane->setGeometry(stripPlace);
+    pane->lower();
+    connect(tabStrip_, &QTabBar::currentChanged, pane, qOverload<>(&QWidget::update));
 
     const TwipsBox frameBoxes[2] = {recordLayout::scoreFrame, recordLayout::techniqueFrame};
     for (int i = 0; i < 2; ++i) {

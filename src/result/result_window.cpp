@@ -62,6 +62,8 @@ QLabel* makeHeading(QWidget* parent, int index, const QString& picture, const QR
     return image;
 }
 
+constexpr int figureMargin = 4; // pixels between a figure and the label's right edge
+
 // A figure's label reads its number on the bus; the heading above it says what it is.
 QLabel* makeValueLabel(QWidget* parent, const QString& name, const QRect& place,
                        const QString& heading) {
@@ -70,6 +72,7 @@ QLabel* makeValueLabel(QWidget* parent, const QString& name, const QRect& place,
     label->setAccessibleDescription(Pictures::accessibleName(heading));
     label->setGeometry(place);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setContentsMargins(0, 0, figureMargin, 0); // the figure does not touch the edge
     label->setFont(QFont(QStringLiteral("ＭＳ Ｐ明朝"), 18, QFont::Bold));
     setBackColor(label, valueBackColor);
     return label;

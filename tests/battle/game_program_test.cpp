@@ -4,6 +4,7 @@
 #include "qt_test_support.h"
 #include "scripted_random_source.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
@@ -221,6 +223,33 @@ TEST_F(GameProgramTest, UnusableRecordPathIsReportedAndTheGameGoesOn) {
     EXPECT_EQ(program->recordTable()[8 + 5], 1);
     program->quit();
     EXPECT_EQ(finished->count(), 1);
+}
+
+// F1 opens one help screen, whatever the state of the match; it survives a restart and
+// Escape closes it.
+TEST_F(GameProgramTest, F1OpensOneHelpScreenThatEscapeCloses) {
+    program->start();
+    auto* mhelp = program->battleWindow()->findChild<QAction*>(QStringLiteral("mhelp"));
+    ASSERT_TRUE(mhelp);
+    EXPECT_EQ(mhelp->shortcut(), QKeySequence(Qt::Key_F1));
+    mhelp->trigger();
+    mhelp->trigger();
+    QPointer<HelpWindow> help = program->helpWindow();
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(help->isVisible());
+    int helpScreens = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        helpScreens += qobject_cast<HelpWindow*>(w) && w->isVisible();
+    EXPECT_EQ(helpScreens, 1);
+    EXPECT_EQ(help->findChildren<QTextBrowser*>().size(), 1);
+    EXPECT_TRUE(program->battleWindow()->isEnabled()); // it blocks nothing
+
+    program->rebuildBattleWindow();
+    EXPECT_EQ(program->helpWindow(), help.data());
+    QTest::keyClick(help, Qt::Key_Escape);
+    settle();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(help);
 }
 
 } // namespace

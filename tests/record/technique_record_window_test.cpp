@@ -114,7 +114,10 @@ TEST_F(TechniqueRecordWindowTest, IsAFixedToolWindowWithoutFrameButtons) {
     EXPECT_TRUE(flags & Qt::CustomizeWindowHint);
     EXPECT_FALSE(flags & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint));
     EXPECT_TRUE(window->testAttribute(Qt::WA_DeleteOnClose));
-    EXPECT_EQ(child<QTabBar>(QStringLiteral("TabStrip1"))->geometry(), QRect(0, 0, 617, 425));
+    // The strip's place: the tabs along its top, the page frame over all of it.
+    EXPECT_EQ(child<QWidget>(QStringLiteral("TabPane"))->geometry(), QRect(0, 0, 617, 425));
+    EXPECT_EQ(child<QTabBar>(QStringLiteral("TabStrip1"))->geometry().topLeft(), QPoint(0, 0));
+    EXPECT_EQ(child<QTabBar>(QStringLiteral("TabStrip1"))->width(), 617);
 }
 
 TEST_F(TechniqueRecordWindowTest, FreshRecordShowsNoTechniqueAndZeroTotals) {
@@ -276,6 +279,27 @@ TEST_F(TechniqueRecordWindowTest, TabsShowOneFrameAtATime) {
     EXPECT_TRUE(totals->isVisible());
     EXPECT_FALSE(techniques->isVisible());
     EXPECT_TRUE(label(4, 0)->isVisible());
+}
+
+// Regression: the tab strip once spanned the whole window and painted a grey patch under
+// the selected tab. It paints nothing below its tabs, whichever tab is selected; the page
+// frame beneath is another widget's.
+TEST_F(TechniqueRecordWindowTest, TabStripPaintsNothingBelowItsTabs) {
+    open();
+    auto* tabs = child<QTabBar>(QStringLiteral("TabStrip1"));
+    for (int selected : {0, 1}) {
+        selectTab(selected);
+        const int tabsBottom = std::max(tabs->tabRect(0).bottom(), tabs->tabRect(1).bottom());
+        QImage painted(window->size(), QImage::Format_ARGB32_Premultiplied);
+        painted.fill(Qt::transparent);
+        tabs->render(&painted, tabs->pos(), QRegion(), QWidget::DrawChildren);
+        int paintedBelow = 0;
+        for (int y = tabs->y() + tabsBottom + 1; y < painted.height(); ++y)
+            for (int x = 0; x < painted.width(); ++x)
+                paintedBelow += qAlpha(painted.pixel(x, y)) != 0;
+        EXPECT_EQ(paintedBelow, 0) << "tab " << selected;
+        EXPECT_GT(qAlpha(painted.pixel(tabs->tabRect(selected).center() + tabs->pos())), 0);
+    }
 }
 
 TEST_F(TechniqueRecordWindowTest, BothCloseButtonsCloseTheScreenOnce) {
