@@ -32,14 +32,13 @@ constexpr int clientWidth = 9270;
 constexpr int clientHeight = 6030;
 constexpr unsigned windowBack = 0x00FFC0C0;
 constexpr unsigned panelFill = 0x00FF8080;
+// A cell turns red once it is spent.
 constexpr unsigned cellBack = 0x00C0FFFF;
 constexpr unsigned cellSpentBack = 0x000000FF;
+// The input turns pink while the combo window is open.
 constexpr unsigned inputClosedBack = 0x00C0E0FF;
 constexpr unsigned inputOpenBack = 0x00FFC0FF;
-constexpr unsigned comboBack = 0x00FFFFC0;
 constexpr unsigned messageBack = 0x00C0FFC0;
-constexpr unsigned lightEdge = 0x00FFFFFF;
-constexpr unsigned shadowEdge = 0x00000000;
 
 constexpr std::string_view firstPortrait = "portrait_ren_ready";
 
@@ -52,11 +51,7 @@ constexpr FontSpec messageFont{"ＭＳ Ｐ明朝", 15.75, true, true};
 constexpr FontSpec pointsFont{"ＭＳ ゴシック", 18};
 
 // The label-buttons BtnLabel(0..3) along the top; each repeats a menu command.
-struct ButtonPlace {
-    std::string_view text;
-    TwipsBox box;
-};
-constexpr std::array<ButtonPlace, 4> buttonPlaces{{
+constexpr std::array<LabelButtonPlace, 4> buttonPlaces{{
     {"試合開始", {120, 240, 1335, 255}},
     {"履　　　歴", {1560, 240, 1335, 255}},
     {"キャラ選択", {3000, 240, 1335, 255}},
@@ -144,16 +139,16 @@ constexpr std::array<Piece, 6> upperPieces{
 
 // The board's frame: light from the top left, shadow on the bottom right.
 constexpr std::array<Piece, 4> boardEdges{
-    shape(PieceKind::Line, "Line1", -1, {6720, 1320, 15, 1935}, lightEdge),
-    shape(PieceKind::Line, "Line2", -1, {6720, 1320, 1935, 15}, lightEdge),
-    shape(PieceKind::Line, "Line3", -1, {6720, 3240, 1935, 15}, shadowEdge),
-    shape(PieceKind::Line, "Line4", -1, {8640, 1320, 15, 1935}, shadowEdge),
+    shape(PieceKind::Line, "Line1", -1, {6720, 1320, 15, 1935}, 0x00FFFFFF),
+    shape(PieceKind::Line, "Line2", -1, {6720, 1320, 1935, 15}, 0x00FFFFFF),
+    shape(PieceKind::Line, "Line3", -1, {6720, 3240, 1935, 15}, 0x00000000),
+    shape(PieceKind::Line, "Line4", -1, {8640, 1320, 15, 1935}, 0x00000000),
 };
 
 constexpr std::array<Piece, 5> lowerPieces{
     label("InputLabel", -1, {3960, 3720, 2775, 495}, {}, inputClosedBack, sequenceFont,
           Qt::AlignLeft, true),
-    label("RenLabel", -1, {6840, 3720, 2295, 495}, {}, comboBack, comboFont, Qt::AlignRight, true,
+    label("RenLabel", -1, {6840, 3720, 2295, 495}, {}, 0x00FFFFC0, comboFont, Qt::AlignRight, true,
           "連撃"),
     label("MesLabel", -1, {3960, 4440, 2775, 495}, {}, messageBack, messageFont, Qt::AlignHCenter,
           true, "メッセージ"),
@@ -350,11 +345,8 @@ void BattleWindow::buildMenus() {
 
 void BattleWindow::buildWidgets(QWidget* client) {
     for (int i = 0; i < static_cast<int>(buttonPlaces.size()); ++i) {
-        const ButtonPlace& place = buttonPlaces[static_cast<std::size_t>(i)];
-        auto* button = new LabelButton(fromUtf8(place.text), client);
-        button->setObjectName(indexedName("BtnLabel", i));
-        button->setGeometry(twipsRect(place.box));
-        button->setFont(designFont(mincho12));
+        LabelButton* button = makeLabelButton(client, "BtnLabel", i,
+                                              buttonPlaces[static_cast<std::size_t>(i)], mincho12);
         connect(button, &LabelButton::clicked, this, [this, i] { BtnLabel_Click(i); });
         connect(button, &LabelButton::pointerMoved, this, [this, i] { BtnLabel_MouseMove(i); });
         button->installEventFilter(this);

@@ -2,7 +2,6 @@
 
 #include "charselect/character_target.h"
 #include "charselect/characters.h"
-#include "common/accessibility.h"
 #include "common/back_color.h"
 #include "common/label_button.h"
 #include "common/pictures.h"
@@ -57,11 +56,7 @@ CharacterSelectWindow::CharacterSelectWindow(CharacterTarget& target, QWidget* o
       owner_(owner) {
     setObjectName(QStringLiteral("chrsel"));
     setWindowTitle(QStringLiteral("使用キャラ選択"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(twips(clientWidth), twips(clientHeight));
-    setMouseTracking(true);
-    exposeAsScreen(this);
-    setBackColor(this, windowBackColor);
+    setUpSubScreen(this, twips(clientWidth), twips(clientHeight), windowBackColor);
 
     buildWidgets();
 

@@ -1,5 +1,6 @@
 #include "common/back_color.h"
 
+#include "common/accessibility.h"
 #include "common/screen_units.h"
 
 #include <QPalette>
@@ -19,6 +20,14 @@ void setBackColor(QWidget* widget, const QColor& color) {
     p.setColor(role, color);
     widget->setPalette(p);
     widget->setAutoFillBackground(true);
+}
+
+void setUpSubScreen(QWidget* screen, int width, int height, unsigned int bgr) {
+    screen->setAttribute(Qt::WA_DeleteOnClose);
+    screen->setFixedSize(width, height);
+    screen->setMouseTracking(true);
+    exposeAsScreen(screen);
+    setBackColor(screen, bgr);
 }
 
 } // namespace rz6

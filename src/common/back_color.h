@@ -13,4 +13,9 @@ namespace rz6 {
 void setBackColor(QWidget* widget, unsigned int bgr);
 void setBackColor(QWidget* widget, const QColor& color);
 
+// What a sub-screen with label-buttons starts as, after its object name and title: a window
+// of fixed size (in pixels) in its back colour that deletes itself when closed, follows the
+// pointer for the buttons' highlights, and is a dialog to the accessibility bus.
+void setUpSubScreen(QWidget* screen, int width, int height, unsigned int bgr);
+
 } // namespace rz6

@@ -1,6 +1,5 @@
 #include "result/result_window.h"
 
-#include "common/accessibility.h"
 #include "common/back_color.h"
 #include "common/label_button.h"
 #include "common/pictures.h"
@@ -51,11 +50,7 @@ constexpr std::array<Figure, 3> figures{{
 constexpr FontSpec valueFont{"ＭＳ Ｐ明朝", 18};
 
 // The label-buttons BtnLabel(0) "再試合" and BtnLabel(1) "終　了".
-struct ButtonPlace {
-    std::string_view text;
-    TwipsBox box;
-};
-constexpr std::array<ButtonPlace, 2> buttonPlaces{{
+constexpr std::array<LabelButtonPlace, 2> buttonPlaces{{
     {"再試合", {4680, 5640, 1695, 375}},
     {"終\u3000了", {7080, 5640, 1695, 375}},
 }};
@@ -98,15 +93,6 @@ QLabel* makeValueLabel(QWidget* parent, const Figure& figure) {
     return label;
 }
 
-LabelButton* makeButton(QWidget* parent, int index) {
-    const ButtonPlace& place = buttonPlaces[static_cast<std::size_t>(index)];
-    auto* button = new LabelButton(fromUtf8(place.text), parent);
-    button->setObjectName(indexedName("BtnLabel", index));
-    button->setGeometry(twipsRect(place.box));
-    button->setFont(designFont(buttonFont));
-    return button;
-}
-
 } // namespace
 
 ResultWindow::ResultWindow(std::int32_t score,
@@ -117,11 +103,7 @@ ResultWindow::ResultWindow(std::int32_t score,
       rating_(rateMatch(score, usedThisMatch)) {
     setObjectName(QStringLiteral("gmend"));
     setWindowTitle(QStringLiteral("競技終了"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(twips(clientWidth), twips(clientHeight));
-    setMouseTracking(true);
-    exposeAsScreen(this);
-    setBackColor(this, formBackColor);
+    setUpSubScreen(this, twips(clientWidth), twips(clientHeight), formBackColor);
     tileBackground(this, Pictures::pixmap(QStringLiteral("tile"), devicePixelRatioF()));
 
     buildWidgets();
@@ -166,7 +148,8 @@ void ResultWindow::buildWidgets() {
     }
 
     for (int i = 0; i < 2; ++i) {
-        buttons_[static_cast<std::size_t>(i)] = makeButton(this, i);
+        buttons_[static_cast<std::size_t>(i)] = makeLabelButton(
+            this, "BtnLabel", i, buttonPlaces[static_cast<std::size_t>(i)], buttonFont);
         connect(buttons_[static_cast<std::size_t>(i)], &LabelButton::clicked, this,
                 [this, i] { BtnLabel_Click(i); });
     }
