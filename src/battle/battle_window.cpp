@@ -20,7 +20,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
-#include <QScreen>
 
 #include <algorithm>
 
