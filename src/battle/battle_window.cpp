@@ -41,13 +41,13 @@ constexpr unsigned messageBack = 0x00C0FFC0;
 
 constexpr std::string_view firstPortrait = "portrait_ren_ready";
 
-constexpr FontSpec mincho12{"ＭＳ 明朝", 12};
-constexpr FontSpec turnsFont{"ＭＳ 明朝", 21.75};
-constexpr FontSpec cellFont{"ＭＳ Ｐ明朝", 26.25};
-constexpr FontSpec sequenceFont{"ＭＳ ゴシック", 24};
-constexpr FontSpec comboFont{"ＭＳ ゴシック", 21.75};
-constexpr FontSpec messageFont{"ＭＳ Ｐ明朝", 15.75, true, true};
-constexpr FontSpec pointsFont{"ＭＳ ゴシック", 18};
+constexpr FontFace mincho12{"ＭＳ 明朝", 12};
+constexpr FontFace turnsFont{"ＭＳ 明朝", 21.75};
+constexpr FontFace cellFont{"ＭＳ Ｐ明朝", 26.25};
+constexpr FontFace sequenceFont{"ＭＳ ゴシック", 24};
+constexpr FontFace comboFont{"ＭＳ ゴシック", 21.75};
+constexpr FontFace messageFont{"ＭＳ Ｐ明朝", 15.75, true, true};
+constexpr FontFace pointsFont{"ＭＳ ゴシック", 18};
 
 // The label-buttons BtnLabel(0..3) along the top; each repeats a menu command.
 constexpr std::array<LabelButtonPlace, 4> buttonPlaces{{
@@ -72,7 +72,7 @@ struct Piece {
     TwipsBox box;
     std::string_view content;
     unsigned color = 0;
-    FontSpec font;
+    FontFace font;
     Qt::AlignmentFlag alignment = Qt::AlignLeft;
     bool sunken = false;
     // What a state label shows, for the accessibility bus; the cells and the input have
@@ -99,7 +99,7 @@ constexpr Piece shape(PieceKind kind, std::string_view name, int index, TwipsBox
 }
 
 constexpr Piece label(std::string_view name, int index, TwipsBox box, std::string_view text,
-                      unsigned back, FontSpec font, Qt::AlignmentFlag alignment, bool sunken,
+                      unsigned back, FontFace font, Qt::AlignmentFlag alignment, bool sunken,
                       std::string_view description = {}) {
     Piece piece = shape(PieceKind::Label, name, index, box, back);
     piece.content = text;

@@ -33,8 +33,8 @@ constexpr unsigned int portraitBackColor = 0x00FFF0F0;
 constexpr TwipsBox titleBox{1440, 0, 6000, 900};
 constexpr TwipsBox tileHolderBox{480, 5160, 300, 495};
 constexpr TwipsBox confirmBox{3600, 5640, 2175, 375};
-constexpr FontSpec optionFont{"ＭＳ Ｐ明朝", 14.25};
-constexpr FontSpec confirmFont{"ＭＳ 明朝", 15.75};
+constexpr FontFace optionFont{"ＭＳ Ｐ明朝", 14.25};
+constexpr FontFace confirmFont{"ＭＳ 明朝", 15.75};
 
 // The three character columns: the option button Option1(i), then the box PictureN below it
 // that holds the resting portrait PictureN(0) under the ready one PictureN(1).

@@ -83,7 +83,7 @@ void LabelButton::paintEvent(QPaintEvent* event) {
 }
 
 LabelButton* makeLabelButton(QWidget* parent, std::string_view arrayName, int index,
-                             const LabelButtonPlace& place, const FontSpec& font) {
+                             const LabelButtonPlace& place, const FontFace& font) {
     auto* button = new LabelButton(fromUtf8(place.text), parent);
     button->setObjectName(indexedName(arrayName, index));
     button->setGeometry(twipsRect(place.box));

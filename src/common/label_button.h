@@ -57,10 +57,10 @@ struct LabelButtonPlace {
     TwipsBox box;
 };
 
-struct FontSpec;
+struct FontFace;
 
 // Makes the label-button arrayName(index) of a screen's row, at its place in `parent`.
 LabelButton* makeLabelButton(QWidget* parent, std::string_view arrayName, int index,
-                             const LabelButtonPlace& place, const FontSpec& font);
+                             const LabelButtonPlace& place, const FontFace& font);
 
 } // namespace rz6

@@ -34,18 +34,18 @@ inline QColor bgrColor(unsigned int value) {
 
 // A font as the layout tables give it: the design's family name (mapped to an installed
 // Japanese font at start-up), its size in points and its style.
-struct FontSpec {
+struct FontFace {
     std::string_view family;
     double points = 9;
     bool bold = true;
     bool italic = false;
 };
 
-inline QFont designFont(const FontSpec& spec) {
-    QFont font(QString::fromUtf8(spec.family.data(), static_cast<qsizetype>(spec.family.size())));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+inline QFont designFont(const FontFace& face) {
+    QFont font(QString::fromUtf8(face.family.data(), static_cast<qsizetype>(face.family.size())));
+    font.setPointSizeF(face.points);
+    font.setBold(face.bold);
+    font.setItalic(face.italic);
     return font;
 }
 

@@ -29,7 +29,7 @@ constexpr unsigned int valueBackColor = 0x00C0FFC0;
 
 constexpr TwipsBox rankSliderBox{0, 240, 375, 5775};
 constexpr TwipsBox rankListBox{480, 120, 3615, 6135};
-constexpr FontSpec rankListFont{"ＭＳ 明朝", 30, false};
+constexpr FontFace rankListFont{"ＭＳ 明朝", 30, false};
 // One line of the rank list is as tall as its 30-point font (600 twips), so the ten names
 // fill the box and each sits beside its slider position.
 constexpr int rankLineHeight = 600;
@@ -47,14 +47,14 @@ constexpr std::array<Figure, 3> figures{{
     {"heading_technique_points", "Label4", {5760, 1920, 2250, 450}, {5760, 2760, 2175, 375}},
     {"heading_overall", "Label5", {5760, 3720, 2250, 450}, {5760, 4560, 2175, 375}},
 }};
-constexpr FontSpec valueFont{"ＭＳ Ｐ明朝", 18};
+constexpr FontFace valueFont{"ＭＳ Ｐ明朝", 18};
 
 // The label-buttons BtnLabel(0) "再試合" and BtnLabel(1) "終　了".
 constexpr std::array<LabelButtonPlace, 2> buttonPlaces{{
     {"再試合", {4680, 5640, 1695, 375}},
     {"終\u3000了", {7080, 5640, 1695, 375}},
 }};
-constexpr FontSpec buttonFont{"ＭＳ Ｐゴシック", 14.25};
+constexpr FontFace buttonFont{"ＭＳ Ｐゴシック", 14.25};
 
 void fixLineHeight(QTextEdit* edit, int pixels) {
     QTextBlockFormat format;
