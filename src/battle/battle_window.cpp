@@ -2,9 +2,11 @@
 
 #include "charselect/character_select_window.h"
 #include "charselect/characters.h"
+#include "common/back_color.h"
 #include "common/label_button.h"
 #include "common/picture_label.h"
 #include "common/pictures.h"
+#include "common/qt_text.h"
 #include "common/screen_units.h"
 #include "common/tiled_background.h"
 #include "record/technique_record_window.h"
@@ -19,31 +21,168 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
-#include <QScreen>
 
 #include <algorithm>
 
 namespace rz6 {
 namespace {
 
-// Design values of the battle screen, in twips and 0x00BBGGRR colours.
+// The battle screen's layout: places in twips, colours as 0x00BBGGRR.
 constexpr int clientWidth = 9270;
 constexpr int clientHeight = 6030;
 constexpr unsigned windowBack = 0x00FFC0C0;
 constexpr unsigned panelFill = 0x00FF8080;
+// A cell turns red once it is spent.
 constexpr unsigned cellBack = 0x00C0FFFF;
 constexpr unsigned cellSpentBack = 0x000000FF;
+// The input turns pink while the combo window is open.
 constexpr unsigned inputClosedBack = 0x00C0E0FF;
 constexpr unsigned inputOpenBack = 0x00FFC0FF;
-constexpr unsigned comboBack = 0x00FFFFC0;
 constexpr unsigned messageBack = 0x00C0FFC0;
 
 // A fresh battle screen shows the first character until another is chosen.
-const Character& firstCharacter = characters().front();
-const QString firstCharacterStatus = QString::fromUtf8(
-    firstCharacter.statusText.data(), static_cast<qsizetype>(firstCharacter.statusText.size()));
-const QString firstPortrait = QString::fromUtf8(
-    firstCharacter.readyPicture.data(), static_cast<qsizetype>(firstCharacter.readyPicture.size()));
+constexpr const Character& firstCharacter = characters().front();
+constexpr std::string_view firstPortrait = firstCharacter.readyPicture;
+
+constexpr FontFace mincho12{"ＭＳ 明朝", 12};
+constexpr FontFace turnsFont{"ＭＳ 明朝", 21.75};
+constexpr FontFace cellFont{"ＭＳ Ｐ明朝", 26.25};
+constexpr FontFace sequenceFont{"ＭＳ ゴシック", 24};
+constexpr FontFace comboFont{"ＭＳ ゴシック", 21.75};
+constexpr FontFace messageFont{"ＭＳ Ｐ明朝", 15.75, true, true};
+constexpr FontFace pointsFont{"ＭＳ ゴシック", 18};
+
+// The label-buttons BtnLabel(0..3) along the top; each repeats a menu command.
+constexpr std::array<LabelButtonPlace, 4> buttonPlaces{{
+    {"試合開始", {120, 240, 1335, 255}},
+    {"履　　　歴", {1560, 240, 1335, 255}},
+    {"キャラ選択", {3000, 240, 1335, 255}},
+    {"終　　　了", {4440, 240, 1335, 255}},
+}};
+
+// The pictures, labels and shapes of the client area, in the order they are stacked from
+// the bottom up. A piece with an index is a member of a widget array, Name(index).
+enum class PieceKind {
+    Picture, // content: the picture's name
+    Label,   // content: its first text
+    Shape,   // a filled panel on the window's surface, under every other piece
+    Line,    // a one-pixel line of the board's frame, over the cells
+};
+struct Piece {
+    PieceKind kind = PieceKind::Picture;
+    std::string_view name;
+    int index = -1;
+    TwipsBox box;
+    std::string_view content;
+    unsigned color = 0;
+    FontFace font;
+    Qt::AlignmentFlag alignment = Qt::AlignLeft;
+    bool sunken = false;
+    // What a state label shows, for the accessibility bus; the cells and the input have
+    // descriptions that change with the match and get them from showMatch.
+    std::string_view description;
+};
+
+constexpr Piece picture(std::string_view name, int index, TwipsBox box,
+                        std::string_view pictureName) {
+    Piece piece;
+    piece.name = name;
+    piece.index = index;
+    piece.box = box;
+    piece.content = pictureName;
+    return piece;
+}
+
+constexpr Piece shape(PieceKind kind, std::string_view name, int index, TwipsBox box,
+                      unsigned color) {
+    Piece piece = picture(name, index, box, {});
+    piece.kind = kind;
+    piece.color = color;
+    return piece;
+}
+
+constexpr Piece label(std::string_view name, int index, TwipsBox box, std::string_view text,
+                      unsigned back, FontFace font, Qt::AlignmentFlag alignment, bool sunken,
+                      std::string_view description = {}) {
+    Piece piece = shape(PieceKind::Label, name, index, box, back);
+    piece.content = text;
+    piece.font = font;
+    piece.alignment = alignment;
+    piece.sunken = sunken;
+    piece.description = description;
+    return piece;
+}
+
+constexpr Piece turnsPiece = label("TurnLabel", -1, {8520, 240, 525, 435}, "10", windowBack,
+                                   turnsFont, Qt::AlignHCenter, false, "残りターン");
+
+// The keypad marks Image1(1..9), each showing keypad_<digit>: 7 8 9 on the top row, 1 2 3
+// at the bottom.
+constexpr Piece keypadMark(int digit) {
+    const int column = (digit - 1) % 3;
+    const int row = 2 - (digit - 1) / 3;
+    return picture("Image1", digit, {4320 + 720 * column, 1440 + 600 * row, 450, 450}, "keypad");
+}
+
+// The board Label1(0..15), four rows of four cells.
+constexpr Piece boardCell(int cell) {
+    return label("Label1", cell, {6720 + 480 * (cell % 4), 1320 + 480 * (cell / 4), 495, 495}, "1",
+                 cellBack, cellFont, Qt::AlignHCenter, false);
+}
+
+constexpr std::array<Piece, 6> upperPieces{
+    picture("Image3", -1, {6000, 240, 2250, 450}, "heading_turns_left"),
+    turnsPiece,
+    picture("Image4", -1, {750, 840, 2250, 450}, "heading_character"),
+    shape(PieceKind::Shape, "Shape1", 1, {450, 1080, 2895, 3855}, panelFill),
+    picture("ChrImg", -1, {840, 1440, 2100, 3300}, firstPortrait),
+    shape(PieceKind::Shape, "Shape1", 0, {3960, 1080, 5055, 2415}, panelFill),
+};
+
+// The board's frame: light from the top left, shadow on the bottom right.
+constexpr std::array<Piece, 4> boardEdges{
+    shape(PieceKind::Line, "Line1", -1, {6720, 1320, 15, 1935}, 0x00FFFFFF),
+    shape(PieceKind::Line, "Line2", -1, {6720, 1320, 1935, 15}, 0x00FFFFFF),
+    shape(PieceKind::Line, "Line3", -1, {6720, 3240, 1935, 15}, 0x00000000),
+    shape(PieceKind::Line, "Line4", -1, {8640, 1320, 15, 1935}, 0x00000000),
+};
+
+constexpr std::array<Piece, 5> lowerPieces{
+    label("InputLabel", -1, {3960, 3720, 2775, 495}, {}, inputClosedBack, sequenceFont,
+          Qt::AlignLeft, true),
+    label("RenLabel", -1, {6840, 3720, 2295, 495}, {}, 0x00FFFFC0, comboFont, Qt::AlignRight, true,
+          "連撃"),
+    label("MesLabel", -1, {3960, 4440, 2775, 495}, {}, messageBack, messageFont, Qt::AlignHCenter,
+          true, "メッセージ"),
+    label("GetPtLabel", -1, {6840, 4440, 2295, 495}, {}, messageBack, pointsFont, Qt::AlignRight,
+          true, "得点"),
+    // Holds the background tile; never shown.
+    picture("Picture1", -1, {3480, 3720, 300, 495}, "tile"),
+};
+
+constexpr auto allPieces = [] {
+    std::array<Piece,
+               upperPieces.size() + 9 + Match::cellCount + boardEdges.size() + lowerPieces.size()>
+        all{};
+    std::size_t n = 0;
+    for (const Piece& piece : upperPieces)
+        all[n++] = piece;
+    for (int digit = 1; digit <= 9; ++digit)
+        all[n++] = keypadMark(digit);
+    for (int cell = 0; cell < Match::cellCount; ++cell)
+        all[n++] = boardCell(cell);
+    for (const Piece& piece : boardEdges)
+        all[n++] = piece;
+    for (const Piece& piece : lowerPieces)
+        all[n++] = piece;
+    return all;
+}();
+
+constexpr TwipsBox gaugeBox{0, 5160, 9255, 495};
+constexpr TwipsBox statusBarBox{0, 5655, 9270, 375};
+constexpr std::array<int, 3> statusPanelWidths{2400, 800, 1600};
+
+const QString firstCharacterStatus = fromUtf8(firstCharacter.statusText);
 
 // Where the installed game keeps its README (compressed by a distribution's package).
 QString documentationFolder() {
@@ -69,24 +208,6 @@ QString aboutText() {
         .join(QLatin1Char('\n'));
 }
 
-QFont designFont(const QString& family, qreal points, bool italic = false) {
-    QFont font(family);
-    font.setPointSizeF(points);
-    font.setBold(true);
-    font.setItalic(italic);
-    return font;
-}
-
-void setBackColor(QWidget* widget, unsigned bgr) {
-    const QColor color = bgrColor(bgr);
-    if (widget->autoFillBackground() && widget->palette().color(QPalette::Window) == color)
-        return; // unchanged: no repaint
-    QPalette p = widget->palette();
-    p.setColor(QPalette::Window, color);
-    widget->setPalette(p);
-    widget->setAutoFillBackground(true);
-}
-
 // A label that shows game state has no accessible name of its own, so the bus reads its
 // text; setText() then announces the new text, and writing only changes announces each
 // change once.
@@ -110,39 +231,51 @@ QString inputDescription(bool windowOpen) {
     return windowOpen ? QStringLiteral("入力（連撃受付中）") : QStringLiteral("入力");
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& name, QRect geometry, const QString& text,
-                  unsigned back, const QFont& font, Qt::Alignment align, bool border) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setFont(font);
-    label->setAlignment(align | Qt::AlignVCenter);
-    if (border)
+QString pieceName(const Piece& piece) {
+    return piece.index < 0 ? fromUtf8(piece.name) : indexedName(piece.name, piece.index);
+}
+
+QLabel* makeLabel(QWidget* parent, const Piece& piece) {
+    auto* label = new QLabel(fromUtf8(piece.content), parent);
+    label->setFont(designFont(piece.font));
+    label->setAlignment(piece.alignment | Qt::AlignVCenter);
+    if (piece.sunken)
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setBackColor(label, back);
+    setBackColor(label, piece.color);
+    if (!piece.description.empty())
+        label->setAccessibleDescription(fromUtf8(piece.description));
     return label;
 }
 
-QLabel* makePicture(QWidget* parent, const QString& name, QRect geometry, const QString& picture) {
+QLabel* makePicture(QWidget* parent, const Piece& piece) {
+    const QString picture =
+        piece.index < 0 ? fromUtf8(piece.content)
+                        : QStringLiteral("%1_%2").arg(fromUtf8(piece.content)).arg(piece.index);
     auto* label = new PictureLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setPixmap(Pictures::pixmap(picture, parent->devicePixelRatioF()));
     label->setAccessibleName(Pictures::accessibleName(picture));
     return label;
 }
 
-QWidget* makeShape(QWidget* parent, const QString& name, QRect geometry, unsigned fill) {
+QWidget* makeShape(QWidget* parent, const Piece& piece) {
     auto* shape = new QWidget(parent);
-    shape->setObjectName(name);
-    shape->setGeometry(geometry);
-    setBackColor(shape, fill);
+    setBackColor(shape, piece.color);
     // Shapes are drawn on the window's surface: the pointer over them is over the bare
-    // background, and they lie under every other widget.
+    // background. Panels lie under every other widget; the board's lines over its cells.
     shape->setAttribute(Qt::WA_TransparentForMouseEvents);
-    shape->lower(); // shapes lie on the window's surface, under every other widget
+    if (piece.kind == PieceKind::Shape)
+        shape->lower();
     return shape;
+}
+
+QWidget* makePiece(QWidget* parent, const Piece& piece) {
+    QWidget* widget = piece.kind == PieceKind::Picture ? makePicture(parent, piece)
+                      : piece.kind == PieceKind::Label ? makeLabel(parent, piece)
+                                                       : makeShape(parent, piece);
+    widget->setObjectName(pieceName(piece));
+    widget->setGeometry(twipsRect(piece.box));
+    return widget;
 }
 
 } // namespace
@@ -169,9 +302,9 @@ BattleWindow::BattleWindow(RecordTable& recordTable, RandomSource& random, QWidg
     // Disabled behind another screen, the battle screen stays exactly as it was.
     keepLookWhenDisabled(client_);
 
-    timer2_.setTimerType(Qt::PreciseTimer);
-    timer2_.setInterval(match_.tickInterval());
-    connect(&timer2_, &QTimer::timeout, this, &BattleWindow::Timer2_Timer);
+    clock_.setTimerType(Qt::PreciseTimer);
+    clock_.setInterval(match_.tickInterval());
+    connect(&clock_, &QTimer::timeout, this, &BattleWindow::Timer2_Timer);
     pauseTimer_.setTimerType(Qt::PreciseTimer);
     pauseTimer_.setSingleShot(true);
     connect(&pauseTimer_, &QTimer::timeout, this, &BattleWindow::endPause);
@@ -227,120 +360,61 @@ void BattleWindow::buildMenus() {
 }
 
 void BattleWindow::buildWidgets(QWidget* client) {
-    const QStringList buttonTexts{QStringLiteral("試合開始"), QStringLiteral("履　　　歴"),
-                                  QStringLiteral("キャラ選択"), QStringLiteral("終　　　了")};
-    for (int i = 0; i < 4; ++i) {
-        auto* button = new LabelButton(buttonTexts[i], client);
-        button->setObjectName(QStringLiteral("BtnLabel(%1)").arg(i));
-        button->setGeometry(twipsRect(120 + 1440 * i, 240, 1335, 255));
-        button->setFont(designFont(QStringLiteral("ＭＳ 明朝"), 12));
+    for (int i = 0; i < static_cast<int>(buttonPlaces.size()); ++i) {
+        LabelButton* button = makeLabelButton(client, "BtnLabel", i,
+                                              buttonPlaces[static_cast<std::size_t>(i)], mincho12);
         connect(button, &LabelButton::clicked, this, [this, i] { BtnLabel_Click(i); });
         connect(button, &LabelButton::pointerMoved, this, [this, i] { BtnLabel_MouseMove(i); });
         button->installEventFilter(this);
-        btnLabel_[i] = button;
+        buttons_[static_cast<std::size_t>(i)] = button;
     }
+    for (const Piece& piece : allPieces)
+        makePiece(client, piece);
 
-    makePicture(client, QStringLiteral("Image3"), twipsRect(6000, 240, 2250, 450),
-                QStringLiteral("heading_turns_left"));
-    turnLabel_ = makeLabel(client, QStringLiteral("TurnLabel"), twipsRect(8520, 240, 525, 435),
-                           QStringLiteral("10"), windowBack,
-                           designFont(QStringLiteral("ＭＳ 明朝"), 21.75), Qt::AlignHCenter, false);
-    turnLabel_->setAccessibleDescription(QStringLiteral("残りターン"));
-    turnLabel_->adjustSize();
-
-    makePicture(client, QStringLiteral("Image4"), twipsRect(750, 840, 2250, 450),
-                QStringLiteral("heading_character"));
-    makeShape(client, QStringLiteral("Shape1(1)"), twipsRect(450, 1080, 2895, 3855), panelFill);
-    portraitName_ = firstPortrait;
-    chrImg_ = makePicture(client, QStringLiteral("ChrImg"), twipsRect(840, 1440, 2100, 3300),
-                          portraitName_);
-
-    makeShape(client, QStringLiteral("Shape1(0)"), twipsRect(3960, 1080, 5055, 2415), panelFill);
-    // The keypad: 7 8 9 on the top row, 1 2 3 at the bottom.
-    for (int digit = 1; digit <= 9; ++digit) {
-        const int column = (digit - 1) % 3;
-        const int row = 2 - (digit - 1) / 3;
-        keypad_[digit] = makePicture(client, QStringLiteral("Image1(%1)").arg(digit),
-                                     twipsRect(4320 + 720 * column, 1440 + 600 * row, 450, 450),
-                                     QStringLiteral("keypad_%1").arg(digit));
-    }
-
-    for (int i = 0; i < Match::cellCount; ++i) {
-        cells_[i] = makeLabel(
-            client, QStringLiteral("Label1(%1)").arg(i),
-            twipsRect(6720 + 480 * (i % 4), 1320 + 480 * (i / 4), 495, 495), QStringLiteral("1"),
-            cellBack, designFont(QStringLiteral("ＭＳ Ｐ明朝"), 26.25), Qt::AlignHCenter, false);
-        cells_[i]->setAccessibleDescription(cellDescription(i, false));
-    }
-    // The board's frame: light from the top left, shadow on the bottom right.
-    const QRect board = twipsRect(6720, 1320, 1920, 1920);
-    struct Edge {
-        const char* name;
-        QRect rect;
-        unsigned color;
+    const auto child = [client](const QString& name) {
+        return client->findChild<QLabel*>(name, Qt::FindDirectChildrenOnly);
     };
-    const Edge edges[] = {
-        {"Line1", QRect(board.left(), board.top(), 1, board.height() + 1), 0x00FFFFFF},
-        {"Line2", QRect(board.left(), board.top(), board.width() + 1, 1), 0x00FFFFFF},
-        {"Line3", QRect(board.left(), board.top() + board.height(), board.width() + 1, 1), 0x0},
-        {"Line4", QRect(board.left() + board.width(), board.top(), 1, board.height() + 1), 0x0},
-    };
-    for (const Edge& edge : edges)
-        makeShape(client, QString::fromLatin1(edge.name), edge.rect, edge.color)->raise();
+    turnsLabel_ = child(fromUtf8(turnsPiece.name));
+    turnsLabel_->adjustSize(); // sized to its text, anchored at its left edge
+    portraitName_ = fromUtf8(firstPortrait);
+    portrait_ = child(QStringLiteral("ChrImg"));
+    for (int digit = 1; digit <= 9; ++digit)
+        keypadMarks_[static_cast<std::size_t>(digit)] = child(indexedName("Image1", digit));
+    for (int i = 0; i < Match::cellCount; ++i)
+        cells_[static_cast<std::size_t>(i)] = child(indexedName("Label1", i));
+    sequenceLabel_ = child(QStringLiteral("InputLabel"));
+    comboLabel_ = child(QStringLiteral("RenLabel"));
+    messageLabel_ = child(QStringLiteral("MesLabel"));
+    pointsLabel_ = child(QStringLiteral("GetPtLabel"));
+    child(QStringLiteral("Picture1"))->hide();
 
-    inputLabel_ = makeLabel(client, QStringLiteral("InputLabel"), twipsRect(3960, 3720, 2775, 495),
-                            QString(), inputClosedBack,
-                            designFont(QStringLiteral("ＭＳ ゴシック"), 24), Qt::AlignLeft, true);
-    inputLabel_->setAccessibleDescription(inputDescription(false));
-    renLabel_ = makeLabel(client, QStringLiteral("RenLabel"), twipsRect(6840, 3720, 2295, 495),
-                          QString(), comboBack, designFont(QStringLiteral("ＭＳ ゴシック"), 21.75),
-                          Qt::AlignRight, true);
-    renLabel_->setAccessibleDescription(QStringLiteral("連撃"));
-    mesLabel_ =
-        makeLabel(client, QStringLiteral("MesLabel"), twipsRect(3960, 4440, 2775, 495), QString(),
-                  messageBack, designFont(QStringLiteral("ＭＳ Ｐ明朝"), 15.75, true),
-                  Qt::AlignHCenter, true);
-    mesLabel_->setAccessibleDescription(QStringLiteral("メッセージ"));
-    getPtLabel_ = makeLabel(client, QStringLiteral("GetPtLabel"), twipsRect(6840, 4440, 2295, 495),
-                            QString(), messageBack, designFont(QStringLiteral("ＭＳ ゴシック"), 18),
-                            Qt::AlignRight, true);
-    getPtLabel_->setAccessibleDescription(QStringLiteral("得点"));
-
-    // Holds the background tile; never shown.
-    QLabel* tileHolder = makePicture(client, QStringLiteral("Picture1"),
-                                     twipsRect(3480, 3720, 300, 495), QStringLiteral("tile"));
-    tileHolder->hide();
-
-    progressBar_ = new QProgressBar(client);
-    progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
-    progressBar_->setGeometry(twipsRect(0, 5160, 9255, 495));
-    progressBar_->setTextVisible(false);
-    progressBar_->setAccessibleName(QStringLiteral("連撃ゲージ"));
+    comboGauge_ = new QProgressBar(client);
+    comboGauge_->setObjectName(QStringLiteral("ProgressBar1"));
+    comboGauge_->setGeometry(twipsRect(gaugeBox));
+    comboGauge_->setTextVisible(false);
+    comboGauge_->setAccessibleName(QStringLiteral("連撃ゲージ"));
 
     auto* statusBar = new QFrame(client);
     statusBar->setObjectName(QStringLiteral("StatusBar1"));
-    statusBar->setGeometry(twipsRect(0, 5655, 9270, 375));
+    statusBar->setGeometry(twipsRect(statusBarBox));
     statusBar->setAccessibleName(QStringLiteral("ステータスバー"));
     // A status bar has the desktop's own face, not the window's tiled background.
-    setBackColor(statusBar, 0);
-    QPalette face = statusBar->palette();
-    face.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
-    statusBar->setPalette(face);
-    const int panelWidths[] = {2400, 800, 1600};
+    setBackColor(statusBar, QApplication::palette().color(QPalette::Window));
     const QString panelTexts[] = {firstCharacterStatus, QStringLiteral("評価"),
                                   QStringLiteral("0")};
     int left = 0;
-    for (int i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
         auto* panel = new QLabel(panelTexts[i], statusBar);
-        panel->setObjectName(QStringLiteral("Panel(%1)").arg(i + 1));
-        panel->setGeometry(twips(left) + 1, 2, twips(panelWidths[i]) - 2, twips(375) - 3);
+        panel->setObjectName(indexedName("Panel", static_cast<int>(i) + 1));
+        panel->setGeometry(twips(left) + 1, 2, twips(statusPanelWidths[i]) - 2,
+                           twips(statusBarBox.height) - 3);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         panel->setIndent(3);
-        panels_[i] = panel;
-        left += panelWidths[i];
+        statusPanels_[i] = panel;
+        left += statusPanelWidths[i];
     }
-    panels_[2]->setAccessibleDescription(QStringLiteral("得点"));
+    statusPanels_[2]->setAccessibleDescription(QStringLiteral("得点"));
 }
 
 // Copies the whole visible state of the match into the widgets. Only what changed is
@@ -352,27 +426,27 @@ void BattleWindow::showMatch() {
         setDescriptionIfChanged(cells_[i], cellDescription(i, match_.cellSpent(i)));
     }
     for (int digit = 1; digit <= 9; ++digit)
-        keypad_[digit]->setVisible(match_.keypadShown(digit));
+        keypadMarks_[digit]->setVisible(match_.keypadShown(digit));
 
-    if (turnLabel_->text() != QString::number(match_.turnsLeft())) {
-        turnLabel_->setText(QString::number(match_.turnsLeft()));
-        turnLabel_->adjustSize(); // sized to its text, anchored at its left edge
+    if (turnsLabel_->text() != QString::number(match_.turnsLeft())) {
+        turnsLabel_->setText(QString::number(match_.turnsLeft()));
+        turnsLabel_->adjustSize(); // sized to its text, anchored at its left edge
     }
-    setTextIfChanged(inputLabel_, QString::fromStdString(match_.inputText()));
-    setBackColor(inputLabel_, match_.windowOpen() ? inputOpenBack : inputClosedBack);
-    setDescriptionIfChanged(inputLabel_, inputDescription(match_.windowOpen()));
-    setTextIfChanged(renLabel_, QString::fromStdString(match_.comboText()));
-    setTextIfChanged(mesLabel_, QString::fromStdString(match_.message()));
-    setTextIfChanged(getPtLabel_, QString::fromStdString(match_.pointsText()));
-    setTextIfChanged(panels_[2], QString::number(match_.score()));
+    setTextIfChanged(sequenceLabel_, QString::fromStdString(match_.inputText()));
+    setBackColor(sequenceLabel_, match_.windowOpen() ? inputOpenBack : inputClosedBack);
+    setDescriptionIfChanged(sequenceLabel_, inputDescription(match_.windowOpen()));
+    setTextIfChanged(comboLabel_, QString::fromStdString(match_.comboText()));
+    setTextIfChanged(messageLabel_, QString::fromStdString(match_.message()));
+    setTextIfChanged(pointsLabel_, QString::fromStdString(match_.pointsText()));
+    setTextIfChanged(statusPanels_[2], QString::number(match_.score()));
 
     // The gauge's maximum always equals the value it was last filled to; an empty gauge
     // keeps a maximum of 1 so that the bar shows empty rather than busy.
     const int maximum = std::max(1, match_.comboWindowMax());
-    if (progressBar_->maximum() != maximum)
-        progressBar_->setMaximum(maximum);
-    if (progressBar_->value() != match_.comboWindow())
-        progressBar_->setValue(match_.comboWindow());
+    if (comboGauge_->maximum() != maximum)
+        comboGauge_->setMaximum(maximum);
+    if (comboGauge_->value() != match_.comboWindow())
+        comboGauge_->setValue(match_.comboWindow());
 
     const bool idle = match_.phase() == MatchPhase::Idle;
     mst_->setEnabled(idle);
@@ -385,15 +459,15 @@ void BattleWindow::showMatch() {
 void BattleWindow::afterInput() {
     showMatch();
     if (match_.pausing()) {
-        timer2_.stop();
+        clock_.stop();
         if (!pauseTimer_.isActive())
             pauseTimer_.start(match_.pauseLength());
         // The outcome must be on screen for the whole pause, not at its end.
         client_->repaint();
     } else if (!match_.clockNeeded()) {
-        timer2_.stop();
-    } else if (!timer2_.isActive()) {
-        timer2_.start(match_.tickInterval());
+        clock_.stop();
+    } else if (!clock_.isActive()) {
+        clock_.start(match_.tickInterval());
     }
 }
 
@@ -475,12 +549,12 @@ void BattleWindow::BtnLabel_Click(int index) {
 void BattleWindow::BtnLabel_MouseMove(int index) {
     for (int i = 0; i < 4; ++i)
         if (i != index)
-            btnLabel_[i]->setHighlighted(false);
-    btnLabel_[index]->setHighlighted(true);
+            buttons_[i]->setHighlighted(false);
+    buttons_[index]->setHighlighted(true);
 }
 
 void BattleWindow::Form_MouseMove() {
-    for (LabelButton* button : btnLabel_)
+    for (LabelButton* button : buttons_)
         button->setHighlighted(false);
 }
 
@@ -488,7 +562,7 @@ bool BattleWindow::eventFilter(QObject* watched, QEvent* event) {
     // During a match Enter belongs to the match even when a label-button has the focus:
     // it drops the typed sequence, and must not press the button instead.
     if (event->type() == QEvent::KeyPress && match_.phase() != MatchPhase::Idle &&
-        std::find(btnLabel_.begin(), btnLabel_.end(), watched) != btnLabel_.end()) {
+        std::find(buttons_.begin(), buttons_.end(), watched) != buttons_.end()) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             keyPressEvent(key);
@@ -531,11 +605,11 @@ void BattleWindow::keyPressEvent(QKeyEvent* event) {
 void BattleWindow::Timer2_Timer() {
     const TickEffect effect = match_.tick();
     if (!match_.clockNeeded())
-        timer2_.stop();
+        clock_.stop();
     if (effect == TickEffect::Nothing)
         return;
-    if (timer2_.interval() != match_.tickInterval())
-        timer2_.setInterval(match_.tickInterval());
+    if (clock_.interval() != match_.tickInterval())
+        clock_.setInterval(match_.tickInterval());
     showMatch();
     if (effect == TickEffect::MatchEnded) {
         setEnabled(false);
@@ -554,7 +628,7 @@ void BattleWindow::endPause() {
 }
 
 void BattleWindow::setStatusText(const QString& text) {
-    panels_[0]->setText(text);
+    statusPanels_[0]->setText(text);
 }
 
 void BattleWindow::setWindowLength(int length) {
@@ -567,8 +641,8 @@ void BattleWindow::setScoreMultiplier(double multiplier) {
 
 void BattleWindow::setPortrait(const QString& pictureName) {
     portraitName_ = pictureName;
-    chrImg_->setPixmap(Pictures::pixmap(pictureName, devicePixelRatioF()));
-    chrImg_->setAccessibleName(Pictures::accessibleName(pictureName));
+    portrait_->setPixmap(Pictures::pixmap(pictureName, devicePixelRatioF()));
+    portrait_->setAccessibleName(Pictures::accessibleName(pictureName));
 }
 
 void BattleWindow::closeEvent(QCloseEvent* event) {

@@ -53,7 +53,7 @@ public:
     void setPortrait(const QString& pictureName) override;
 
     // The timers, for tests and benchmarks that watch them.
-    const QTimer& clockTimer() const { return timer2_; }
+    const QTimer& clockTimer() const { return clock_; }
     const QTimer& pauseTimer() const { return pauseTimer_; }
 
 signals:
@@ -81,7 +81,8 @@ private:
     void openSubScreen(QWidget* screen);
 
     Match match_;
-    QTimer timer2_;
+    // The clock tick; its interval is the match's.
+    QTimer clock_;
     QTimer pauseTimer_;
     QString portraitName_;
 
@@ -93,17 +94,19 @@ private:
     QAction* mab_ = nullptr;
     QAction* mhelp_ = nullptr;
 
-    std::array<LabelButton*, 4> btnLabel_{};
+    // "試合開始", "履　　　歴", "キャラ選択", "終　　　了".
+    std::array<LabelButton*, 4> buttons_{};
     std::array<QLabel*, Match::cellCount> cells_{};
-    std::array<QLabel*, 10> keypad_{}; // index 1..9
-    QLabel* turnLabel_ = nullptr;
-    QLabel* chrImg_ = nullptr;
-    QLabel* inputLabel_ = nullptr;
-    QLabel* renLabel_ = nullptr;
-    QLabel* mesLabel_ = nullptr;
-    QLabel* getPtLabel_ = nullptr;
-    QProgressBar* progressBar_ = nullptr;
-    std::array<QLabel*, 3> panels_{};
+    std::array<QLabel*, 10> keypadMarks_{}; // index 1..9
+    QLabel* turnsLabel_ = nullptr;
+    QLabel* portrait_ = nullptr;
+    QLabel* sequenceLabel_ = nullptr; // the keys typed so far
+    QLabel* comboLabel_ = nullptr;
+    QLabel* messageLabel_ = nullptr;
+    QLabel* pointsLabel_ = nullptr; // the points of the last strike
+    QProgressBar* comboGauge_ = nullptr;
+    // Character, "評価", score.
+    std::array<QLabel*, 3> statusPanels_{};
     QWidget* client_ = nullptr;
 
     QPointer<QWidget> subScreen_;

@@ -2,63 +2,52 @@
 
 #include "charselect/character_target.h"
 #include "charselect/characters.h"
-#include "common/accessibility.h"
+#include "common/back_color.h"
 #include "common/label_button.h"
 #include "common/pictures.h"
+#include "common/qt_text.h"
 #include "common/screen_units.h"
 #include "common/tiled_background.h"
+#include "common/window_centring.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRadioButton>
-#include <QScreen>
 #include <QWindow>
 
 namespace rz6 {
 
 namespace {
 
+// The character select screen's layout: places in twips, colours as 0x00BBGGRR.
+constexpr int clientWidth = 9270;
+constexpr int clientHeight = 6375;
 constexpr unsigned int windowBackColor = 0x00FFC0C0;
 constexpr unsigned int optionRestColor = 0x00C0FFFF;  // light yellow
 constexpr unsigned int optionHoverColor = 0x0080FF80; // light green
 // Portrait boxes are opaque, so the ready portrait fully covers the resting one beneath it.
 constexpr unsigned int portraitBackColor = 0x00FFF0F0;
 
+constexpr TwipsBox titleBox{1440, 0, 6000, 900};
+constexpr TwipsBox tileHolderBox{480, 5160, 300, 495};
+constexpr TwipsBox confirmBox{3600, 5640, 2175, 375};
+constexpr FontFace optionFont{"ＭＳ Ｐ明朝", 14.25};
+constexpr FontFace confirmFont{"ＭＳ 明朝", 15.75};
+
+// The three character columns: the option button Option1(i), then the box PictureN below it
+// that holds the resting portrait PictureN(0) under the ready one PictureN(1).
 struct Column {
-    int left;
-    int width;
-    int height;
+    TwipsBox option;
+    TwipsBox portraits;
+    std::string_view portraitBoxName;
 };
-// The three character columns: the option button, then the portraits below it.
 constexpr std::array<Column, characterCount> columns{{
-    {720, 2160, 3360},
-    {3600, 2160, 3360},
-    {6480, 2175, 3375},
+    {{720, 1320, 2175, 375}, {720, 1800, 2160, 3360}, "Picture1"},
+    {{3600, 1320, 2175, 375}, {3600, 1800, 2160, 3360}, "Picture2"},
+    {{6480, 1320, 2175, 375}, {6480, 1800, 2175, 3375}, "Picture3"},
 }};
-constexpr std::array<const char*, characterCount> portraitBoxNames{"Picture1", "Picture2",
-                                                                   "Picture3"};
-
-QString text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-QString indexedName(const char* name, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
-// Writes the back colour only when it differs, so moving about repaints nothing. The colour
-// goes on the widget's own background role: buttons fill theirs from Button, not Window.
-void setBackColor(QWidget* widget, unsigned int color) {
-    const QColor wanted = bgrColor(color);
-    const QPalette::ColorRole role = widget->backgroundRole();
-    if (widget->palette().color(role) == wanted)
-        return;
-    QPalette p = widget->palette();
-    p.setColor(role, wanted);
-    widget->setPalette(p);
-}
 
 } // namespace
 
@@ -67,12 +56,7 @@ CharacterSelectWindow::CharacterSelectWindow(CharacterTarget& target, QWidget* o
       owner_(owner) {
     setObjectName(QStringLiteral("chrsel"));
     setWindowTitle(QStringLiteral("使用キャラ選択"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(twips(9270), twips(6375));
-    setMouseTracking(true);
-    exposeAsScreen(this);
-    setAutoFillBackground(true);
-    setBackColor(this, windowBackColor);
+    setUpSubScreen(this, twips(clientWidth), twips(clientHeight), windowBackColor);
 
     buildWidgets();
 
@@ -95,24 +79,19 @@ void CharacterSelectWindow::buildWidgets() {
 
     title_ = new QLabel(this);
     title_->setObjectName(QStringLiteral("Image1"));
-    title_->setGeometry(twipsRect(1440, 0, 6000, 900));
+    title_->setGeometry(twipsRect(titleBox));
     title_->setAlignment(Qt::AlignCenter);
     title_->setPixmap(Pictures::pixmap(QStringLiteral("title_character_select"), dpr));
     title_->setAccessibleName(QStringLiteral("きゃらせれくと"));
-
-    QFont optionFont(QStringLiteral("ＭＳ Ｐ明朝"));
-    optionFont.setBold(true);
-    optionFont.setPointSizeF(14.25);
 
     for (int i = 0; i < characterCount; ++i) {
         const Character& c = character(i);
         const Column& column = columns[static_cast<std::size_t>(i)];
 
-        auto* option = new QRadioButton(text(c.name), this);
+        auto* option = new QRadioButton(fromUtf8(c.name), this);
         option->setObjectName(indexedName("Option1", i));
-        option->setGeometry(twipsRect(column.left, 1320, 2175, 375));
-        option->setFont(optionFont);
-        option->setAutoFillBackground(true);
+        option->setGeometry(twipsRect(column.option));
+        option->setFont(designFont(optionFont));
         setBackColor(option, optionRestColor);
         // The choice is made with the mouse or the window's own keys; a button never holds
         // the focus, so none shows a focus frame.
@@ -122,19 +101,16 @@ void CharacterSelectWindow::buildWidgets() {
         connect(option, &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
         options_[static_cast<std::size_t>(i)] = option;
 
-        const QRect box = twipsRect(column.left, 1800, column.width, column.height);
-        const char* boxName = portraitBoxNames[static_cast<std::size_t>(i)];
         auto makePortrait = [&](int index, std::string_view picture, const QString& pose) {
             auto* label = new QLabel(this);
-            label->setObjectName(indexedName(boxName, index));
-            label->setGeometry(box);
+            label->setObjectName(indexedName(column.portraitBoxName, index));
+            label->setGeometry(twipsRect(column.portraits));
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             label->setLineWidth(2);
             label->setAlignment(Qt::AlignCenter);
-            label->setAutoFillBackground(true);
             setBackColor(label, portraitBackColor);
-            label->setPixmap(Pictures::pixmap(text(picture), dpr));
-            label->setAccessibleName(text(c.name) + pose);
+            label->setPixmap(Pictures::pixmap(fromUtf8(picture), dpr));
+            label->setAccessibleName(fromUtf8(c.name) + pose);
             return label;
         };
         restPortraits_[static_cast<std::size_t>(i)] =
@@ -148,17 +124,14 @@ void CharacterSelectWindow::buildWidgets() {
 
     tileHolder_ = new QLabel(this);
     tileHolder_->setObjectName(QStringLiteral("Picture1(2)"));
-    tileHolder_->setGeometry(twipsRect(480, 5160, 300, 495));
+    tileHolder_->setGeometry(twipsRect(tileHolderBox));
     tileHolder_->setPixmap(Pictures::pixmap(QStringLiteral("tile"), dpr));
     tileHolder_->hide();
 
     confirmButton_ = new LabelButton(QStringLiteral("決　　定"), this);
     confirmButton_->setObjectName(QStringLiteral("Label1"));
-    confirmButton_->setGeometry(twipsRect(3600, 5640, 2175, 375));
-    QFont buttonFont(QStringLiteral("ＭＳ 明朝"));
-    buttonFont.setBold(true);
-    buttonFont.setPointSizeF(15.75);
-    confirmButton_->setFont(buttonFont);
+    confirmButton_->setGeometry(twipsRect(confirmBox));
+    confirmButton_->setFont(designFont(confirmFont));
     connect(confirmButton_, &LabelButton::clicked, this, [this] { Label1_Click(); });
 }
 
@@ -177,7 +150,7 @@ void CharacterSelectWindow::choose(int index) {
 
 void CharacterSelectWindow::Option1_Click(int index) {
     const Character& c = character(index);
-    target_.setStatusText(text(c.statusText));
+    target_.setStatusText(fromUtf8(c.statusText));
     target_.setWindowLength(c.windowLength);
     target_.setScoreMultiplier(c.scoreMultiplier);
     for (int i = 0; i < characterCount; ++i)
@@ -192,7 +165,7 @@ void CharacterSelectWindow::finish() {
     if (finished_)
         return;
     finished_ = true;
-    target_.setPortrait(text(character(chosenIndex()).readyPicture));
+    target_.setPortrait(fromUtf8(character(chosenIndex()).readyPicture));
     emit confirmed();
 }
 
@@ -211,14 +184,11 @@ void CharacterSelectWindow::showEvent(QShowEvent* event) {
     // Kept above the owner by the window system, as a dialog of it, before it is first mapped.
     if (owner_ && windowHandle())
         windowHandle()->setTransientParent(owner_->window()->windowHandle());
+    // In the middle of the screen, not over the owner.
     if (centred_)
         return;
     centred_ = true;
-    if (const QScreen* s = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(s->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreWindow(this);
 }
 
 void CharacterSelectWindow::closeEvent(QCloseEvent* event) {

@@ -21,7 +21,18 @@ inline constexpr int characterCount = 3;
 
 // The characters in the order of their option buttons. The first has the longest combo window
 // and the smallest multiplier, the last the shortest window and the largest multiplier.
-const std::array<Character, characterCount>& characters();
+// The status text is "使用キャラ", U+3000, an ASCII colon, U+3000, then the name.
+inline constexpr std::array<Character, characterCount> allCharacters{{
+    {"灰原　蓮", "使用キャラ　:　灰原　蓮", 1200, 1.0, "portrait_ren_rest", "portrait_ren_ready"},
+    {"灰原　雪菜", "使用キャラ　:　灰原　雪菜", 1100, 1.1, "portrait_yukina_rest",
+     "portrait_yukina_ready"},
+    {"真壁　左近", "使用キャラ　:　真壁　左近", 1000, 1.2, "portrait_sakon_rest",
+     "portrait_sakon_ready"},
+}};
+
+constexpr const std::array<Character, characterCount>& characters() {
+    return allCharacters;
+}
 
 // The character at `index` (0..2). Throws std::out_of_range for any other index.
 const Character& character(int index);

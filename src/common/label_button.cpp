@@ -1,6 +1,7 @@
 #include "common/label_button.h"
 
 #include "common/accessibility.h"
+#include "common/qt_text.h"
 #include "common/screen_units.h"
 
 #include <QKeyEvent>
@@ -79,6 +80,15 @@ void LabelButton::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
     painter.drawRect(rect().adjusted(2, 2, -3, -3));
+}
+
+LabelButton* makeLabelButton(QWidget* parent, std::string_view arrayName, int index,
+                             const LabelButtonPlace& place, const FontFace& font) {
+    auto* button = new LabelButton(fromUtf8(place.text), parent);
+    button->setObjectName(indexedName(arrayName, index));
+    button->setGeometry(twipsRect(place.box));
+    button->setFont(designFont(font));
+    return button;
 }
 
 } // namespace rz6

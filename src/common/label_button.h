@@ -1,8 +1,11 @@
 #pragma once
 
 #include "common/click_tracker.h"
+#include "common/twips_box.h"
 
 #include <QLabel>
+
+#include <string_view>
 
 namespace rz6 {
 
@@ -47,5 +50,17 @@ private:
     bool highlighted_ = false;
     ClickTracker click_;
 };
+
+// Where one label-button of a screen's row sits, as the layout tables give it.
+struct LabelButtonPlace {
+    std::string_view text;
+    TwipsBox box;
+};
+
+struct FontFace;
+
+// Makes the label-button arrayName(index) of a screen's row, at its place in `parent`.
+LabelButton* makeLabelButton(QWidget* parent, std::string_view arrayName, int index,
+                             const LabelButtonPlace& place, const FontFace& font);
 
 } // namespace rz6

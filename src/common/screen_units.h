@@ -1,7 +1,12 @@
 #pragma once
 
+#include "common/twips_box.h"
+
 #include <QColor>
+#include <QFont>
 #include <QRect>
+
+#include <string_view>
 
 namespace rz6 {
 
@@ -18,9 +23,30 @@ inline QRect twipsRect(int left, int top, int width, int height) {
     return QRect(twips(left), twips(top), twips(width), twips(height));
 }
 
+inline QRect twipsRect(const TwipsBox& box) {
+    return twipsRect(box.left, box.top, box.width, box.height);
+}
+
 // Colours are written as the layout tables give them: 0x00BBGGRR, blue in the high byte.
 inline QColor bgrColor(unsigned int value) {
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+// A font as the layout tables give it: the design's family name (mapped to an installed
+// Japanese font at start-up), its size in points and its style.
+struct FontFace {
+    std::string_view family;
+    double points = 9;
+    bool bold = true;
+    bool italic = false;
+};
+
+inline QFont designFont(const FontFace& face) {
+    QFont font(QString::fromUtf8(face.family.data(), static_cast<qsizetype>(face.family.size())));
+    font.setPointSizeF(face.points);
+    font.setBold(face.bold);
+    font.setItalic(face.italic);
+    return font;
 }
 
 } // namespace rz6

@@ -4,18 +4,9 @@
 #include <string_view>
 
 #include "battle/technique_catalogue.h"
+#include "common/twips_box.h"
 
 namespace rz6 {
-
-// A place on the record screen in twips: left, top, width, height within the container.
-struct TwipsBox {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-
-    friend constexpr bool operator==(const TwipsBox&, const TwipsBox&) = default;
-};
 
 // Where a technique's row sits: one of the two columns of the technique tab (children of
 // that tab's frame), or the "四天六門" frame that gathers the techniques no key sequence

@@ -2,7 +2,9 @@
 
 #include "common/accessibility.h"
 #include "common/click_tracker.h"
+#include "common/qt_text.h"
 #include "common/screen_units.h"
+#include "common/window_centring.h"
 #include "record/technique_record_entries.h"
 
 #include <QCloseEvent>
@@ -14,7 +16,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
 #include <QTabBar>
@@ -24,21 +25,9 @@
 namespace rz6 {
 namespace {
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Descriptions are kept with CR LF between lines; Qt's labels and boxes break on LF alone.
 QString displayText(std::string_view description) {
     return fromUtf8(description).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-QRect pixelRect(const TwipsBox& box) {
-    return twipsRect(box.left, box.top, box.width, box.height);
-}
-
-QString indexedName(const char* name, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
 // The tab strip: only as tall as its tabs, so nothing of it hangs below them.
@@ -146,7 +135,7 @@ public:
                unsigned int backColor, Qt::Alignment alignment, QWidget* parent)
         : Clickable<QLabel>(text, parent) {
         setObjectName(name);
-        setGeometry(pixelRect(box));
+        setGeometry(twipsRect(box));
         setTextFormat(Qt::PlainText);
         setAlignment(alignment | Qt::AlignVCenter);
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -219,7 +208,7 @@ class FrameShape : public QWidget {
 public:
     FrameShape(const QString& name, const TwipsBox& box, QWidget* parent) : QWidget(parent) {
         setObjectName(name);
-        setGeometry(pixelRect(box));
+        setGeometry(twipsRect(box));
         setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
@@ -249,7 +238,7 @@ TechniqueRecordWindow::TechniqueRecordWindow(const RecordTable& recordTable, QWi
     tabStrip_->addTab(QStringLiteral("技履歴"));
     // The strip spans the window's width but is only as tall as its tabs; the page frame
     // beneath them covers the rest of the strip's place.
-    const QRect stripPlace = pixelRect(recordLayout::tabStrip);
+    const QRect stripPlace = twipsRect(recordLayout::tabStrip);
     tabStrip_->setGeometry(stripPlace.x(), stripPlace.y(), stripPlace.width(),
                            tabStrip_->sizeHint().height());
     auto* pane = new TabPane(tabStrip_, this);
@@ -262,12 +251,12 @@ TechniqueRecordWindow::TechniqueRecordWindow(const RecordTable& recordTable, QWi
     for (int i = 0; i < 2; ++i) {
         tabFrames_[i] = new QWidget(this);
         tabFrames_[i]->setObjectName(indexedName("TabFr", i));
-        tabFrames_[i]->setGeometry(pixelRect(frameBoxes[i]));
+        tabFrames_[i]->setGeometry(twipsRect(frameBoxes[i]));
         tabFrames_[i]->raise();
         // Each frame has its own "閉じる": ClBtn(1) on the totals, ClBtn(0) on the techniques.
         auto* closeButton = new QPushButton(QStringLiteral("閉じる"), tabFrames_[i]);
         closeButton->setObjectName(indexedName("ClBtn", 1 - i));
-        closeButton->setGeometry(pixelRect(recordLayout::closeButton));
+        closeButton->setGeometry(twipsRect(recordLayout::closeButton));
         connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     }
 
@@ -301,7 +290,7 @@ void TechniqueRecordWindow::buildTechniqueTab(const RecordTable& recordTable) {
 
     auto* gates = new HiddenGatesFrame(QStringLiteral("四天六門"), frame);
     gates->setObjectName(QStringLiteral("Frame1"));
-    gates->setGeometry(pixelRect(recordLayout::hiddenGatesFrame));
+    gates->setGeometry(twipsRect(recordLayout::hiddenGatesFrame));
     const QString gatesText = displayText(hiddenGatesDescription());
     gates->setToolTip(gatesText);
     gates->setAccessibleDescription(gatesText);
@@ -365,29 +354,11 @@ void TechniqueRecordWindow::showDescription(const QString& title, const QString&
 
 void TechniqueRecordWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // Over the parent window when there is one, otherwise in the middle of the screen.
     if (!centred_) {
         centred_ = true;
-        centreOnShow();
+        centreWindow(this, parentWidget());
     }
-}
-
-// Over the parent window when there is one, otherwise in the middle of the screen; kept
-// inside the screen's free area either way.
-void TechniqueRecordWindow::centreOnShow() {
-    QScreen* shownOn = parentWidget() ? parentWidget()->window()->screen() : screen();
-    const QRect screenArea = shownOn ? shownOn->availableGeometry() : QRect();
-    const QRect area = parentWidget() ? parentWidget()->window()->frameGeometry() : screenArea;
-    if (area.isEmpty())
-        return;
-    QRect placed = frameGeometry();
-    placed.moveCenter(area.center());
-    if (!screenArea.isEmpty()) {
-        placed.moveRight(qMin(placed.right(), screenArea.right()));
-        placed.moveBottom(qMin(placed.bottom(), screenArea.bottom()));
-        placed.moveLeft(qMax(placed.left(), screenArea.left()));
-        placed.moveTop(qMax(placed.top(), screenArea.top()));
-    }
-    move(placed.topLeft());
 }
 
 // The battle window disables itself while this screen is open, and Qt passes that on to

@@ -37,7 +37,6 @@ private:
     void buildScoreTab(const RecordTable& recordTable);
     void buildTechniqueTab(const RecordTable& recordTable);
     void TabStrip1_Click(int tabIndex);
-    void centreOnShow();
 
     QTabBar* tabStrip_ = nullptr;
     QWidget* tabFrames_[2] = {nullptr, nullptr};

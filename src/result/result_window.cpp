@@ -1,8 +1,9 @@
 #include "result/result_window.h"
 
-#include "common/accessibility.h"
+#include "common/back_color.h"
 #include "common/label_button.h"
 #include "common/pictures.h"
+#include "common/qt_text.h"
 #include "common/screen_units.h"
 #include "common/tiled_background.h"
 
@@ -20,16 +21,40 @@ namespace rz6 {
 
 namespace {
 
+// The result screen's layout: places in twips, colours as 0x00BBGGRR.
+constexpr int clientWidth = 9240;
+constexpr int clientHeight = 6345;
 constexpr unsigned int formBackColor = 0x00FFC0C0;
 constexpr unsigned int valueBackColor = 0x00C0FFC0;
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
+constexpr TwipsBox rankSliderBox{0, 240, 375, 5775};
+constexpr TwipsBox rankListBox{480, 120, 3615, 6135};
+constexpr FontFace rankListFont{"ＭＳ 明朝", 30, false};
 // One line of the rank list is as tall as its 30-point font (600 twips), so the ten names
 // fill the box and each sits beside its slider position.
 constexpr int rankLineHeight = 600;
+
+// The three figures, top to bottom: a heading picture (Image1(i)) over the label that shows
+// the figure.
+struct Figure {
+    std::string_view heading;
+    std::string_view valueName;
+    TwipsBox headingBox;
+    TwipsBox valueBox;
+};
+constexpr std::array<Figure, 3> figures{{
+    {"heading_score", "Label2", {5760, 240, 2250, 450}, {5760, 1080, 2175, 375}},
+    {"heading_technique_points", "Label4", {5760, 1920, 2250, 450}, {5760, 2760, 2175, 375}},
+    {"heading_overall", "Label5", {5760, 3720, 2250, 450}, {5760, 4560, 2175, 375}},
+}};
+constexpr FontFace valueFont{"ＭＳ Ｐ明朝", 18};
+
+// The label-buttons BtnLabel(0) "再試合" and BtnLabel(1) "終　了".
+constexpr std::array<LabelButtonPlace, 2> buttonPlaces{{
+    {"再試合", {4680, 5640, 1695, 375}},
+    {"終\u3000了", {7080, 5640, 1695, 375}},
+}};
+constexpr FontFace buttonFont{"ＭＳ Ｐゴシック", 14.25};
 
 void fixLineHeight(QTextEdit* edit, int pixels) {
     QTextBlockFormat format;
@@ -46,17 +71,11 @@ QString rankList() {
     return lines.join(QLatin1Char('\n'));
 }
 
-void setBackColor(QWidget* widget, unsigned int bgr) {
-    QPalette p = widget->palette();
-    p.setColor(QPalette::Window, bgrColor(bgr));
-    widget->setPalette(p);
-    widget->setAutoFillBackground(true);
-}
-
-QLabel* makeHeading(QWidget* parent, int index, const QString& picture, const QRect& place) {
+QLabel* makeHeading(QWidget* parent, int index, const Figure& figure) {
+    const QString picture = fromUtf8(figure.heading);
     auto* image = new QLabel(parent);
-    image->setObjectName(QStringLiteral("Image1(%1)").arg(index));
-    image->setGeometry(place);
+    image->setObjectName(indexedName("Image1", index));
+    image->setGeometry(twipsRect(figure.headingBox));
     image->setPixmap(Pictures::pixmap(picture, parent->devicePixelRatioF()));
     image->setAccessibleName(Pictures::accessibleName(picture));
     return image;
@@ -65,28 +84,16 @@ QLabel* makeHeading(QWidget* parent, int index, const QString& picture, const QR
 constexpr int figureMargin = 4; // pixels between a figure and the label's right edge
 
 // A figure's label reads its number on the bus; the heading above it says what it is.
-QLabel* makeValueLabel(QWidget* parent, const QString& name, const QRect& place,
-                       const QString& heading) {
+QLabel* makeValueLabel(QWidget* parent, const Figure& figure) {
     auto* label = new QLabel(QStringLiteral("0"), parent);
-    label->setObjectName(name);
-    label->setAccessibleDescription(Pictures::accessibleName(heading));
-    label->setGeometry(place);
+    label->setObjectName(fromUtf8(figure.valueName));
+    label->setAccessibleDescription(Pictures::accessibleName(fromUtf8(figure.heading)));
+    label->setGeometry(twipsRect(figure.valueBox));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setContentsMargins(0, 0, figureMargin, 0); // the figure does not touch the edge
-    label->setFont(QFont(QStringLiteral("ＭＳ Ｐ明朝"), 18, QFont::Bold));
+    label->setFont(designFont(valueFont));
     setBackColor(label, valueBackColor);
     return label;
-}
-
-LabelButton* makeButton(QWidget* parent, int index, const QString& text, const QRect& place) {
-    auto* button = new LabelButton(text, parent);
-    button->setObjectName(QStringLiteral("BtnLabel(%1)").arg(index));
-    button->setGeometry(place);
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-    font.setPointSizeF(14.25);
-    font.setBold(true);
-    button->setFont(font);
-    return button;
 }
 
 } // namespace
@@ -99,11 +106,7 @@ ResultWindow::ResultWindow(std::int32_t score,
       rating_(rateMatch(score, usedThisMatch)) {
     setObjectName(QStringLiteral("gmend"));
     setWindowTitle(QStringLiteral("競技終了"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(twipsRect(0, 0, 9240, 6345).size());
-    setMouseTracking(true);
-    exposeAsScreen(this);
-    setBackColor(this, formBackColor);
+    setUpSubScreen(this, twips(clientWidth), twips(clientHeight), formBackColor);
     tileBackground(this, Pictures::pixmap(QStringLiteral("tile"), devicePixelRatioF()));
 
     buildWidgets();
@@ -112,62 +115,58 @@ ResultWindow::ResultWindow(std::int32_t score,
 }
 
 void ResultWindow::buildWidgets() {
-    slider1_ = new QSlider(Qt::Vertical, this);
-    slider1_->setObjectName(QStringLiteral("Slider1"));
-    slider1_->setGeometry(twipsRect(0, 240, 375, 5775));
-    slider1_->setRange(1, rankCount);
-    slider1_->setPageStep(1);
-    slider1_->setInvertedAppearance(true); // rank 1 at the top, beside the first name
-    slider1_->setTickPosition(QSlider::TicksRight);
-    slider1_->setTickInterval(1);
+    rankSlider_ = new QSlider(Qt::Vertical, this);
+    rankSlider_->setObjectName(QStringLiteral("Slider1"));
+    rankSlider_->setGeometry(twipsRect(rankSliderBox));
+    rankSlider_->setRange(1, rankCount);
+    rankSlider_->setPageStep(1);
+    rankSlider_->setInvertedAppearance(true); // rank 1 at the top, beside the first name
+    rankSlider_->setTickPosition(QSlider::TicksRight);
+    rankSlider_->setTickInterval(1);
     // The slider only points at the rank; the player cannot move it. It keeps its normal
     // look, so input is swallowed here rather than by disabling it.
-    slider1_->setFocusPolicy(Qt::NoFocus);
-    slider1_->installEventFilter(this);
-    slider1_->setAccessibleName(QStringLiteral("ランク"));
+    rankSlider_->setFocusPolicy(Qt::NoFocus);
+    rankSlider_->installEventFilter(this);
+    rankSlider_->setAccessibleName(QStringLiteral("ランク"));
 
-    text1_ = new QTextEdit(this);
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setGeometry(twipsRect(480, 120, 3615, 6135));
-    text1_->setReadOnly(true);
-    text1_->setFont(QFont(QStringLiteral("ＭＳ 明朝"), 30));
-    text1_->setLineWrapMode(QTextEdit::NoWrap);
-    text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    text1_->document()->setDocumentMargin(0);
-    text1_->setPlainText(rankList());
-    fixLineHeight(text1_, twips(rankLineHeight));
-    text1_->setAccessibleName(QStringLiteral("ランク一覧"));
+    rankList_ = new QTextEdit(this);
+    rankList_->setObjectName(QStringLiteral("Text1"));
+    rankList_->setGeometry(twipsRect(rankListBox));
+    rankList_->setReadOnly(true);
+    rankList_->setFont(designFont(rankListFont));
+    rankList_->setLineWrapMode(QTextEdit::NoWrap);
+    rankList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rankList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rankList_->document()->setDocumentMargin(0);
+    rankList_->setPlainText(rankList());
+    fixLineHeight(rankList_, twips(rankLineHeight));
+    rankList_->setAccessibleName(QStringLiteral("ランク一覧"));
     // Tab goes between the two buttons only; the list can still be clicked into as before.
-    text1_->setFocusPolicy(Qt::ClickFocus);
+    rankList_->setFocusPolicy(Qt::ClickFocus);
 
-    makeHeading(this, 0, QStringLiteral("heading_score"), twipsRect(5760, 240, 2250, 450));
-    label2_ = makeValueLabel(this, QStringLiteral("Label2"), twipsRect(5760, 1080, 2175, 375),
-                             QStringLiteral("heading_score"));
-    makeHeading(this, 1, QStringLiteral("heading_technique_points"),
-                twipsRect(5760, 1920, 2250, 450));
-    label4_ = makeValueLabel(this, QStringLiteral("Label4"), twipsRect(5760, 2760, 2175, 375),
-                             QStringLiteral("heading_technique_points"));
-    makeHeading(this, 2, QStringLiteral("heading_overall"), twipsRect(5760, 3720, 2250, 450));
-    label5_ = makeValueLabel(this, QStringLiteral("Label5"), twipsRect(5760, 4560, 2175, 375),
-                             QStringLiteral("heading_overall"));
+    for (int i = 0; i < static_cast<int>(figures.size()); ++i) {
+        makeHeading(this, i, figures[static_cast<std::size_t>(i)]);
+        figureLabels_[static_cast<std::size_t>(i)] =
+            makeValueLabel(this, figures[static_cast<std::size_t>(i)]);
+    }
 
-    btnLabel_[0] = makeButton(this, 0, QStringLiteral("再試合"), twipsRect(4680, 5640, 1695, 375));
-    btnLabel_[1] =
-        makeButton(this, 1, QStringLiteral("終\u3000了"), twipsRect(7080, 5640, 1695, 375));
-    for (int i = 0; i < 2; ++i)
-        connect(btnLabel_[i], &LabelButton::clicked, this, [this, i] { BtnLabel_Click(i); });
+    for (int i = 0; i < 2; ++i) {
+        buttons_[static_cast<std::size_t>(i)] = makeLabelButton(
+            this, "BtnLabel", i, buttonPlaces[static_cast<std::size_t>(i)], buttonFont);
+        connect(buttons_[static_cast<std::size_t>(i)], &LabelButton::clicked, this,
+                [this, i] { BtnLabel_Click(i); });
+    }
     // A keyboard player starts on the rematch. Escape is left alone on purpose: both choices
     // end something, and a slip of the finger must not quit the game.
-    btnLabel_[0]->setFocus(Qt::OtherFocusReason);
+    buttons_[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void ResultWindow::showRating() {
-    label2_->setText(QString::number(rating_.score));
-    label4_->setText(QString::number(rating_.techniquePoints));
-    label5_->setText(QString::number(rating_.overallScore));
-    slider1_->setValue(rating_.rankClass);
-    slider1_->setAccessibleDescription(fromUtf8(rankName(rating_.rankClass)));
+    const std::int64_t values[] = {rating_.score, rating_.techniquePoints, rating_.overallScore};
+    for (std::size_t i = 0; i < figureLabels_.size(); ++i)
+        figureLabels_[i]->setText(QString::number(values[i]));
+    rankSlider_->setValue(rating_.rankClass);
+    rankSlider_->setAccessibleDescription(fromUtf8(rankName(rating_.rankClass)));
 }
 
 void ResultWindow::BtnLabel_Click(int index) {
@@ -189,7 +188,7 @@ void ResultWindow::mouseMoveEvent(QMouseEvent* event) {
     // Moves over the other controls reach the form too; only the bare form puts the
     // buttons back to rest, so a highlight stays while the pointer is over a control.
     if (childAt(event->position().toPoint()) == nullptr) {
-        for (LabelButton* button : btnLabel_)
+        for (LabelButton* button : buttons_)
             button->setHighlighted(false);
     }
     QWidget::mouseMoveEvent(event);
@@ -205,7 +204,7 @@ void ResultWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool ResultWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == slider1_) {
+    if (watched == rankSlider_) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:

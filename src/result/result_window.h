@@ -61,12 +61,12 @@ private:
     MatchRating rating_;
     bool actionTaken_ = false;
 
-    QSlider* slider1_ = nullptr;
-    QTextEdit* text1_ = nullptr;
-    QLabel* label2_ = nullptr;
-    QLabel* label4_ = nullptr;
-    QLabel* label5_ = nullptr;
-    std::array<LabelButton*, 2> btnLabel_{};
+    QSlider* rankSlider_ = nullptr;
+    QTextEdit* rankList_ = nullptr;
+    // The score, the technique points and the overall score, top to bottom.
+    std::array<QLabel*, 3> figureLabels_{};
+    // "再試合" and "終　了".
+    std::array<LabelButton*, 2> buttons_{};
 };
 
 } // namespace rz6

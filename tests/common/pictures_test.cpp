@@ -119,18 +119,6 @@ TEST_F(PicturesTest, EveryPictureIsCompiledInAndRendersAtItsSize) {
     }
 }
 
-TEST_F(PicturesTest, SizesMatchTheLayout) {
-    EXPECT_EQ(Pictures::naturalSize(QStringLiteral("tile")), QSize(16, 29));
-    EXPECT_EQ(Pictures::naturalSize(QStringLiteral("keypad_9")), QSize(30, 30));
-    EXPECT_EQ(Pictures::naturalSize(QStringLiteral("heading_overall")), QSize(150, 30));
-    EXPECT_EQ(Pictures::naturalSize(QStringLiteral("title_character_select")), QSize(400, 60));
-    EXPECT_EQ(Pictures::naturalSize(QStringLiteral("portrait_sakon_ready")), QSize(140, 220));
-    EXPECT_EQ(Pictures::accessibleName(QStringLiteral("keypad_7")),
-              QStringLiteral("キーパッドの数字 7"));
-    EXPECT_EQ(Pictures::accessibleName(QStringLiteral("portrait_ren_ready")),
-              QStringLiteral("灰原　蓮（構え）"));
-}
-
 int pixelsNear(const QImage& image, QColor colour, int tolerance = 24) {
     const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
     int count = 0;

@@ -1,0 +1,63 @@
+// The shared window pieces: back colours that repaint only on change, and windows placed
+// where the player can always reach their title bar.
+#include "common/back_color.h"
+#include "common/qt_text.h"
+#include "common/screen_units.h"
+#include "common/window_centring.h"
+#include "qt_test_support.h"
+
+#include <QLabel>
+#include <QRadioButton>
+#include <QScreen>
+
+#include <gtest/gtest.h>
+
+namespace rz6::test {
+namespace {
+
+class PaletteChanges : public QObject {
+public:
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::PaletteChange;
+        return false;
+    }
+};
+
+TEST(BackColor, FillsTheWidgetsOwnRoleAndRepaintsOnlyOnChange) {
+    testApplication();
+    QLabel label;
+    QRadioButton option;
+    PaletteChanges changes;
+    for (QWidget* widget : {static_cast<QWidget*>(&label), static_cast<QWidget*>(&option)}) {
+        widget->installEventFilter(&changes);
+        changes.count = 0;
+        setBackColor(widget, 0x0080FF80u);
+        setBackColor(widget, 0x0080FF80u);
+        EXPECT_TRUE(widget->autoFillBackground());
+        EXPECT_EQ(widget->palette().color(widget->backgroundRole()), QColor(0x80, 0xFF, 0x80));
+        EXPECT_EQ(changes.count, 1) << "a colour already shown is not written again";
+    }
+}
+
+TEST(CentreWindow, CentresOnTheScreenAndKeepsAnOversizedWindowsTitleBarOnIt) {
+    testApplication();
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget small;
+    small.resize(200, 100);
+    centreWindow(&small);
+    EXPECT_EQ(small.frameGeometry().center(), area.center());
+
+    QWidget huge;
+    huge.resize(area.width() * 2, area.height() * 2);
+    centreWindow(&huge);
+    EXPECT_EQ(huge.frameGeometry().topLeft(), area.topLeft());
+}
+
+TEST(IndexedName, NamesAMemberOfAWidgetArray) {
+    EXPECT_EQ(indexedName("Label1", 3), QStringLiteral("Label1(3)"));
+    EXPECT_EQ(fromUtf8("終\u3000了").size(), 3);
+}
+
+} // namespace
+} // namespace rz6::test
