@@ -65,19 +65,29 @@ openAbout() {
     fail "no About box from the menu bar"
 }
 
+# Clicks a point until the window with the title shows (a busy machine may drop a click).
+clickUntil() {
+    local pid=$1 window=$2 x=$3 y=$4 wanted=$5
+    for _ in 1 2 3 4 5 6; do
+        clickAt "$window" "$x" "$y"
+        for _ in $(seq 50); do
+            hasWindowTitled "$pid" "$wanted" && return 0
+            sleep 0.1
+        done
+    done
+    fail "no window $wanted after clicking ($x, $y)"
+}
+
 openScreen() {
     local pid=$1 window=$2 bar=$3 record
     case $4 in
-    charselect)
-        clickAt "$window" 244 $((bar + 24))
-        waitTitled "$pid" '使用キャラ選択' >/dev/null ;;
+    charselect) clickUntil "$pid" "$window" 244 $((bar + 24)) '使用キャラ選択' ;;
     record | detail)
-        clickAt "$window" 148 $((bar + 24))
-        record=$(waitTitled "$pid" '技履歴')
+        clickUntil "$pid" "$window" 148 $((bar + 24)) '技履歴'
+        record=$(windowTitled "$pid" '技履歴')
         if [[ $4 == detail ]]; then
-            clickAt "$record" 105 10 # the tab "技履歴"
-            clickAt "$record" 40 64  # the name of 落腕撃
-            waitTitled "$pid" '技詳細' >/dev/null
+            clickAt "$record" 105 10                       # the tab "技履歴"
+            clickUntil "$pid" "$record" 40 64 '技詳細' # the name of 落腕撃
         fi ;;
     about) openAbout "$pid" "$window" "$bar" ;;
     result) waitTitled "$pid" '競技終了' >/dev/null ;;
