@@ -273,8 +273,10 @@ waitTitled() {
     windowTitled "$1" "$2"
 }
 
-# Clicks at a point of a window's client area.
+# Clicks at a point of a window's client area. The pointer comes from elsewhere, as a hand's
+# does: a window that opened under a pointer that never moved may not know it is there.
 clickAt() {
+    xdotool mousemove --sync 0 0
     xdotool mousemove --sync --window "$1" "$2" "$3" click 1
 }
 

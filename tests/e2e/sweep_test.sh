@@ -7,14 +7,17 @@
 # no lock behind when it ended by itself, and the record must hold exactly what the play so
 # far wrote: a match that ended has put its total (no strike lands, so between -1000 and 0)
 # in place of the lowest best total; nothing else changes. After a SIGKILL the next start takes the lock over.
-#   usage: sweep_test.sh path/to/rz6 [screen way]   (one combination only, for debugging)
+#   usage: sweep_test.sh path/to/rz6 ["screens" "ways"]   (a part of the table, for debugging)
 source "$(dirname "$0")/e2e_lib.sh"
 setupWork
 startDisplay
 
 screens=(charselect record detail about result)
 ways=(rematch restart quit-menu quit-button clock-end wm-close TERM HUP INT KILL)
-[[ -n ${2:-} ]] && screens=("$2") && ways=("${3:?way}")
+if [[ -n ${2:-} ]]; then
+    read -ra screens <<<"$2"
+    read -ra ways <<<"${3:?ways}"
+fi
 
 # The record the game finds: best totals 100, 50, 20, 10 and -2000, 落腕撃 (id 8) landed 3
 # times, 三連突 twice.
