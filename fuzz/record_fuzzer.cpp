@@ -2,10 +2,18 @@
 // - decodeRecord takes exactly the bytes the file has, as little-endian values, and leaves
 //   the rest of the table as it was;
 // - RecordFile::load of the same bytes on disk gives the same table;
-// - a save after that load keeps the record and every byte after it, and reads back the same.
+// - a save after that load keeps the record and every byte after it, and reads back the same;
+// - whatever kind of file sits at the record's name (a link to a file, dangling or looping, a
+//   named pipe, a folder), load and save refuse it at once and the file a link points to
+//   stays exactly as it was;
+// - whatever the lock file holds (nothing, the input's bytes, an ended process, another
+//   host) or is (a folder, a link), the lock is taken, refused or reported as unusable as
+//   its state says, and is gone again after unlock when it was taken.
+// Everything happens inside one temporary folder.
 
 #include "save/record_codec.h"
 #include "save/record_file.h"
+#include "save/record_lock.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -16,6 +24,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <span>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -80,6 +91,121 @@ void checkFile(const QString& path, const QByteArray& content, const rz6::Record
     check(again == loaded, "a reload changed the table");
 }
 
+QByteArray native(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+void removeAt(const QByteArray& path) {
+    ::unlink(path.constData());
+    ::rmdir(path.constData());
+}
+
+// Something other than a regular file at the record's name: refused both ways, at once.
+void checkOtherKind(const QString& folder, std::uint8_t kind, const QByteArray& content) {
+    const QByteArray path = native(folder + QStringLiteral("/other.DAT"));
+    const QByteArray victim = native(folder + QStringLiteral("/victim"));
+    {
+        QFile file(QFile::decodeName(victim));
+        check(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "cannot write the victim");
+        check(file.write(content) == content.size(), "cannot write the victim");
+    }
+    removeAt(path);
+    switch (kind % 5) {
+    case 0:
+        ::symlink(victim.constData(), path.constData());
+        break;
+    case 1:
+        ::symlink("nowhere", path.constData());
+        break;
+    case 2:
+        ::symlink("other.DAT", path.constData());
+        break;
+    case 3:
+        ::mkfifo(path.constData(), 0600);
+        break;
+    default:
+        ::mkdir(path.constData(), 0700);
+        break;
+    }
+    rz6::RecordFile record(path);
+    rz6::RecordTable table = untouchedTable();
+    check(!record.load(table).ok, "a record that is no regular file was read");
+    check(table == untouchedTable(), "a refused load changed the table");
+    rz6::RecordFile fresh(path);
+    check(!fresh.save(table).ok, "a record that is no regular file was replaced");
+    check(readAll(QFile::decodeName(victim)) == content, "a file behind a link was changed");
+    removeAt(path);
+}
+
+long endedProcess() {
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return long(child);
+}
+
+// The lock in every state the input picks, its text taken from the input.
+void checkLock(const QString& folder, std::uint8_t state, const QByteArray& content) {
+    using Outcome = rz6::RecordLock::Outcome;
+    const QByteArray path = native(folder + QStringLiteral("/rz6.lock"));
+    removeAt(path);
+    QByteArray text = content;
+    switch (state % 6) {
+    case 0:
+        text.clear();
+        break; // no lock file at all
+    case 1:
+        break; // the input's bytes
+    case 2:
+        text = rz6::RecordLock::contents(endedProcess(), rz6::RecordLock::thisHostName());
+        break;
+    case 3:
+        text = "7\nrz6\nanother-host\n";
+        break;
+    case 4:
+        ::mkdir(path.constData(), 0700);
+        break;
+    default:
+        ::symlink("nowhere", path.constData());
+        break;
+    }
+    if (state % 6 >= 1 && state % 6 <= 3) {
+        QFile file(QFile::decodeName(path));
+        check(file.open(QIODevice::WriteOnly), "cannot write the lock");
+        check(file.write(text) == text.size(), "cannot write the lock");
+    }
+    rz6::RecordLock lock(path);
+    const rz6::RecordLock::Result result = lock.lock();
+    switch (state % 6) {
+    case 0:
+    case 2:
+        check(result.outcome == Outcome::Locked, "a free lock was not taken");
+        break;
+    case 1:
+        check(result.outcome == Outcome::Locked || result.outcome == Outcome::RunningElsewhere,
+              "a lock's text gave an outcome a text cannot give");
+        break;
+    case 3:
+        check(result.outcome == Outcome::RunningElsewhere, "another host was not named");
+        break;
+    default:
+        check(result.outcome == Outcome::Unusable, "no regular lock was used");
+        break;
+    }
+    if (result.locked()) {
+        check(readAll(QFile::decodeName(path)) ==
+                  rz6::RecordLock::contents(long(::getpid()), rz6::RecordLock::thisHostName()),
+              "a taken lock does not name this copy");
+        rz6::RecordLock second(path);
+        check(second.lock().outcome == Outcome::RunningHere, "a held lock was taken twice");
+        lock.unlock();
+        struct stat gone {};
+        check(::lstat(path.constData(), &gone) != 0, "the lock stayed after unlock");
+    }
+    removeAt(path);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -91,5 +217,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkDecode(bytes, decoded);
     checkFile(folder.filePath(QStringLiteral("rz6.DAT")),
               QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)), decoded);
+    if (size > 0) {
+        const QByteArray rest(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
+        checkOtherKind(folder.path(), data[0], rest);
+        checkLock(folder.path(), data[0] >> 3, rest);
+    }
     return 0;
 }

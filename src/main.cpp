@@ -8,21 +8,23 @@
 #include "common/pictures.h"
 #include "common/quit_signals.h"
 #include "save/record_location.h"
+#include "save/record_lock.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QLockFile>
 #include <QMessageBox>
+
+#include <csignal>
 
 namespace {
 
-QString pathIn(const QString& folder, const char* name) {
-    return QString::fromStdString(
-        rz6::joinPath(QDir::toNativeSeparators(folder).toStdString(), name));
+QByteArray pathIn(const QByteArray& folder, const char* name) {
+    return QByteArray::fromStdString(rz6::joinPath(folder.toStdString(), name));
 }
 
+// Messages before any window exists: nothing can be destroyed under the box, so it may
+// wait here. Without an icon, as every message of the game.
 void showMessage(const QString& text) {
-    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(rz6::appInfo::displayTitle), text,
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(rz6::appInfo::displayTitle), text,
                     QMessageBox::Ok);
     box.exec();
 }
@@ -47,6 +49,9 @@ protected:
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // A write past the file-size limit fails and is reported like any other failed save,
+    // rather than killing the game with the record unsaved.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(rz6::appInfo::applicationName));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(rz6::appInfo::desktopFileName));
@@ -62,20 +67,16 @@ int main(int argc, char* argv[]) {
     }
 
     // One copy of the game per record: a second start is refused before it reads or writes
-    // anything. The lock names the running process, so one left behind by a crash or a kill
-    // is recognised as stale and taken over.
-    QLockFile lock(pathIn(location.folder, rz6::appInfo::lockFileName));
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError) {
-        QMessageBox box(QMessageBox::Information, QString::fromUtf8(rz6::appInfo::displayTitle),
-                        QStringLiteral("既に起動されています。"), QMessageBox::Ok);
-        box.exec();
-        return 0;
+    // anything. A lock nobody holds any more is taken over; one that cannot be had or
+    // written ends the game before the record is touched.
+    rz6::RecordLock lock(pathIn(location.nativeFolder, rz6::appInfo::lockFileName));
+    if (const auto locked = lock.lock(); !locked.locked()) {
+        showMessage(locked.message);
+        return locked.outcome == rz6::RecordLock::Outcome::Unusable ? 1 : 0;
     }
 
     rz6::ClockRandomSource random;
-    rz6::GameProgram program(pathIn(location.folder, rz6::appInfo::recordFileName), random,
-                             showMessage);
+    rz6::GameProgram program(pathIn(location.nativeFolder, rz6::appInfo::recordFileName), random);
     QObject::connect(&program, &rz6::GameProgram::finished, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     rz6::QuitSignals quitSignals;
@@ -86,5 +87,12 @@ int main(int argc, char* argv[]) {
     app.setQuitOnLastWindowClosed(false);
 
     program.start();
-    return app.exec();
+    if (!location.carriedOverFrom.isEmpty())
+        program.tell(QStringLiteral("プログラムのフォルダにある記録「%1」を引き継ぎました。\n"
+                                    "これからの記録は「%2」に保存されます（元のファイルは"
+                                    "そのまま残ります）。")
+                         .arg(location.carriedOverFrom, location.folder));
+    const int status = app.exec();
+    lock.unlock();
+    return status;
 }

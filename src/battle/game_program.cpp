@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
-#include <QTimer>
 
 namespace rz6 {
 
@@ -15,7 +14,14 @@ GameProgram::GameProgram(const QString& recordPath, RandomSource& random, Report
     : recordFile_(std::make_unique<RecordFile>(recordPath)), random_(random),
       reporter_(std::move(reporter)) {}
 
+GameProgram::GameProgram(const QByteArray& nativeRecordPath, RandomSource& random,
+                         Reporter reporter)
+    : recordFile_(std::make_unique<RecordFile>(nativeRecordPath)), random_(random),
+      reporter_(std::move(reporter)) {}
+
 GameProgram::~GameProgram() {
+    for (const QPointer<QMessageBox>& box : std::as_const(reportBoxes_))
+        delete box.data();
     if (helpWindow_)
         delete helpWindow_.data();
     if (resultWindow_)
@@ -72,6 +78,9 @@ void GameProgram::openResultWindow() {
         return;
     const Match& match = battleWindow_->match();
     resultWindow_ = new ResultWindow(match.score(), match.usedThisMatch(), recordTable_);
+    // The match is over and its landings and best totals are in the table: written now, a
+    // crash or a kill while the result screen waits loses nothing that has finished.
+    saveRecord();
     connect(resultWindow_, &ResultWindow::rematchRequested, this, &GameProgram::rematch,
             Qt::QueuedConnection);
     connect(resultWindow_, &ResultWindow::quitRequested, this, &GameProgram::quit,
@@ -111,15 +120,8 @@ void GameProgram::rematch() {
 void GameProgram::quit() {
     if (finished_)
         return;
-    // A message box still open runs an event loop of its own inside some window's handler;
-    // tearing that window down underneath it would pull the ground from under the handler.
-    // Close the box, and finish the quit once its loop has returned.
-    if (QWidget* modal = QApplication::activeModalWidget(); modal && deferredQuits_ < 10) {
-        ++deferredQuits_;
-        modal->close();
-        QTimer::singleShot(0, this, &GameProgram::quit);
-        return;
-    }
+    // No box runs a loop of its own, so every screen can go at once: the boxes of a screen
+    // go with it.
     finished_ = true;
     if (helpWindow_)
         helpWindow_->close();
@@ -127,6 +129,17 @@ void GameProgram::quit() {
         resultWindow_->closeWithoutAction();
     if (battleWindow_)
         destroyBattleWindow();
+    finishWhenReportsRead();
+}
+
+// A message about the last save stays until the player has read it; the program ends then.
+void GameProgram::finishWhenReportsRead() {
+    if (!finished_ || finishAnnounced_)
+        return;
+    for (const QPointer<QMessageBox>& box : std::as_const(reportBoxes_))
+        if (box && box->isVisible())
+            return;
+    finishAnnounced_ = true;
     emit finished();
 }
 
@@ -148,9 +161,17 @@ void GameProgram::report(const QString& message) {
         reporter_(message);
         return;
     }
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("ソードリズム！　第弐章"), message,
-                    QMessageBox::Ok);
-    box.exec();
+    // Opened without a loop of its own, so the clock, the signals and a quit carry on; the
+    // program owns it and deletes it at the latest with itself.
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("ソードリズム！　第弐章"),
+                                message, QMessageBox::Ok);
+    box->setObjectName(QStringLiteral("ReportBox"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, this, &GameProgram::finishWhenReportsRead,
+            Qt::QueuedConnection);
+    reportBoxes_.removeAll(nullptr);
+    reportBoxes_.append(box);
+    box->open();
 }
 
 } // namespace rz6

@@ -5,6 +5,8 @@
 #include "battle/record_table.h"
 #include "result/result_window.h"
 
+#include <QList>
+#include <QMessageBox>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -28,13 +30,18 @@ public:
     using Reporter = std::function<void(const QString& message)>;
 
     GameProgram(const QString& recordPath, RandomSource& random, Reporter reporter = {});
+    // The record's path as the system's bytes, so any folder name works.
+    GameProgram(const QByteArray& nativeRecordPath, RandomSource& random, Reporter reporter = {});
     ~GameProgram() override;
 
     // Reads the record and shows the first battle window.
     void start();
     // Abandons the window on show for a fresh one (the record is saved, then read back).
     void rebuildBattleWindow();
-    // Saves the record, closes every window and announces the end.
+    // Shows the player a message (a box over the screens, without a loop of its own).
+    void tell(const QString& message) { report(message); }
+    // Saves the record, closes every window and announces the end once any message about
+    // that save has been read.
     void quit();
 
     BattleWindow* battleWindow() const { return battleWindow_.data(); }
@@ -55,6 +62,7 @@ private:
     void loadRecord();
     bool saveRecord();
     void report(const QString& message);
+    void finishWhenReportsRead();
 
     RecordTable recordTable_{};
     std::unique_ptr<RecordFile> recordFile_;
@@ -64,7 +72,8 @@ private:
     QPointer<ResultWindow> resultWindow_;
     QPointer<HelpWindow> helpWindow_;
     bool finished_ = false;
-    int deferredQuits_ = 0;
+    bool finishAnnounced_ = false;
+    QList<QPointer<QMessageBox>> reportBoxes_;
 };
 
 } // namespace rz6

@@ -36,8 +36,10 @@ QuitSignals::QuitSignals(QObject* parent) : QObject(parent) {
 QuitSignals::~QuitSignals() {
     if (!notifier_)
         return;
+    // The program is ending already (the record saved or being saved): a second quit signal
+    // must not cut that short with the signal's default action.
     for (const int s : quitSignals)
-        std::signal(s, SIG_DFL);
+        std::signal(s, SIG_IGN);
     ::close(signalPipe[0]);
     ::close(signalPipe[1]);
     signalPipe[0] = signalPipe[1] = -1;

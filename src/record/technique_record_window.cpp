@@ -346,10 +346,13 @@ void TechniqueRecordWindow::TabStrip1_Click(int tabIndex) {
 }
 
 void TechniqueRecordWindow::showDescription(const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
-    box.setTextFormat(Qt::PlainText);
-    box.setWindowModality(Qt::WindowModal);
-    box.exec();
+    // Window-modal and owned by this screen, without a loop of its own: when the match ends
+    // behind it and the screen is torn down (rematch, restart, quit), the box goes with it.
+    auto* box = new QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("DescriptionBox"));
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void TechniqueRecordWindow::showEvent(QShowEvent* event) {

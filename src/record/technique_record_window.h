@@ -24,7 +24,7 @@ signals:
     void closed();
 
 protected:
-    // Shows a description box and waits until the player dismisses it. Tests override it.
+    // Opens a description box over this screen and returns at once. Tests override it.
     virtual void showDescription(const QString& title, const QString& text);
 
     void showEvent(QShowEvent* event) override;

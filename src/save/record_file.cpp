@@ -1,13 +1,13 @@
 #include "save/record_file.h"
 
 #include "save/record_codec.h"
+#include "save/system_text.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
-#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -17,82 +17,170 @@ namespace {
 
 // Bytes after the record are copied to the new file in pieces of this size, so even a huge
 // file never has to be held in memory.
-constexpr qint64 copyChunk = 64 * 1024;
-
-QString systemReason(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-RecordFileResult failure(const QString& text, const QString& path, const QString& reason) {
-    return {false, text.arg(path, reason)};
-}
+constexpr std::size_t copyChunk = 64 * 1024;
 
 RecordFileResult loadFailure(const QString& path, const QString& reason) {
-    return failure(QStringLiteral("記録ファイル「%1」を読み込めませんでした。\n理由: %2"), path,
-                   reason);
+    return {
+        false,
+        QStringLiteral("記録ファイル「%1」を読み込めませんでした。\n理由：%2").arg(path, reason)};
 }
 
 RecordFileResult saveFailure(const QString& path, const QString& reason) {
-    return failure(QStringLiteral("記録ファイル「%1」に書き込めませんでした。\n理由: %2"), path,
-                   reason);
+    return {
+        false,
+        QStringLiteral("記録ファイル「%1」に書き込めませんでした。\n理由：%2").arg(path, reason)};
 }
 
+// A descriptor that is closed when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd = -1) : fd_(fd) {}
+    Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+    Descriptor& operator=(Descriptor&& other) noexcept {
+        std::swap(fd_, other.fd_);
+        return *this;
+    }
+    ~Descriptor() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+
+private:
+    int fd_;
+};
+
 // Reads up to maxSize bytes, going on after short reads until the end of the file.
-bool readUpTo(QFile& file, char* into, qint64 maxSize, qint64& got) {
+bool readUpTo(int fd, char* into, std::size_t maxSize, std::size_t& got) {
     got = 0;
     while (got < maxSize) {
-        const qint64 n = file.read(into + got, maxSize - got);
+        const ssize_t n = ::read(fd, into + got, maxSize - got);
+        if (n < 0 && errno == EINTR)
+            continue;
         if (n < 0)
             return false;
         if (n == 0)
             break;
-        got += n;
+        got += static_cast<std::size_t>(n);
     }
     return true;
 }
 
-bool writeAll(QSaveFile& file, const char* data, qint64 size) {
-    return file.write(data, size) == size;
+bool writeAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
+            return false;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
 }
 
 // Copies everything after the record in the old file to the end of the new one.
-bool copyTail(QFile& old, QSaveFile& out, QString& reason) {
-    if (old.size() <= qint64(recordByteSize))
-        return true;
-    if (!old.seek(qint64(recordByteSize))) {
-        reason = old.errorString();
+bool copyTail(int old, int out) {
+    if (::lseek(old, off_t(recordByteSize), SEEK_SET) < 0)
         return false;
-    }
-    QByteArray chunk(copyChunk, Qt::Uninitialized);
+    QByteArray chunk(qsizetype(copyChunk), Qt::Uninitialized);
     for (;;) {
-        qint64 got = 0;
-        if (!readUpTo(old, chunk.data(), copyChunk, got)) {
-            reason = old.errorString();
+        std::size_t got = 0;
+        if (!readUpTo(old, chunk.data(), copyChunk, got))
             return false;
-        }
         if (got == 0)
             return true;
-        if (!writeAll(out, chunk.constData(), got)) {
-            reason = out.errorString();
+        if (!writeAll(out, chunk.constData(), got))
             return false;
-        }
     }
 }
 
-// Waits until the file's data is on the disk, where delayed writes show their errors. Returns
-// 0 or the system's error number; a file system that cannot sync at all does not count.
-int syncToDisk(QSaveFile& file) {
-    const int handle = file.handle();
-    if (handle < 0)
-        return 0;
-    if (::fsync(handle) == 0 || errno == EINVAL || errno == ENOTSUP)
-        return 0;
-    return errno;
+// Opens an existing regular file for reading without following a symbolic link and without
+// waiting on a pipe or a device; anything but a regular file is refused with its kind.
+Descriptor openRegular(const QByteArray& path, struct stat& info, QString& reason) {
+    struct stat named {};
+    if (::lstat(path.constData(), &named) != 0) {
+        reason = japaneseReason(errno);
+        return Descriptor();
+    }
+    // Checked before opening: opening a device may already do something.
+    if (!S_ISREG(named.st_mode)) {
+        reason = notRegularReason(named.st_mode);
+        return Descriptor();
+    }
+    Descriptor fd(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (!fd.valid()) {
+        reason = japaneseReason(errno);
+        return Descriptor();
+    }
+    // Checked again on what was opened: something else may have been put at the name.
+    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        reason = notRegularReason(info.st_mode);
+        return Descriptor();
+    }
+    return fd;
 }
+
+// Waits until the file's data is on the disk, where delayed writes show their errors. A file
+// system that cannot sync at all does not count.
+bool syncToDisk(int fd) {
+    return ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
+}
+
+mode_t currentUmask() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
+// The new record is made beside the old one under a name of this pattern, created only if
+// no file of that name exists, so it never follows a link either.
+QByteArray temporaryPattern(const QByteArray& recordPath) {
+    return recordPath + ".XXXXXX";
+}
+
+// A new file beside recordPath that is removed again unless release() is called.
+class TemporaryBeside {
+public:
+    explicit TemporaryBeside(const QByteArray& recordPath) : name_(temporaryPattern(recordPath)) {
+        fd_ = ::mkostemp(name_.data(), O_CLOEXEC);
+        error_ = fd_ < 0 ? errno : 0;
+    }
+    TemporaryBeside(const TemporaryBeside&) = delete;
+    TemporaryBeside& operator=(const TemporaryBeside&) = delete;
+    ~TemporaryBeside() {
+        if (fd_ >= 0)
+            ::close(fd_);
+        if (error_ == 0 && !released_)
+            ::unlink(name_.constData());
+    }
+    int fd() const { return fd_; }
+    int error() const { return error_; }
+    const QByteArray& name() const { return name_; }
+    void release() { released_ = true; }
+
+private:
+    QByteArray name_;
+    int fd_ = -1;
+    int error_ = 0;
+    bool released_ = false;
+};
 
 } // namespace
 
-RecordFile::RecordFile(QString path) : path_(std::move(path)) {}
+int trySaveTemporary(const QByteArray& recordPath) {
+    const TemporaryBeside probe(recordPath);
+    return probe.error();
+}
+
+RecordFile::RecordFile(const QString& path) : RecordFile(QFile::encodeName(path)) {}
+
+RecordFile::RecordFile(QByteArray nativePath)
+    : nativePath_(std::move(nativePath)), path_(QFile::decodeName(nativePath_)) {}
 
 LoadResult RecordFile::load(RecordTable& table) {
     loadFailed_ = false;
@@ -106,74 +194,105 @@ LoadResult RecordFile::load(RecordTable& table) {
 }
 
 bool RecordFile::readRecord(RecordTable& table, QString& reason) const {
-    if (QFileInfo(path_).isDir()) {
-        reason = systemReason(EISDIR);
+    // The first run starts the record with an empty file, as the game always did. O_EXCL
+    // neither follows a link nor truncates a file that appeared in the meantime.
+    const int created =
+        ::open(nativePath_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (created >= 0) {
+        ::close(created);
+        return true;
+    }
+    if (errno != EEXIST) {
+        reason = japaneseReason(errno);
         return false;
     }
-    QFile file(path_);
-    if (!QFileInfo::exists(path_)) {
-        // The first run starts the record with an empty file, as the game always did.
-        // NewOnly never truncates a file that appeared in the meantime; that one is read.
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return true;
-        if (!QFileInfo::exists(path_)) {
-            reason = file.errorString();
-            return false;
-        }
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        reason = file.errorString();
+    struct stat info {};
+    const Descriptor fd = openRegular(nativePath_, info, reason);
+    if (!fd.valid())
         return false;
-    }
     RecordBytes bytes{};
-    qint64 got = 0;
-    if (!readUpTo(file, reinterpret_cast<char*>(bytes.data()), qint64(bytes.size()), got)) {
-        reason = file.errorString();
+    std::size_t got = 0;
+    if (!readUpTo(fd.get(), reinterpret_cast<char*>(bytes.data()), bytes.size(), got)) {
+        reason = japaneseReason(errno);
         return false;
     }
-    decodeRecord(std::span(bytes).first(static_cast<std::size_t>(got)), table);
+    decodeRecord(std::span(bytes).first(got), table);
     return true;
 }
 
 SaveResult RecordFile::save(const RecordTable& table) {
-    const QFileInfo info(path_);
-    if (lastLoadFailed() && (info.exists() || info.isSymLink()))
+    struct stat named {};
+    const bool present = ::lstat(nativePath_.constData(), &named) == 0;
+    if (lastLoadFailed() && present)
         return {false, QStringLiteral("記録ファイル「%1」は読み込めなかったため、これまでの記録を"
                                       "守るために上書きしませんでした。この回の記録は保存されて"
-                                      "いません。\n理由: %2")
+                                      "いません。\n理由：%2")
                            .arg(path_, loadReason_)};
-    if (info.isDir())
-        return saveFailure(path_, systemReason(EISDIR));
-
-    // Opening the old file before writing anything: a record whose extra bytes cannot be
-    // read is left alone rather than replaced by a shorter one.
-    QFile old(path_);
-    const bool hadOld = info.exists();
-    if (hadOld && !old.open(QIODevice::ReadOnly))
-        return saveFailure(path_, old.errorString());
-
-    QSaveFile out(path_);
-    if (!out.open(QIODevice::WriteOnly))
-        return saveFailure(path_, out.errorString());
-
-    const RecordBytes bytes = encodeRecord(table);
-    if (!writeAll(out, reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())))
-        return saveFailure(path_, out.errorString());
     QString reason;
-    if (hadOld && !copyTail(old, out, reason))
+    if (!writeRecord(table, reason))
         return saveFailure(path_, reason);
-    old.close();
-
-    // The new file must be complete on disk before it replaces the old one. QSaveFile's own
-    // commit() neither reports a failed flush of its buffer nor a failed sync: on a full
-    // disk it would put an empty file in the record's place and call that success.
-    if (!out.flush())
-        return saveFailure(path_, out.errorString());
-    if (const int error = syncToDisk(out); error != 0)
-        return saveFailure(path_, systemReason(error));
-    if (!out.commit())
-        return saveFailure(path_, out.errorString());
     return {};
+}
+
+bool RecordFile::writeRecord(const RecordTable& table, QString& reason) const {
+    // The old file is opened before anything is written: a record whose extra bytes cannot
+    // be read is left alone rather than replaced by a shorter one.
+    struct stat old {};
+    Descriptor oldFd;
+    struct stat named {};
+    if (::lstat(nativePath_.constData(), &named) == 0) {
+        oldFd = openRegular(nativePath_, old, reason);
+        if (!oldFd.valid())
+            return false;
+    } else if (errno != ENOENT) {
+        reason = japaneseReason(errno);
+        return false;
+    }
+
+    TemporaryBeside out(nativePath_);
+    if (out.error() != 0) {
+        reason = japaneseReason(out.error());
+        return false;
+    }
+    const RecordBytes bytes = encodeRecord(table);
+    if (!writeAll(out.fd(), reinterpret_cast<const char*>(bytes.data()), bytes.size()) ||
+        (oldFd.valid() && !copyTail(oldFd.get(), out.fd()))) {
+        reason = japaneseReason(errno);
+        return false;
+    }
+    // The replacement belongs to whoever owned the record and keeps its permissions, also
+    // when root saves a player's record; a new record gets the usual permissions.
+    if (oldFd.valid()) {
+        if (::fchown(out.fd(), old.st_uid, old.st_gid) != 0 && ::geteuid() == 0) {
+            reason = japaneseReason(errno);
+            return false;
+        }
+        if (::fchmod(out.fd(), old.st_mode & 07777) != 0) {
+            reason = japaneseReason(errno);
+            return false;
+        }
+    } else if (::fchmod(out.fd(), 0666 & ~currentUmask()) != 0) {
+        reason = japaneseReason(errno);
+        return false;
+    }
+    // The new file must be complete on disk before it replaces the old one: on a full disk
+    // a delayed write fails only here.
+    if (!syncToDisk(out.fd())) {
+        reason = japaneseReason(errno);
+        return false;
+    }
+    // Whatever lies at the name now must still be a regular file; rename() itself replaces a
+    // link rather than writing through it, so nothing outside the record is ever touched.
+    if (::lstat(nativePath_.constData(), &named) == 0 && !S_ISREG(named.st_mode)) {
+        reason = notRegularReason(named.st_mode);
+        return false;
+    }
+    if (::rename(out.name().constData(), nativePath_.constData()) != 0) {
+        reason = japaneseReason(errno);
+        return false;
+    }
+    out.release();
+    return true;
 }
 
 } // namespace rz6

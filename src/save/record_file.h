@@ -2,12 +2,13 @@
 
 #include "battle/record_table.h"
 
+#include <QByteArray>
 #include <QString>
 
 namespace rz6 {
 
 // What became of one load or save: success, or a failure with a Japanese text for the
-// player that names the file and the system's reason. Showing it is the caller's business.
+// player that names the file and the reason. Showing it is the caller's business.
 struct RecordFileResult {
     bool ok = true;
     QString message; // empty on success
@@ -22,18 +23,24 @@ using SaveResult = RecordFileResult;
 // bytes the game does not use, which are kept exactly as they are.
 //
 // Guarantees:
+// - Only a regular file is read or replaced. A symbolic link, named pipe, device, socket or
+//   folder at the record's name is refused with a message that says what it is; nothing is
+//   written to it or through it, and opening it never waits.
 // - load() creates a missing file empty and reads as many of the first 180 bytes as there
-//   are; a file of any length is accepted.
+//   are; a regular file of any length is accepted.
 // - save() writes a complete new file beside the old one and puts it in place in one step,
 //   so a crash or a full disk never leaves a half-written record. The new file keeps the old
-//   one's permissions and every byte after the first 180; it is never shorter than before.
+//   one's owner, group and permissions and every byte after the first 180.
 // - Once a load has failed, save() refuses to replace an existing file: a record the game
 //   could not read must not be wiped by the empty table of this run.
+// - The path is kept as the bytes the system uses, so any folder name works.
 // - Every failure is reported, none as success, and nothing is shown from here.
 class RecordFile {
 public:
-    explicit RecordFile(QString path);
+    explicit RecordFile(const QString& path);
+    explicit RecordFile(QByteArray nativePath);
 
+    // The path as shown to the player.
     const QString& path() const { return path_; }
 
     // Fills table from the file; the elements the file does not reach keep their values.
@@ -46,10 +53,16 @@ public:
 
 private:
     bool readRecord(RecordTable& table, QString& reason) const;
+    bool writeRecord(const RecordTable& table, QString& reason) const;
 
+    QByteArray nativePath_;
     QString path_;
     bool loadFailed_ = false;
-    QString loadReason_; // the system's reason of the last failed load
+    QString loadReason_; // why the last load failed
 };
+
+// Creates and removes the temporary file a save of recordPath would create, in the same
+// place and the same way. Returns 0, or the system's error number.
+int trySaveTemporary(const QByteArray& recordPath);
 
 } // namespace rz6

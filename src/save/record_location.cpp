@@ -1,52 +1,142 @@
 #include "save/record_location.h"
 
-#include <QCoreApplication>
+#include "common/app_info.h"
+#include "save/record_file.h"
+
 #include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
-#include <QTemporaryFile>
+#include <QFile>
+#include <QList>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace rz6 {
 
 namespace {
 
-// Compares folders by where they really are, so "/usr/bin/", "/usr/./bin" and a symbolic
-// link to /usr/bin all count as the same place.
-QString resolvedFolder(const QString& folder) {
-    const QString canonical = QFileInfo(folder).canonicalFilePath();
-    return QDir::cleanPath(canonical.isEmpty() ? QDir(folder).absolutePath() : canonical);
+QByteArray withName(const QByteArray& folder, const char* name) {
+    return folder.endsWith('/') ? folder + name : folder + '/' + name;
 }
 
-bool sameFolder(const QString& a, const QString& b) {
+// Where a folder really is, so "/usr/bin/", "/usr/./bin" and a link to /usr/bin all count
+// as the same place.
+QByteArray resolvedFolder(const QByteArray& folder) {
+    char resolved[PATH_MAX] = {};
+    if (::realpath(folder.constData(), resolved))
+        return QByteArray(resolved);
+    return QFile::encodeName(QDir::cleanPath(QFile::decodeName(folder)));
+}
+
+bool sameFolder(const QByteArray& a, const QByteArray& b) {
     return !a.isEmpty() && !b.isEmpty() && resolvedFolder(a) == resolvedFolder(b);
 }
 
-QString cannotCreateMessage(const QString& folder) {
-    return QStringLiteral("記録を保存するフォルダを作成できません。\n%1")
-        .arg(QDir::toNativeSeparators(folder));
+bool isFolder(const QByteArray& path) {
+    struct stat info {};
+    return ::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-QString cannotWriteMessage(const QString& folder) {
-    return QStringLiteral("記録を保存するフォルダに書き込めません。\n%1")
-        .arg(QDir::toNativeSeparators(folder));
+// Makes the folder and its parents when missing.
+bool makeFolders(const QByteArray& folder) {
+    if (isFolder(folder))
+        return true;
+    const qsizetype slash = folder.lastIndexOf('/', folder.size() - 2);
+    if (slash > 0 && !makeFolders(folder.left(slash)))
+        return false;
+    return ::mkdir(folder.constData(), 0700) == 0 || (errno == EEXIST && isFolder(folder));
+}
+
+QByteArray cleanFolder(const QByteArray& folder) {
+    QByteArray clean = folder;
+    while (clean.size() > 1 && clean.endsWith('/'))
+        clean.chop(1);
+    return clean;
+}
+
+// Copies a regular, readable record (every byte of it) to a new file at to. The original
+// is only read; a copy that fails halfway is removed again.
+bool copyRecord(const QByteArray& from, const QByteArray& to) {
+    const int in = ::open(from.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (in < 0)
+        return false;
+    struct stat info {};
+    if (::fstat(in, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(in);
+        return false;
+    }
+    const int out =
+        ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (out < 0) {
+        ::close(in);
+        return false;
+    }
+    bool ok = true;
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        for (ssize_t done = 0; ok && done < n;) {
+            const ssize_t w = ::write(out, buffer + done, std::size_t(n - done));
+            if (w < 0 && errno == EINTR)
+                continue;
+            ok = w > 0;
+            done += w > 0 ? w : 0;
+        }
+        if (!ok)
+            break;
+    }
+    ok = ok && ::fsync(out) == 0;
+    ::close(in);
+    ok = ::close(out) == 0 && ok;
+    if (!ok)
+        ::unlink(to.constData());
+    return ok;
+}
+
+bool readableRegularFile(const QByteArray& path) {
+    struct stat info {};
+    return ::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode) &&
+           ::access(path.constData(), R_OK) == 0;
+}
+
+QString shown(const QByteArray& folder) {
+    return QDir::toNativeSeparators(QFile::decodeName(folder));
 }
 
 } // namespace
 
-bool canCreateFileIn(const QString& folder) {
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+bool canCreateFileIn(const QByteArray& folder) {
+    if (folder.isEmpty() || !isFolder(folder))
         return false;
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".rz6-probe-XXXXXX")));
-    return probe.open(); // removed again when probe goes out of scope
+    return trySaveTemporary(withName(folder, appInfo::recordFileName)) == 0;
 }
 
-RecordLocation chooseRecordLocation(const QString& programFolder, const QString& userDataFolder,
-                                    const FolderProbe& canCreate,
-                                    const QString& installedProgramFolder) {
+bool canCreateFileIn(const QString& folder) {
+    return canCreateFileIn(QFile::encodeName(folder));
+}
+
+RecordLocation chooseRecordLocation(const QByteArray& programFolder,
+                                    const QByteArray& userDataFolder, const FolderProbe& canCreate,
+                                    const QList<QByteArray>& installedProgramFolders) {
+    const FolderProbe probe =
+        canCreate ? canCreate : [](const QByteArray& f) { return canCreateFileIn(f); };
     RecordLocation location;
-    const bool installedCopy = sameFolder(programFolder, installedProgramFolder);
-    if (!programFolder.isEmpty() && !installedCopy && canCreate(programFolder)) {
-        location.folder = QDir::cleanPath(programFolder);
+    bool installedCopy = false;
+    for (const QByteArray& installed : installedProgramFolders)
+        installedCopy = installedCopy || sameFolder(programFolder, installed);
+    if (!programFolder.isEmpty() && !installedCopy && probe(programFolder)) {
+        location.nativeFolder = cleanFolder(programFolder);
+        location.folder = QFile::decodeName(location.nativeFolder);
         location.portable = true;
         return location;
     }
@@ -55,37 +145,85 @@ RecordLocation chooseRecordLocation(const QString& programFolder, const QString&
         location.errorMessage = QStringLiteral("記録を保存するフォルダが見つかりません。");
         return location;
     }
-    if (!QDir().mkpath(userDataFolder)) {
-        location.errorMessage = cannotCreateMessage(userDataFolder);
+    if (!makeFolders(userDataFolder)) {
+        location.errorMessage = QStringLiteral("記録を保存するフォルダを作成できません。\n%1")
+                                    .arg(shown(userDataFolder));
         return location;
     }
-    if (!canCreate(userDataFolder)) {
-        location.errorMessage = cannotWriteMessage(userDataFolder);
+    if (!probe(userDataFolder)) {
+        location.errorMessage = QStringLiteral("記録を保存するフォルダに書き込めません。\n%1")
+                                    .arg(shown(userDataFolder));
         return location;
     }
-    location.folder = QDir::cleanPath(userDataFolder);
+    location.nativeFolder = cleanFolder(userDataFolder);
+    location.folder = QFile::decodeName(location.nativeFolder);
+
+    // A record left beside a program that can no longer write there (an installed or shared
+    // copy) is carried over, so the player does not find all their counts gone.
+    const QByteArray own = withName(location.nativeFolder, appInfo::recordFileName);
+    struct stat ownInfo {};
+    const bool ownExists = ::lstat(own.constData(), &ownInfo) == 0 || errno != ENOENT;
+    if (!programFolder.isEmpty() && !ownExists) {
+        const QByteArray beside = withName(programFolder, appInfo::recordFileName);
+        if (readableRegularFile(beside) && copyRecord(beside, own))
+            location.carriedOverFrom = QFile::decodeName(beside);
+    }
     return location;
 }
 
-QString programFolder() {
-    return QCoreApplication::applicationDirPath();
+RecordLocation chooseRecordLocation(const QString& programFolder, const QString& userDataFolder,
+                                    const FolderProbe& canCreate,
+                                    const QString& installedProgramFolder) {
+    QList<QByteArray> installed;
+    if (!installedProgramFolder.isEmpty())
+        installed << QFile::encodeName(installedProgramFolder);
+    return chooseRecordLocation(QFile::encodeName(programFolder), QFile::encodeName(userDataFolder),
+                                canCreate, installed);
 }
 
-QString userDataFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+QByteArray programFolder() {
+    // Read as bytes from the system: a folder name that is not UTF-8 must not be altered.
+    QByteArray target(PATH_MAX, '\0');
+    const ssize_t n = ::readlink("/proc/self/exe", target.data(), std::size_t(target.size()));
+    if (n <= 0 || n >= target.size())
+        return {};
+    target.truncate(n);
+    const qsizetype slash = target.lastIndexOf('/');
+    return slash <= 0 ? QByteArray("/") : target.left(slash);
 }
 
-QString installedProgramFolder() {
+QByteArray userDataFolder(const QByteArray& xdgDataHome, const QByteArray& home,
+                          const QByteArray& passwordHome) {
+    const QByteArray name = appInfo::applicationName;
+    // A relative XDG_DATA_HOME is to be ignored, not taken from wherever the game started.
+    if (xdgDataHome.startsWith('/'))
+        return withName(xdgDataHome, name.constData());
+    const QByteArray base = home.startsWith('/') ? home : passwordHome;
+    if (!base.startsWith('/'))
+        return {};
+    return withName(withName(base, ".local/share"), name.constData());
+}
+
+QByteArray userDataFolder() {
+    QByteArray passwordHome;
+    if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir)
+        passwordHome = entry->pw_dir;
+    return userDataFolder(qgetenv("XDG_DATA_HOME"), qgetenv("HOME"), passwordHome);
+}
+
+QList<QByteArray> installedProgramFolders() {
+    QList<QByteArray> folders;
 #ifdef RZ6_INSTALL_BINDIR
-    return QString::fromUtf8(RZ6_INSTALL_BINDIR);
-#else
-    return QString();
+    folders << QByteArray(RZ6_INSTALL_BINDIR);
 #endif
+    // Debian's packages put games in /usr/games; such a copy is installed whatever the
+    // build's own install folder was.
+    folders << QByteArray("/usr/games");
+    return folders;
 }
 
 RecordLocation chooseRecordLocation() {
-    return chooseRecordLocation(programFolder(), userDataFolder(), canCreateFileIn,
-                                installedProgramFolder());
+    return chooseRecordLocation(programFolder(), userDataFolder(), {}, installedProgramFolders());
 }
 
 } // namespace rz6

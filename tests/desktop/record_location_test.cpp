@@ -11,15 +11,28 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <sys/stat.h>
 
 using namespace rz6;
 
 namespace {
 
 FolderProbe refusing(const QString& refusedFolder) {
-    return [refusedFolder](const QString& folder) {
-        return QDir::cleanPath(folder) != QDir::cleanPath(refusedFolder) && canCreateFileIn(folder);
+    return [refusedFolder](const QByteArray& folder) {
+        return QDir::cleanPath(QFile::decodeName(folder)) != QDir::cleanPath(refusedFolder) &&
+               canCreateFileIn(folder);
     };
+}
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
 class RecordLocationTest : public ::testing::Test {
@@ -77,13 +90,13 @@ TEST_F(RecordLocationTest, InstalledCopyNeverKeepsTheRecordAmongSystemPrograms) 
          {programDir(), programDir() + u'/', temp.filePath(QStringLiteral("bin-link")),
           temp.filePath(QStringLiteral("game/../game"))}) {
         const RecordLocation location =
-            chooseRecordLocation(programDir(), dataDir(), canCreateFileIn, installed);
+            chooseRecordLocation(programDir(), dataDir(), {}, installed);
         ASSERT_TRUE(location.ok());
         EXPECT_FALSE(location.portable) << installed.toStdString();
         EXPECT_EQ(location.folder, dataDir());
     }
-    const RecordLocation elsewhere = chooseRecordLocation(programDir(), dataDir(), canCreateFileIn,
-                                                          temp.filePath(QStringLiteral("other")));
+    const RecordLocation elsewhere =
+        chooseRecordLocation(programDir(), dataDir(), {}, temp.filePath(QStringLiteral("other")));
     EXPECT_TRUE(elsewhere.portable);
 }
 
@@ -94,7 +107,7 @@ TEST_F(RecordLocationTest, NoUsableFolderIsReportedInJapanese) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     const QString underAFile = temp.filePath(QStringLiteral("blocker/rz6"));
-    const FolderProbe never = [](const QString&) { return false; };
+    const FolderProbe never = [](const QByteArray&) { return false; };
 
     const RecordLocation cannotMake = chooseRecordLocation(programDir(), underAFile, never);
     EXPECT_FALSE(cannotMake.ok());
@@ -143,24 +156,60 @@ TEST_F(RecordLocationTest, ReadOnlyMountedProgramFolderFallsBack) {
     EXPECT_EQ(location.folder, dataDir());
 }
 
-// With the application name set and no organization, Qt 6.4 puts the per-user data folder
-// straight under the XDG data home.
-TEST(UserDataFolderTest, IsTheProgramsFolderUnderXdgDataHome) {
-    QTemporaryDir home;
-    ASSERT_TRUE(home.isValid());
-    const QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", home.path().toUtf8());
-    QCoreApplication::setOrganizationName(QString());
-    QCoreApplication::setApplicationName(QString::fromUtf8(appInfo::applicationName));
+// The data folder follows the XDG rules: a relative XDG_DATA_HOME is ignored, and without a
+// usable HOME the home comes from the password database, never the filesystem root.
+TEST(UserDataFolderTest, FollowsTheXdgRules) {
+    struct Case {
+        const char* xdg;
+        const char* home;
+        const char* password;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"/x/data", "/home/p", "/home/pw", "/x/data/rz6"},
+        {"rel/data", "/home/p", "/home/pw", "/home/p/.local/share/rz6"},
+        {"", "", "/home/pw", "/home/pw/.local/share/rz6"},
+        {"", "relative", "/home/pw", "/home/pw/.local/share/rz6"},
+        {"", "", "", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(userDataFolder(c.xdg, c.home, c.password), QByteArray(c.expected))
+            << c.xdg << " | " << c.home << " | " << c.password;
+}
 
-    EXPECT_EQ(userDataFolder(), home.filePath(QStringLiteral("rz6")));
-    const RecordLocation location =
-        chooseRecordLocation(home.filePath(QStringLiteral("missing")), userDataFolder());
-    EXPECT_EQ(location.folder, home.filePath(QStringLiteral("rz6")));
-    EXPECT_TRUE(QDir(location.folder).exists());
+// Debian installs games in /usr/games: a copy there keeps its record with the player.
+TEST(InstalledFoldersTest, IncludeDebiansGamesFolder) {
+    EXPECT_TRUE(installedProgramFolders().contains(QByteArray("/usr/games")));
+}
 
-    if (oldDataHome.isNull())
-        qunsetenv("XDG_DATA_HOME");
-    else
-        qputenv("XDG_DATA_HOME", oldDataHome);
+// A record beside a program that can no longer write there is copied, every byte, to the
+// data folder once; the original is left exactly as it was and an existing record wins.
+TEST_F(RecordLocationTest, RecordBesideAReadOnlyProgramIsCarriedOver) {
+    QByteArray record(180, '\x01');
+    record += "the player's own bytes";
+    writeFile(programDir() + QStringLiteral("/rz6.DAT"), record);
+    const QByteArray stamp = readAll(programDir() + QStringLiteral("/rz6.DAT"));
+
+    const RecordLocation first =
+        chooseRecordLocation(programDir(), dataDir(), refusing(programDir()));
+    ASSERT_TRUE(first.ok()) << first.errorMessage.toStdString();
+    EXPECT_EQ(first.carriedOverFrom, programDir() + QStringLiteral("/rz6.DAT"));
+    EXPECT_EQ(readAll(dataDir() + QStringLiteral("/rz6.DAT")), record);
+    EXPECT_EQ(readAll(programDir() + QStringLiteral("/rz6.DAT")), stamp);
+
+    writeFile(dataDir() + QStringLiteral("/rz6.DAT"), QByteArray(180, '\x02'));
+    const RecordLocation second =
+        chooseRecordLocation(programDir(), dataDir(), refusing(programDir()));
+    EXPECT_TRUE(second.carriedOverFrom.isEmpty()) << "told once, copied once";
+    EXPECT_EQ(readAll(dataDir() + QStringLiteral("/rz6.DAT")), QByteArray(180, '\x02'));
+}
+
+// A folder whose name is not UTF-8 is used as the bytes it is.
+TEST_F(RecordLocationTest, FolderNameThatIsNotUtf8IsKeptAsBytes) {
+    const QByteArray odd = QFile::encodeName(temp.path()) + "/game-\xff\xfe";
+    ASSERT_EQ(::mkdir(odd.constData(), 0700), 0);
+    const RecordLocation location = chooseRecordLocation(odd, QFile::encodeName(dataDir()), {}, {});
+    EXPECT_TRUE(location.portable);
+    EXPECT_EQ(location.nativeFolder, odd);
+    ::rmdir(odd.constData()); // a name the temporary folder's own clean-up cannot spell
 }

@@ -253,3 +253,62 @@ rz6Binary=${1:?usage: $0 path/to/rz6}
 [[ -x $rz6Binary ]] || fail "no program at $rz6Binary"
 rz6Binary=$(realpath "$rz6Binary")
 need Xvfb xdotool xwininfo xprop xwd
+
+# --- helpers of the sweep (screens × ways out) ---
+
+# Prints the first visible window of the process with exactly this title; fails when none.
+windowTitled() {
+    local id
+    id=$(xdotool search --all --onlyvisible --pid "$1" --name "^$2\$" 2>/dev/null | head -n 1)
+    [[ -n $id ]] && echo "$id"
+}
+
+hasWindowTitled() {
+    [[ -n $(windowTitled "$1" "$2") ]]
+}
+
+# Waits for the process's window with this title and prints its id.
+waitTitled() {
+    waitFor "the window $2" hasWindowTitled "$1" "$2"
+    windowTitled "$1" "$2"
+}
+
+# Clicks at a point of a window's client area. The pointer comes from elsewhere, as a hand's
+# does: a window that opened under a pointer that never moved may not know it is there.
+clickAt() {
+    xdotool mousemove --sync 0 0
+    xdotool mousemove --sync --window "$1" "$2" "$3" click 1
+}
+
+# Asks a window to close as a window manager does (WM_DELETE_WINDOW), without one running.
+closeLikeWindowManager() {
+    python3 - "$1" <<'PY'
+import ctypes, sys
+x = ctypes.cdll.LoadLibrary("libX11.so.6")
+x.XOpenDisplay.restype = ctypes.c_void_p
+x.XInternAtom.restype = ctypes.c_ulong
+x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+x.XFlush.argtypes = [ctypes.c_void_p]
+x.XCloseDisplay.argtypes = [ctypes.c_void_p]
+class ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
+                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
+                ("data", ctypes.c_long * 5)]
+class Event(ctypes.Union):
+    _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
+display = x.XOpenDisplay(None)
+window = int(sys.argv[1])
+event = Event()
+event.xclient.type = 33  # ClientMessage
+event.xclient.window = window
+event.xclient.message_type = x.XInternAtom(display, b"WM_PROTOCOLS", 0)
+event.xclient.format = 32
+event.xclient.data[0] = x.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+event.xclient.data[1] = 0  # CurrentTime
+x.XSendEvent(display, window, 0, 0, ctypes.byref(event))
+x.XFlush(display)
+x.XCloseDisplay(display)
+PY
+}

@@ -9,10 +9,20 @@
 
 #include <gtest/gtest.h>
 
+#include <QCryptographicHash>
+
+#include <fcntl.h>
 #include <sys/mount.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <functional>
+#include <iostream>
 #include <random>
 
 namespace rz6 {
@@ -150,9 +160,10 @@ TEST_F(RecordFileTest, UnreadableRecordIsReportedAndNeverOverwritten) {
     table[1] = 5;
     const LoadResult loaded = file.load(table);
     EXPECT_FALSE(loaded.ok);
-    EXPECT_EQ(loaded.message, QStringLiteral("記録ファイル「") + path +
-                                  QStringLiteral("」を読み込めませんでした。\n理由: ") +
-                                  QString::fromLocal8Bit(std::strerror(EISDIR)));
+    EXPECT_EQ(loaded.message,
+              QStringLiteral("記録ファイル「") + path +
+                  QStringLiteral("」を読み込めませんでした。\n理由：通常のファイルではなく、"
+                                 "フォルダです"));
     EXPECT_TRUE(file.lastLoadFailed());
     EXPECT_EQ(table[1], 5);
 
@@ -190,8 +201,107 @@ TEST_F(RecordFileTest, PathThatCannotBeCreatedFailsBothWays) {
     const SaveResult saved = file.save(sampleTable());
     EXPECT_FALSE(saved.ok);
     EXPECT_TRUE(saved.message.startsWith(QStringLiteral("記録ファイル「") + inside +
-                                         QStringLiteral("」に書き込めませんでした。\n理由: ")));
+                                         QStringLiteral("」に書き込めませんでした。\n理由：")));
     EXPECT_EQ(readAll(notAFolder), QByteArray("x"));
+}
+
+// Only a regular file is read or replaced. Whatever else sits at the record's name (links
+// to a file, to a device, dangling or looping, a named pipe, a device node, a socket) is
+// refused at once, with the file's name and what it is, and nothing it points to changes.
+TEST_F(RecordFileTest, AnythingButARegularFileIsRefusedAndLeftAlone) {
+    const QString victim = dir.filePath(QStringLiteral("victim"));
+    const QByteArray victimBytes = "a file that is not the record\n";
+    writeFile(victim, victimBytes);
+    const QByteArray target = QFile::encodeName(path);
+    const QByteArray device = QFile::encodeName(dir.filePath(QStringLiteral("null-device")));
+    const bool haveDevice = ::mknod(device.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+
+    struct Case {
+        const char* what;
+        const char* kind;
+        std::function<bool()> make;
+    };
+    const Case cases[] = {
+        {"link to a file", "シンボリックリンク",
+         [&] { return ::symlink(QFile::encodeName(victim).constData(), target.constData()) == 0; }},
+        {"link to a device", "シンボリックリンク",
+         [&] { return haveDevice && ::symlink(device.constData(), target.constData()) == 0; }},
+        {"dangling link", "シンボリックリンク",
+         [&] { return ::symlink("nowhere", target.constData()) == 0; }},
+        {"looping link", "シンボリックリンク",
+         [&] { return ::symlink("rz6.DAT", target.constData()) == 0; }},
+        {"named pipe", "名前付きパイプ", [&] { return ::mkfifo(target.constData(), 0600) == 0; }},
+        {"device node", "デバイスファイル",
+         [&] { return ::mknod(target.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0; }},
+        {"socket", "ソケット",
+         [&] {
+             const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+             sockaddr_un address{};
+             address.sun_family = AF_UNIX;
+             std::strncpy(address.sun_path, target.constData(), sizeof address.sun_path - 1);
+             const bool bound =
+                 ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+             ::close(fd);
+             return bound;
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ::unlink(target.constData());
+        if (!c.make()) {
+            std::cout << "skipped (not allowed here): " << c.what << '\n';
+            continue;
+        }
+        struct stat before {};
+        ASSERT_EQ(::lstat(target.constData(), &before), 0);
+        RecordFile file(path);
+        RecordTable table{};
+        table[2] = 9;
+        const LoadResult loaded = file.load(table); // returns at once, even for a pipe
+        EXPECT_FALSE(loaded.ok);
+        EXPECT_TRUE(loaded.message.contains(path));
+        EXPECT_TRUE(loaded.message.contains(QString::fromUtf8(c.kind)))
+            << loaded.message.toStdString();
+        EXPECT_EQ(table[2], 9);
+
+        RecordFile fresh(path); // a save without a failed load is refused just the same
+        const SaveResult saved = fresh.save(sampleTable());
+        EXPECT_FALSE(saved.ok);
+        EXPECT_TRUE(saved.message.contains(QString::fromUtf8(c.kind)));
+        struct stat after {};
+        ASSERT_EQ(::lstat(target.constData(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_EQ(after.st_mode, before.st_mode);
+        EXPECT_EQ(readAll(victim), victimBytes);
+    }
+    ::unlink(target.constData());
+    ::unlink(device.constData());
+    EXPECT_EQ(entriesOf(dir.path()), QStringList{QStringLiteral("victim")})
+        << "no temporary file left behind";
+}
+
+// A replaced record keeps its owner, group and permissions exactly: a read-only record stays
+// read-only, and a save as root leaves the player's record the player's.
+TEST_F(RecordFileTest, ReplacedRecordKeepsOwnerGroupAndMode) {
+    const QByteArray target = QFile::encodeName(path);
+    writeFile(path, recordBytes(RecordTable{}));
+    ASSERT_EQ(::chmod(target.constData(), 0444), 0);
+    const bool asRoot = ::geteuid() == 0;
+    if (asRoot)
+        ASSERT_EQ(::chown(target.constData(), 1234, 5678), 0);
+    struct stat before {};
+    ASSERT_EQ(::stat(target.constData(), &before), 0);
+
+    RecordFile file(path);
+    RecordTable table{};
+    ASSERT_TRUE(file.load(table));
+    ASSERT_TRUE(file.save(sampleTable()));
+    struct stat after {};
+    ASSERT_EQ(::stat(target.constData(), &after), 0);
+    EXPECT_EQ(after.st_mode, before.st_mode);
+    EXPECT_EQ(after.st_uid, before.st_uid);
+    EXPECT_EQ(after.st_gid, before.st_gid);
+    EXPECT_EQ(readAll(path), recordBytes(sampleTable()));
 }
 
 // Mounts for the tests below; they need the right to mount and are skipped without it.

@@ -1,0 +1,190 @@
+#include "save/record_lock.h"
+
+#include "common/app_info.h"
+#include "save/system_text.h"
+
+#include <QFile>
+#include <QList>
+
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace rz6 {
+
+namespace {
+
+// A lock's text may name a process, the program and a host; more is never read.
+constexpr qsizetype maxLockText = 4096;
+
+QByteArray readText(int fd) {
+    QByteArray text(maxLockText, Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < maxLockText) {
+        const ssize_t n = ::pread(fd, text.data() + got, std::size_t(maxLockText - got), got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        got += n;
+    }
+    text.truncate(got);
+    return text;
+}
+
+bool writeText(int fd, const QByteArray& text) {
+    if (::ftruncate(fd, 0) != 0)
+        return false;
+    qsizetype done = 0;
+    while (done < text.size()) {
+        const ssize_t n =
+            ::pwrite(fd, text.constData() + done, std::size_t(text.size() - done), done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
+            return false;
+        }
+        done += n;
+    }
+    return ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
+}
+
+// The host a lock was written on, or empty when its text is not a lock's.
+QByteArray hostOf(const QByteArray& text) {
+    const QList<QByteArray> lines = text.split('\n');
+    if (lines.size() < 3)
+        return {};
+    bool isNumber = false;
+    lines[0].toLong(&isNumber);
+    return isNumber ? lines[2].trimmed() : QByteArray();
+}
+
+bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+} // namespace
+
+RecordLock::RecordLock(QByteArray nativePath) : nativePath_(std::move(nativePath)) {}
+
+RecordLock::~RecordLock() {
+    unlock();
+}
+
+QByteArray RecordLock::contents(long processId, const QByteArray& hostName) {
+    return QByteArray::number(processId) + '\n' + appInfo::applicationName + '\n' + hostName + '\n';
+}
+
+QByteArray RecordLock::thisHostName() {
+    char name[HOST_NAME_MAX + 1] = {};
+    if (::gethostname(name, sizeof name - 1) != 0)
+        return {};
+    return QByteArray(name);
+}
+
+RecordLock::Result RecordLock::unusable(int error) const {
+    return unusable(japaneseReason(error));
+}
+
+RecordLock::Result RecordLock::unusable(const QString& reason) const {
+    return {Outcome::Unusable, QStringLiteral("ロックファイル「%1」を使えません。\n理由：%2")
+                                   .arg(QFile::decodeName(nativePath_), reason)};
+}
+
+RecordLock::Result RecordLock::lock() {
+    unlock();
+    // A few rounds at most: each one only repeats when another start or end changed the
+    // file between two steps.
+    for (int round = 0; round < 8; ++round) {
+        struct stat named {};
+        if (::lstat(nativePath_.constData(), &named) != 0) {
+            if (errno != ENOENT)
+                return unusable(errno);
+            const int fd = ::open(nativePath_.constData(),
+                                  O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+            if (fd < 0) {
+                if (errno == EEXIST)
+                    continue;
+                return unusable(errno);
+            }
+            return takeOpened(fd);
+        }
+        if (!S_ISREG(named.st_mode))
+            return unusable(notRegularReason(named.st_mode));
+        const int fd =
+            ::open(nativePath_.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) {
+            if (errno == ENOENT)
+                continue;
+            return unusable(errno);
+        }
+        struct stat opened {};
+        if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+            ::close(fd);
+            return unusable(notRegularReason(opened.st_mode));
+        }
+        const QByteArray host = hostOf(readText(fd));
+        if (!host.isEmpty() && host != thisHostName()) {
+            ::close(fd);
+            return {Outcome::RunningElsewhere,
+                    QStringLiteral("既に起動されています。\n別のコンピュータ「%1」が記録を使用中"
+                                   "です（ロックファイル「%2」）。")
+                        .arg(QString::fromUtf8(host), QFile::decodeName(nativePath_))};
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const int error = errno;
+            ::close(fd);
+            if (error == EWOULDBLOCK)
+                return {Outcome::RunningHere, QStringLiteral("既に起動されています。")};
+            return unusable(error);
+        }
+        // Nobody holds it: left behind by a copy that has ended. It is ours if it is still
+        // the file at the lock's name (an ending copy may just have removed it).
+        struct stat now {};
+        if (::lstat(nativePath_.constData(), &now) != 0 || !sameFile(now, opened)) {
+            ::close(fd);
+            continue;
+        }
+        return takeOpened(fd);
+    }
+    return unusable(EBUSY);
+}
+
+// Holds the opened lock file and writes this copy's name into it.
+RecordLock::Result RecordLock::takeOpened(int fd) {
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        ::close(fd);
+        if (error == EWOULDBLOCK)
+            return {Outcome::RunningHere, QStringLiteral("既に起動されています。")};
+        return unusable(error);
+    }
+    if (!writeText(fd, contents(long(::getpid()), thisHostName()))) {
+        const int error = errno;
+        // A lock that cannot say who holds it is not left behind half-written.
+        ::unlink(nativePath_.constData());
+        ::close(fd);
+        return unusable(error);
+    }
+    fd_ = fd;
+    return {};
+}
+
+void RecordLock::unlock() {
+    if (fd_ < 0)
+        return;
+    struct stat mine {};
+    struct stat named {};
+    if (::fstat(fd_, &mine) == 0 && ::lstat(nativePath_.constData(), &named) == 0 &&
+        sameFile(mine, named))
+        ::unlink(nativePath_.constData());
+    ::close(std::exchange(fd_, -1));
+}
+
+} // namespace rz6
