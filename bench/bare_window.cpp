@@ -1,6 +1,7 @@
 // The baseline of the start-up and memory figures: a bare Qt main window of the battle
 // window's size with a menu bar, a status bar and the same fonts, and nothing else.
 
+#include "common/app_info.h"
 #include "common/japanese_fonts.h"
 
 #include <QApplication>
@@ -18,7 +19,7 @@ int main(int argc, char* argv[]) {
     window.menuBar()->addMenu(QStringLiteral("試合"))->addAction(QStringLiteral("開始"));
     window.menuBar()->addMenu(QStringLiteral("設定"))->addAction(QStringLiteral("使用キャラ"));
     window.statusBar()->addWidget(new QLabel(QStringLiteral("使用キャラ　:　灰原　蓮")));
-    auto* client = new QLabel(QStringLiteral("ソードリズム！　第弐章"));
+    auto* client = new QLabel(QString::fromUtf8(rz6::appInfo::displayTitle));
     QFont font(QStringLiteral("ＭＳ 明朝"));
     font.setPointSizeF(21.75);
     client->setFont(font);

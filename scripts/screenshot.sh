@@ -8,7 +8,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 program=${1:-$root/build-e2e/rz6}
 out=$(realpath -m "${2:-$root/docs/screenshot.png}")
 set -- "$program"
-source "$root/tests/e2e/e2e_lib.sh"
+source "$root/tests/lib/rz6_test_lib.sh"
 need import
 setupWork
 startDisplay 1280x1024x24

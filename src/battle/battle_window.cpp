@@ -2,6 +2,7 @@
 
 #include "charselect/character_select_window.h"
 #include "charselect/characters.h"
+#include "common/app_info.h"
 #include "common/back_color.h"
 #include "common/label_button.h"
 #include "common/picture_label.h"
@@ -184,25 +185,18 @@ constexpr std::array<int, 3> statusPanelWidths{2400, 800, 1600};
 
 const QString firstCharacterStatus = fromUtf8(firstCharacter.statusText);
 
-// Where the installed game keeps its README (compressed by a distribution's package).
-QString documentationFolder() {
-#ifdef RZ6_INSTALL_DOCDIR
-    return QString::fromUtf8(RZ6_INSTALL_DOCDIR);
-#else
-    return QStringLiteral("/usr/share/doc/rz6");
-#endif
-}
-
 // The About box: the version line, then the credits of the team that made this game.
 QString aboutText() {
     return QStringList{
-        QStringLiteral("ソードリズム！第弐章 VER 0.80"),
+        fromUtf8(appInfo::aboutVersionLine),
         QString(),
         QStringLiteral("制作　ソードリズム制作班"),
         QStringLiteral("作画　ソードリズム制作班　美術係"),
         QStringLiteral("設定　ソードリズム制作班　設定係"),
         QString(),
-        QStringLiteral("最新版　%1 をご覧ください").arg(documentationFolder()),
+        // Where the installed game keeps its README (compressed by a distribution's package).
+        QStringLiteral("最新版　%1 をご覧ください")
+            .arg(fromUtf8(appInfo::installedDocumentationFolder)),
         QStringLiteral("2026　ソードリズム制作班"),
     }
         .join(QLatin1Char('\n'));
@@ -284,7 +278,7 @@ BattleWindow::BattleWindow(RecordTable& recordTable, RandomSource& random, QWidg
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       match_(recordTable, random) {
     setObjectName(QStringLiteral("rz6"));
-    setWindowTitle(QStringLiteral("ソードリズム！　第弐章"));
+    setWindowTitle(fromUtf8(appInfo::displayTitle));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFocusPolicy(Qt::StrongFocus);
 

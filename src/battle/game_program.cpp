@@ -1,6 +1,7 @@
 #include "battle/game_program.h"
 
 #include "battle/battle_window.h"
+#include "common/app_info.h"
 #include "result/result_window.h"
 #include "save/record_file.h"
 
@@ -163,7 +164,7 @@ void GameProgram::report(const QString& message) {
     }
     // Opened without a loop of its own, so the clock, the signals and a quit carry on; the
     // program owns it and deletes it at the latest with itself.
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("ソードリズム！　第弐章"),
+    auto* box = new QMessageBox(QMessageBox::Warning, QString::fromUtf8(appInfo::displayTitle),
                                 message, QMessageBox::Ok);
     box->setObjectName(QStringLiteral("ReportBox"));
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -1,11 +1,13 @@
 #include "common/pictures.h"
 
+#include "assets/picture_table.h"
+#include "common/app_info.h"
+
 #include <QImage>
 #include <QImageReader>
 #include <QPixmapCache>
 #include <QResource>
 
-#include <array>
 #include <cmath>
 #include <utility>
 
@@ -13,44 +15,10 @@ namespace rz6 {
 
 namespace {
 
-struct PictureInfo {
-    const char* name;
-    QSize size;
-    const char* accessibleName; // UTF-8
-};
-
-// Every picture of the game with the size it is drawn at and what it shows.
-const std::array<PictureInfo, 23>& pictureTable() {
-    static const std::array<PictureInfo, 23> table{{
-        {"tile", {16, 29}, "矢絣の背景模様"},
-        {"keypad_1", {30, 30}, "キーパッドの数字 1"},
-        {"keypad_2", {30, 30}, "キーパッドの数字 2"},
-        {"keypad_3", {30, 30}, "キーパッドの数字 3"},
-        {"keypad_4", {30, 30}, "キーパッドの数字 4"},
-        {"keypad_5", {30, 30}, "キーパッドの数字 5"},
-        {"keypad_6", {30, 30}, "キーパッドの数字 6"},
-        {"keypad_7", {30, 30}, "キーパッドの数字 7"},
-        {"keypad_8", {30, 30}, "キーパッドの数字 8"},
-        {"keypad_9", {30, 30}, "キーパッドの数字 9"},
-        {"heading_turns_left", {150, 30}, "残りターン"},
-        {"heading_character", {150, 30}, "使用キャラ"},
-        {"heading_score", {150, 30}, "評価点"},
-        {"heading_technique_points", {150, 30}, "技術点"},
-        {"heading_overall", {150, 30}, "総合評価"},
-        {"title_character_select", {400, 60}, "きゃらせれくと"},
-        {"app_icon", {256, 256}, "ソードリズム！　第弐章"},
-        {"portrait_ren_rest", {140, 220}, "灰原　蓮（平常）"},
-        {"portrait_ren_ready", {140, 220}, "灰原　蓮（構え）"},
-        {"portrait_yukina_rest", {140, 220}, "灰原　雪菜（平常）"},
-        {"portrait_yukina_ready", {140, 220}, "灰原　雪菜（構え）"},
-        {"portrait_sakon_rest", {140, 220}, "真壁　左近（平常）"},
-        {"portrait_sakon_ready", {140, 220}, "真壁　左近（構え）"},
-    }};
-    return table;
-}
+using PictureInfo = pictureTable::Entry;
 
 const PictureInfo* findPicture(const QString& name) {
-    for (const PictureInfo& info : pictureTable()) {
+    for (const PictureInfo& info : pictureTable::entries) {
         if (name == QLatin1String(info.name))
             return &info;
     }
@@ -109,7 +77,7 @@ QPixmap render(const PictureInfo& info, const QSize& pixelSize) {
 
 QSize Pictures::naturalSize(const QString& name) {
     const PictureInfo* info = findPicture(name);
-    return info ? info->size : QSize();
+    return info ? QSize(info->width, info->height) : QSize();
 }
 
 QPixmap Pictures::pixmap(const QString& name, qreal devicePixelRatio) {
@@ -151,14 +119,14 @@ QString Pictures::accessibleName(const QString& name) {
 
 QIcon Pictures::appIcon() {
     QIcon icon;
-    for (int side : {16, 24, 32, 48, 64, 128, 256})
+    for (int side : appInfo::iconSizes)
         icon.addPixmap(pixmap(QStringLiteral("app_icon"), QSize(side, side), 1.0));
     return icon;
 }
 
 QStringList Pictures::names() {
     QStringList result;
-    for (const PictureInfo& info : pictureTable())
+    for (const PictureInfo& info : pictureTable::entries)
         result.append(QLatin1String(info.name));
     return result;
 }

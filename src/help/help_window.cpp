@@ -2,6 +2,7 @@
 // Copyright (c) 2026 ソードリズム制作班
 #include "help/help_window.h"
 
+#include "common/app_info.h"
 #include "common/screen_units.h"
 
 #include <QKeyEvent>
@@ -14,14 +15,6 @@ namespace {
 
 constexpr unsigned windowBack = 0x00FFC0C0; // the battle screen's lavender
 constexpr unsigned pageBack = 0x00F8F0F0;
-
-QString documentationFolder() {
-#ifdef RZ6_INSTALL_DOCDIR
-    return QString::fromUtf8(RZ6_INSTALL_DOCDIR);
-#else
-    return QStringLiteral("/usr/share/doc/rz6");
-#endif
-}
 
 } // namespace
 
@@ -102,7 +95,7 @@ QString HelpWindow::helpText() {
                "に加わり、打ち方と説明を確かめられます。</p>"
 
                "<p>詳しい説明は %1 の README にあります。</p>")
-        .arg(documentationFolder().toHtmlEscaped());
+        .arg(QString::fromUtf8(appInfo::installedDocumentationFolder).toHtmlEscaped());
 }
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {

@@ -213,9 +213,7 @@ QByteArray userDataFolder() {
 
 QList<QByteArray> installedProgramFolders() {
     QList<QByteArray> folders;
-#ifdef RZ6_INSTALL_BINDIR
-    folders << QByteArray(RZ6_INSTALL_BINDIR);
-#endif
+    folders << QByteArray(appInfo::installedProgramFolder);
     // Debian's packages put games in /usr/games; such a copy is installed whatever the
     // build's own install folder was.
     folders << QByteArray("/usr/games");

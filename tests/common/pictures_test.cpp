@@ -3,6 +3,8 @@
 
 #include "common/pictures.h"
 
+#include "common/app_info.h"
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -307,7 +309,7 @@ TEST_F(PicturesTest, PicturesDrawnAtBuildTimeAgreeWithTheirSvg) {
             EXPECT_EQ(largestDifference(served, stored), 0);
         }
     }
-    for (int side : {16, 24, 32, 48, 64, 128, 256}) {
+    for (int side : appInfo::iconSizes) {
         SCOPED_TRACE(side);
         const QImage stored = storedPixels(QStringLiteral("app_icon"), QSize(side, side));
         ASSERT_EQ(stored.size(), QSize(side, side));

@@ -91,7 +91,7 @@ TEST_F(InstallTest, IconIsInstalledInEverySize) {
     const QString svg = at(QStringLiteral("share/icons/hicolor/scalable/apps/") + desktopId +
                            QStringLiteral(".svg"));
     EXPECT_TRUE(QFileInfo::exists(svg)) << svg.toStdString();
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    for (const int size : rz6::appInfo::iconSizes) {
         const QString png = at(QStringLiteral("share/icons/hicolor/%1x%1/apps/").arg(size) +
                                desktopId + QStringLiteral(".png"));
         const QImage image(png);

@@ -4,7 +4,7 @@
 # read the record and pick a character, each screen left with its key (accessible_play.py).
 # The bus runs in a private D-Bus session, so nothing of the desktop's own is touched.
 #   usage: accessible_play_test.sh path/to/rz6
-source "$(dirname "$0")/e2e_lib.sh"
+source "$(dirname "$0")/../lib/rz6_test_lib.sh"
 need dbus-run-session xdotool
 python=/usr/bin/python3 # Debian's, which pyatspi belongs to
 [[ -x $python ]] || skip "$python is not installed"

@@ -3,7 +3,7 @@
 # copies of the game) comes back byte for byte after a start and a quit: the game takes the
 # values as they stand, negative or at the largest a count can hold, and keeps bytes it does
 # not use.
-source "$(dirname "$0")/e2e_lib.sh"
+source "$(dirname "$0")/../lib/rz6_test_lib.sh"
 setupWork
 startDisplay
 

@@ -3,7 +3,7 @@
 # and twice as high as at scale 1: every widget, the menu bar and the status bar grow alike.
 # When RZ6_E2E_SHOTS names a folder and ImageMagick's import is installed, the window at
 # scale 2 is saved there as hidpi.png for a person to look at.
-source "$(dirname "$0")/e2e_lib.sh"
+source "$(dirname "$0")/../lib/rz6_test_lib.sh"
 setupWork
 startDisplay 2000x1400x24
 

@@ -17,7 +17,7 @@ if [[ -z ${RZ6_E2E_PRIVATE_MOUNTS:-} ]]; then
     RZ6_E2E_PRIVATE_MOUNTS=1 exec unshare --mount --propagation private bash "$0" "$@"
 fi
 
-source "$(dirname "$0")/e2e_lib.sh"
+source "$(dirname "$0")/../lib/rz6_test_lib.sh"
 cmakeCommand=${2:?path to cmake}
 buildFolder=${3:?build folder}
 setupWork

@@ -4,7 +4,7 @@
 # desktop, a terminal or a kill sends. Whichever way, the game ends normally, frees its lock
 # and leaves a whole 180-byte record beside itself: nothing was landed, so all zero.
 #   usage: play_and_quit_test.sh path/to/rz6 menu|TERM|HUP|INT
-source "$(dirname "$0")/e2e_lib.sh"
+source "$(dirname "$0")/../lib/rz6_test_lib.sh"
 way=${2:?menu, TERM, HUP or INT}
 setupWork
 startDisplay

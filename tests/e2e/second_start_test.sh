@@ -2,7 +2,7 @@
 # A second start of the game, while the first copy runs, shows the notice
 # "既に起動されています。" and ends after OK; the first copy plays on, and neither the record
 # nor the first copy's lock is touched.
-source "$(dirname "$0")/e2e_lib.sh"
+source "$(dirname "$0")/../lib/rz6_test_lib.sh"
 setupWork
 startDisplay
 

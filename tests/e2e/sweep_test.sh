@@ -8,7 +8,7 @@
 # far wrote: a match that ended has put its total (no strike lands, so between -1000 and 0)
 # in place of the lowest best total; nothing else changes. After a SIGKILL the next start takes the lock over.
 #   usage: sweep_test.sh path/to/rz6 ["screens" "ways"]   (a part of the table, for debugging)
-source "$(dirname "$0")/e2e_lib.sh"
+source "$(dirname "$0")/../lib/rz6_test_lib.sh"
 setupWork
 startDisplay
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The battle window opens in the middle of the screen, and so does the fresh one that a
 # restart (Ctrl+R after F5) builds; the restart writes the record before it reads it back.
-source "$(dirname "$0")/e2e_lib.sh"
+source "$(dirname "$0")/../lib/rz6_test_lib.sh"
 setupWork
 readonly screenWidth=1600 screenHeight=1200
 startDisplay "${screenWidth}x${screenHeight}x24"

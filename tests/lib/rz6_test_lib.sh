@@ -1,14 +1,17 @@
-# Shared helpers of the end-to-end tests: each test runs the real rz6 on its own X server
-# (Xvfb), in its own temporary folder that holds its own copy of the program, and drives it
-# with xdotool as a player would. Sourced by the *_test.sh scripts; $1 of a test is the rz6
-# executable to copy.
+# shellcheck shell=bash
+# Shared helpers of the end-to-end and fault tests: each test runs the real rz6 on its own X
+# server (Xvfb), in its own temporary folder that holds its own copy of the program (the
+# record lives beside it), and drives it with xdotool as a player would or hurts it as a
+# fault would. Sourced by the test scripts; $1 of a test is the rz6 executable to copy.
+#   source "$(dirname "$0")/../lib/rz6_test_lib.sh"
 #
 # Every wait polls with a generous bound; nothing waits a fixed time and then checks.
 
 set -euo pipefail
 
 readonly title='ソードリズム！　第弐章'
-readonly clientHeight=402 # the battle window's client area, 6030 twips, at scale 1
+readonly clientWidth=618  # the battle window's client area, 9270 twips, at scale 1
+readonly clientHeight=402 # and 6030 twips
 readonly skipCode=77      # ctest's SKIP_RETURN_CODE
 waitSeconds=${RZ6_E2E_WAIT:-60}
 
@@ -78,19 +81,44 @@ waitFor() {
 }
 
 # Starts a private X server on a display number it picks itself, so tests run in parallel.
+# Servers of other tests start at the same moment; a display lost in that race is tried
+# again. Access control is off so that a game run as another user (setpriv) can connect too.
 startDisplay() {
     local size=${1:-1600x1200x24}
-    local numberFile=$work/display
-    Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp -noreset 3>"$numberFile" \
-        >"$work/xvfb.log" 2>&1 &
-    xvfbPid=$!
-    waitFor "the X server" test -s "$numberFile"
-    export DISPLAY=:$(head -n 1 "$numberFile")
-    waitFor "the X server to answer" displayAnswers
+    local attempt numberFile
+    for attempt in 1 2 3; do
+        numberFile=$work/display$attempt
+        Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp -noreset -ac 3>"$numberFile" \
+            >"$work/xvfb.log" 2>&1 &
+        xvfbPid=$!
+        if waitUntil 20 displayNumberIn "$numberFile" && DISPLAY=:$(head -n 1 "$numberFile") \
+            waitUntil 20 displayAnswers; then
+            export DISPLAY=:$(head -n 1 "$numberFile")
+            return 0
+        fi
+        kill -TERM "$xvfbPid" 2>/dev/null || true
+        wait "$xvfbPid" 2>/dev/null || true
+        xvfbPid=''
+    done
+    fail "the virtual X server did not start"
+}
+
+displayNumberIn() {
+    running "$xvfbPid" && [[ -s $1 ]]
 }
 
 displayAnswers() {
     xdotool getmouselocation >/dev/null 2>&1
+}
+
+# Like waitFor, but gives up quietly after the given seconds with a status of 1.
+waitUntil() {
+    local seconds=$1; shift
+    local deadline=$((SECONDS + seconds))
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
 }
 
 # A folder with its own copy of the game, as a player unpacks it.
@@ -102,8 +130,9 @@ gameFolder() {
 }
 
 # Starts the program in the background from a working folder of its own (the record must
-# follow the program, not the working folder); extra VAR=value arguments go to its
-# environment. Sets gamePid.
+# follow the program, not the working folder). Extra arguments go before the program: VAR=value
+# assignments for its environment, then optionally a command that runs it (setpriv, or a
+# wrapper that sets limits) and execs it in the end. Sets gamePid.
 gamePid=''
 startGame() {
     local program=$1; shift
@@ -127,13 +156,30 @@ notRunning() {
 }
 
 # Waits for the process to end and puts its exit status in exitStatus (128 + the signal's
-# number when a signal ended it).
+# number when a signal ended it). The process is then forgotten, so that the clean-up never
+# signals a number the system may have handed to someone else since.
 exitStatus=''
 waitExit() {
     local pid=$1
     waitFor "process $pid to end" notRunning "$pid"
     exitStatus=0
     wait "$pid" 2>/dev/null || exitStatus=$?
+    forget "$pid"
+}
+
+# Kills the process outright and waits for it.
+killGame() {
+    kill -KILL "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+    forget "$1"
+}
+
+forget() {
+    local kept=() pid
+    for pid in "${startedPids[@]}"; do
+        [[ $pid == "$1" ]] || kept+=("$pid")
+    done
+    startedPids=("${kept[@]}")
 }
 
 # The visible windows of a process that carry the game's title.
@@ -150,6 +196,22 @@ hasTitledWindow() {
 waitWindow() {
     waitFor "a window of process $1" hasTitledWindow "$1"
     titledWindows "$1" | head -n 1
+}
+
+# Waits for the process's titled window and prints its id, failing unless it is of the kind
+# expected: "battle" (as wide as the battle window) or "message" (a message box, narrower).
+expectWindow() {
+    local kind=$1 pid=$2 window seen=message
+    window=$(waitWindow "$pid")
+    (($(windowWidth "$window") == clientWidth)) && seen=battle
+    [[ $seen == "$kind" ]] || fail "expected a $kind window, saw a $seen window"
+    echo "$window"
+}
+
+# Presses OK on a message box.
+pressOk() {
+    xdotool windowfocus --sync "$1" key --clearmodifiers Return 2>/dev/null ||
+        xdotool key --window "$1" Return
 }
 
 windowWidth() {
@@ -247,6 +309,12 @@ fileSize() {
 isAllZero() {
     local file=$1
     cmp -s "$file" <(head -c "$(fileSize "$file")" /dev/zero)
+}
+
+# Leftovers of an interrupted save in a game folder: the temporary files a new record is
+# written to before it takes the record's place.
+tempFiles() {
+    find "$1" -maxdepth 1 -name 'rz6.DAT?*' -printf '%f\n'
 }
 
 rz6Binary=${1:?usage: $0 path/to/rz6}
