@@ -182,7 +182,7 @@ RecordFile::RecordFile(const QString& path) : RecordFile(QFile::encodeName(path)
 RecordFile::RecordFile(QByteArray nativePath)
     : nativePath_(std::move(nativePath)), path_(QFile::decodeName(nativePath_)) {}
 
-LoadResult RecordFile::load(RecordTable& table) {
+RecordFileResult RecordFile::load(RecordTable& table) {
     loadFailed_ = false;
     loadReason_.clear();
     QString reason;
@@ -220,7 +220,7 @@ bool RecordFile::readRecord(RecordTable& table, QString& reason) const {
     return true;
 }
 
-SaveResult RecordFile::save(const RecordTable& table) {
+RecordFileResult RecordFile::save(const RecordTable& table) {
     struct stat named {};
     const bool present = ::lstat(nativePath_.constData(), &named) == 0;
     if (lastLoadFailed() && present)
