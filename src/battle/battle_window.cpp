@@ -470,28 +470,27 @@ void BattleWindow::startMatch() {
     afterInput();
 }
 
+// Asks the program object for something, only while this window takes input and the match
+// is in a phase that offers it.
+void BattleWindow::request(bool offered, void (BattleWindow::*signal)()) {
+    if (isEnabled() && offered)
+        emit(this->*signal)();
+}
+
 void BattleWindow::restartMatch() {
-    if (!isEnabled() || match_.phase() == MatchPhase::Idle)
-        return;
-    emit restartRequested();
+    request(match_.phase() != MatchPhase::Idle, &BattleWindow::restartRequested);
 }
 
 void BattleWindow::showRecord() {
-    if (!isEnabled())
-        return;
-    emit recordRequested();
+    request(true, &BattleWindow::recordRequested);
 }
 
 void BattleWindow::chooseCharacter() {
-    if (!isEnabled() || match_.phase() != MatchPhase::Idle)
-        return;
-    emit characterSelectRequested();
+    request(match_.phase() == MatchPhase::Idle, &BattleWindow::characterSelectRequested);
 }
 
 void BattleWindow::quitGame() {
-    if (!isEnabled())
-        return;
-    emit quitRequested();
+    request(true, &BattleWindow::quitRequested);
 }
 
 void BattleWindow::showAbout() {
@@ -506,9 +505,7 @@ void BattleWindow::showAbout() {
 }
 
 void BattleWindow::showHelp() {
-    if (!isEnabled())
-        return;
-    emit helpRequested();
+    request(true, &BattleWindow::helpRequested);
 }
 
 void BattleWindow::pressButton(int index) {

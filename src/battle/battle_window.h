@@ -86,6 +86,7 @@ private:
     void afterInput();
     void clearHighlights();
     void highlightButton(int index);
+    void request(bool offered, void (BattleWindow::*signal)());
 
     Match match_;
     // The clock tick; its interval is the match's.
