@@ -87,7 +87,7 @@ void report(const char* name, const std::vector<double>& values) {
 // clock going while the combo window drains.
 void strike(rz6::BattleWindow& window) {
     for (char16_t key : {u'1', u'2', u'3', u'0'})
-        window.Form_KeyPress(key);
+        window.pressKey(key);
     window.endPause();
 }
 
@@ -95,10 +95,10 @@ void strike(rz6::BattleWindow& window) {
 // brings the combo count to ten and the clock to 100 ms. The clock and the pause are driven
 // by hand here; only the ticks after this are measured.
 void reachFullCombo(rz6::BattleWindow& window) {
-    window.mst_Click();
+    window.startMatch();
     for (int strikes = 0; strikes < 11; ++strikes) {
         strike(window);
-        window.Timer2_Timer();
+        window.tick();
     }
 }
 
@@ -160,7 +160,7 @@ int clockBench(int ticks) {
     const auto fresh = [&] {
         auto window = std::make_unique<rz6::BattleWindow>(record, random);
         window->show();
-        window->mst_Click();
+        window->startMatch();
         return window;
     };
     auto window = fresh();
@@ -183,7 +183,7 @@ int keysBench(TimingApplication& app, int keys) {
     rz6::BattleWindow window(record, random);
     window.show();
     window.activateWindow();
-    window.mst_Click();
+    window.startMatch();
     app.watched = &window;
 
     std::vector<double> latencies;

@@ -1,6 +1,5 @@
 #include "battle/battle_window.h"
 
-#include "charselect/character_select_window.h"
 #include "charselect/characters.h"
 #include "common/app_info.h"
 #include "common/back_color.h"
@@ -10,7 +9,6 @@
 #include "common/qt_text.h"
 #include "common/screen_units.h"
 #include "common/tiled_background.h"
-#include "record/technique_record_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -298,18 +296,13 @@ BattleWindow::BattleWindow(RecordTable& recordTable, RandomSource& random, QWidg
 
     clock_.setTimerType(Qt::PreciseTimer);
     clock_.setInterval(match_.tickInterval());
-    connect(&clock_, &QTimer::timeout, this, &BattleWindow::Timer2_Timer);
+    connect(&clock_, &QTimer::timeout, this, &BattleWindow::tick);
     pauseTimer_.setTimerType(Qt::PreciseTimer);
     pauseTimer_.setSingleShot(true);
     connect(&pauseTimer_, &QTimer::timeout, this, &BattleWindow::endPause);
 
     // The clock stands still until a strike gives it something to do (afterInput).
     showMatch();
-}
-
-BattleWindow::~BattleWindow() {
-    if (subScreen_)
-        delete subScreen_.data();
 }
 
 void BattleWindow::buildMenus() {
@@ -320,45 +313,45 @@ void BattleWindow::buildMenus() {
     };
     QMenu* mfile = menuBar()->addMenu(QStringLiteral("試合"));
     mfile->setObjectName(QStringLiteral("mfile"));
-    mst_ = action(mfile, "mst", QStringLiteral("開始"));
-    mst_->setShortcut(QKeySequence(Qt::Key_F5));
-    mrst_ = action(mfile, "mrst", QStringLiteral("再試"));
-    mrst_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    startAction_ = action(mfile, "mst", QStringLiteral("開始"));
+    startAction_->setShortcut(QKeySequence(Qt::Key_F5));
+    restartAction_ = action(mfile, "mrst", QStringLiteral("再試"));
+    restartAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     mfile->addSeparator()->setObjectName(QStringLiteral("mline1"));
-    mwhis_ = action(mfile, "mwhis", QStringLiteral("履歴"));
-    mend_ = action(mfile, "mend", QStringLiteral("終了"));
+    recordAction_ = action(mfile, "mwhis", QStringLiteral("履歴"));
+    quitAction_ = action(mfile, "mend", QStringLiteral("終了"));
 
     QMenu* mopt = menuBar()->addMenu(QStringLiteral("設定"));
     mopt->setObjectName(QStringLiteral("mopt"));
-    mchrch_ = action(mopt, "mchrch", QStringLiteral("使用キャラ"));
+    characterAction_ = action(mopt, "mchrch", QStringLiteral("使用キャラ"));
     QMenu* mmus = mopt->addMenu(QStringLiteral("効果"));
     mmus->setObjectName(QStringLiteral("mmus"));
     // Sound effects were never part of this game: the items stay visible and disabled.
     action(mmus, "mwav", QStringLiteral("WAV"))->setEnabled(false);
     action(mmus, "mmidi", QStringLiteral("MIDI"))->setEnabled(false);
 
-    mab_ = menuBar()->addAction(QStringLiteral("制作"));
-    mab_->setObjectName(QStringLiteral("mab"));
+    aboutAction_ = menuBar()->addAction(QStringLiteral("制作"));
+    aboutAction_->setObjectName(QStringLiteral("mab"));
     // The rules, beside the credits: F1 as on any desktop.
-    mhelp_ = menuBar()->addAction(QStringLiteral("遊び方"));
-    mhelp_->setObjectName(QStringLiteral("mhelp"));
-    mhelp_->setShortcut(QKeySequence(Qt::Key_F1));
+    helpAction_ = menuBar()->addAction(QStringLiteral("遊び方"));
+    helpAction_->setObjectName(QStringLiteral("mhelp"));
+    helpAction_->setShortcut(QKeySequence(Qt::Key_F1));
 
-    connect(mst_, &QAction::triggered, this, &BattleWindow::mst_Click);
-    connect(mrst_, &QAction::triggered, this, &BattleWindow::mrst_Click);
-    connect(mwhis_, &QAction::triggered, this, &BattleWindow::mwhis_Click);
-    connect(mend_, &QAction::triggered, this, &BattleWindow::mend_Click);
-    connect(mchrch_, &QAction::triggered, this, &BattleWindow::mchrch_Click);
-    connect(mab_, &QAction::triggered, this, &BattleWindow::mab_Click);
-    connect(mhelp_, &QAction::triggered, this, &BattleWindow::mhelp_Click);
+    connect(startAction_, &QAction::triggered, this, &BattleWindow::startMatch);
+    connect(restartAction_, &QAction::triggered, this, &BattleWindow::restartMatch);
+    connect(recordAction_, &QAction::triggered, this, &BattleWindow::showRecord);
+    connect(quitAction_, &QAction::triggered, this, &BattleWindow::quitGame);
+    connect(characterAction_, &QAction::triggered, this, &BattleWindow::chooseCharacter);
+    connect(aboutAction_, &QAction::triggered, this, &BattleWindow::showAbout);
+    connect(helpAction_, &QAction::triggered, this, &BattleWindow::showHelp);
 }
 
 void BattleWindow::buildWidgets(QWidget* client) {
     for (int i = 0; i < static_cast<int>(buttonPlaces.size()); ++i) {
         LabelButton* button = makeLabelButton(client, "BtnLabel", i,
                                               buttonPlaces[static_cast<std::size_t>(i)], mincho12);
-        connect(button, &LabelButton::clicked, this, [this, i] { BtnLabel_Click(i); });
-        connect(button, &LabelButton::pointerMoved, this, [this, i] { BtnLabel_MouseMove(i); });
+        connect(button, &LabelButton::clicked, this, [this, i] { pressButton(i); });
+        connect(button, &LabelButton::pointerMoved, this, [this, i] { highlightButton(i); });
         button->installEventFilter(this);
         buttons_[static_cast<std::size_t>(i)] = button;
     }
@@ -370,7 +363,6 @@ void BattleWindow::buildWidgets(QWidget* client) {
     };
     turnsLabel_ = child(fromUtf8(turnsPiece.name));
     turnsLabel_->adjustSize(); // sized to its text, anchored at its left edge
-    portraitName_ = fromUtf8(firstPortrait);
     portrait_ = child(QStringLiteral("ChrImg"));
     for (int digit = 1; digit <= 9; ++digit)
         keypadMarks_[static_cast<std::size_t>(digit)] = child(indexedName("Image1", digit));
@@ -443,9 +435,9 @@ void BattleWindow::showMatch() {
         comboGauge_->setValue(match_.comboWindow());
 
     const bool idle = match_.phase() == MatchPhase::Idle;
-    mst_->setEnabled(idle);
-    mrst_->setEnabled(!idle);
-    mchrch_->setEnabled(idle);
+    startAction_->setEnabled(idle);
+    restartAction_->setEnabled(!idle);
+    characterAction_->setEnabled(idle);
 }
 
 // After every call that may have launched a strike or ended a pause: keeps the clock and
@@ -465,58 +457,37 @@ void BattleWindow::afterInput() {
     }
 }
 
-void BattleWindow::mst_Click() {
+void BattleWindow::startMatch() {
     if (!isEnabled() || match_.phase() != MatchPhase::Idle)
         return;
     match_.start();
     afterInput();
 }
 
-void BattleWindow::mrst_Click() {
-    if (!isEnabled() || match_.phase() == MatchPhase::Idle)
-        return;
-    emit restartRequested();
+// Asks the program object for something, only while this window takes input and the match
+// is in a phase that offers it.
+void BattleWindow::request(bool offered, void (BattleWindow::*signal)()) {
+    if (isEnabled() && offered)
+        emit(this->*signal)();
 }
 
-void BattleWindow::mwhis_Click() {
-    if (!isEnabled())
-        return;
-    auto* screen = new TechniqueRecordWindow(match_.recordTable());
-    connect(screen, &TechniqueRecordWindow::closed, this, [this] {
-        // The clock runs on while the record is open, so the match may have ended meanwhile:
-        // then the result screen is in front and this window stays disabled behind it.
-        if (match_.phase() == MatchPhase::Ended)
-            return;
-        setEnabled(true);
-        activateWindow();
-        setFocus();
-    });
-    openSubScreen(screen);
+void BattleWindow::restartMatch() {
+    request(match_.phase() != MatchPhase::Idle, &BattleWindow::restartRequested);
 }
 
-void BattleWindow::mchrch_Click() {
-    if (!isEnabled() || match_.phase() != MatchPhase::Idle)
-        return;
-    auto* screen = new CharacterSelectWindow(*this, this);
-    connect(screen, &CharacterSelectWindow::confirmed, this, [this] { setEnabled(true); });
-    openSubScreen(screen);
+void BattleWindow::showRecord() {
+    request(true, &BattleWindow::recordRequested);
 }
 
-// Shows a screen that keeps this window disabled until the screen gives it back.
-void BattleWindow::openSubScreen(QWidget* screen) {
-    subScreen_ = screen;
-    screen->show();
-    screen->activateWindow();
-    setEnabled(false);
+void BattleWindow::chooseCharacter() {
+    request(match_.phase() == MatchPhase::Idle, &BattleWindow::characterSelectRequested);
 }
 
-void BattleWindow::mend_Click() {
-    if (!isEnabled())
-        return;
-    emit quitRequested();
+void BattleWindow::quitGame() {
+    request(true, &BattleWindow::quitRequested);
 }
 
-void BattleWindow::mab_Click() {
+void BattleWindow::showAbout() {
     if (!isEnabled())
         return;
     // Window-modal without a nested event loop: the clock and a quit signal carry on.
@@ -527,27 +498,25 @@ void BattleWindow::mab_Click() {
     box->open();
 }
 
-void BattleWindow::mhelp_Click() {
-    if (!isEnabled())
-        return;
-    emit helpRequested();
+void BattleWindow::showHelp() {
+    request(true, &BattleWindow::helpRequested);
 }
 
-void BattleWindow::BtnLabel_Click(int index) {
+void BattleWindow::pressButton(int index) {
     // A label-button repeats its menu command, and only while that command is available.
-    QAction* const commands[] = {mst_, mwhis_, mchrch_, mend_};
+    QAction* const commands[] = {startAction_, recordAction_, characterAction_, quitAction_};
     if (index >= 0 && index < 4 && commands[index]->isEnabled())
         commands[index]->trigger();
 }
 
-void BattleWindow::BtnLabel_MouseMove(int index) {
+void BattleWindow::highlightButton(int index) {
     for (int i = 0; i < 4; ++i)
         if (i != index)
             buttons_[i]->setHighlighted(false);
     buttons_[index]->setHighlighted(true);
 }
 
-void BattleWindow::Form_MouseMove() {
+void BattleWindow::clearHighlights() {
     for (LabelButton* button : buttons_)
         button->setHighlighted(false);
 }
@@ -568,12 +537,12 @@ bool BattleWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::MouseMove) {
         const auto* move = static_cast<QMouseEvent*>(event);
         if (!client_->childAt(move->position().toPoint()))
-            Form_MouseMove();
+            clearHighlights();
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void BattleWindow::Form_KeyPress(char16_t key) {
+void BattleWindow::pressKey(char16_t key) {
     if (!isEnabled())
         return;
     match_.press(key);
@@ -584,7 +553,7 @@ void BattleWindow::keyPressEvent(QKeyEvent* event) {
     // Keys are read as characters, so the main keyboard's digits and the keypad's are the
     // same; Enter on either block is character 13.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        Form_KeyPress(Match::enterKey);
+        pressKey(Match::enterKey);
         return;
     }
     const QString text = event->text();
@@ -593,10 +562,10 @@ void BattleWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     for (const QChar c : text)
-        Form_KeyPress(c.unicode());
+        pressKey(c.unicode());
 }
 
-void BattleWindow::Timer2_Timer() {
+void BattleWindow::tick() {
     const TickEffect effect = match_.tick();
     if (!match_.clockNeeded())
         clock_.stop();
@@ -617,7 +586,7 @@ void BattleWindow::endPause() {
     // The clock fell due while the outcome was on show: its tick comes right after the keys
     // typed meanwhile, so the combo window opens at once rather than one interval late.
     if (!match_.pausing())
-        Timer2_Timer();
+        tick();
     afterInput();
 }
 
@@ -634,7 +603,6 @@ void BattleWindow::setScoreMultiplier(double multiplier) {
 }
 
 void BattleWindow::setPortrait(const QString& pictureName) {
-    portraitName_ = pictureName;
     portrait_->setPixmap(Pictures::pixmap(pictureName, devicePixelRatioF()));
     portrait_->setAccessibleName(Pictures::accessibleName(pictureName));
 }

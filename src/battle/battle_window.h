@@ -4,7 +4,6 @@
 #include "charselect/character_target.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <QTimer>
 
 #include <array>
@@ -22,27 +21,31 @@ class LabelButton;
 // holds no game rule of its own. Every handler turns input into a call on the match and
 // then copies the whole visible state into the widgets (showMatch).
 //
-// The record file is not its business: the program object reads the record before it
-// builds this window and writes it after it destroys it.
+// The record file and the other screens are not its business: the program object reads the
+// record before it builds this window and writes it after it destroys it, and opens the
+// screens this window asks for.
 class BattleWindow : public QMainWindow, public CharacterTarget {
     Q_OBJECT
 public:
     BattleWindow(RecordTable& recordTable, RandomSource& random, QWidget* parent = nullptr);
-    ~BattleWindow() override;
 
     const Match& match() const { return match_; }
 
-    // --- handlers, public so that tests drive the clock and the pause by calling them ---
-    void mst_Click();
-    void mrst_Click();
-    void mwhis_Click();
-    void mchrch_Click();
-    void mend_Click();
-    void mab_Click();
-    void mhelp_Click();
-    void BtnLabel_Click(int index);
-    void Form_KeyPress(char16_t key);
-    void Timer2_Timer();
+    // --- what the player and the clock do, public so that tests drive them by calling ---
+    // The menu commands (and the label-buttons that repeat them).
+    void startMatch();
+    void restartMatch();
+    void showRecord();
+    void chooseCharacter();
+    void quitGame();
+    void showAbout();
+    void showHelp();
+    // Label-button `index` along the top: its menu command, while that is available.
+    void pressButton(int index);
+    // One typed character.
+    void pressKey(char16_t key);
+    // The clock tick.
+    void tick();
     // The pause after a strike is over (its single-shot timer calls this).
     void endPause();
 
@@ -65,6 +68,11 @@ signals:
     void quitRequested();
     // The player asked for the help screen (遊び方, F1).
     void helpRequested();
+    // The player asked for the technique record (履歴) or, before a match, for the
+    // character select screen (使用キャラ). The program object opens it over this window,
+    // which takes no input until the screen gives it back.
+    void recordRequested();
+    void characterSelectRequested();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -76,23 +84,22 @@ private:
     void buildWidgets(QWidget* client);
     void showMatch();
     void afterInput();
-    void Form_MouseMove();
-    void BtnLabel_MouseMove(int index);
-    void openSubScreen(QWidget* screen);
+    void clearHighlights();
+    void highlightButton(int index);
+    void request(bool offered, void (BattleWindow::*signal)());
 
     Match match_;
     // The clock tick; its interval is the match's.
     QTimer clock_;
     QTimer pauseTimer_;
-    QString portraitName_;
 
-    QAction* mst_ = nullptr;
-    QAction* mrst_ = nullptr;
-    QAction* mwhis_ = nullptr;
-    QAction* mend_ = nullptr;
-    QAction* mchrch_ = nullptr;
-    QAction* mab_ = nullptr;
-    QAction* mhelp_ = nullptr;
+    QAction* startAction_ = nullptr;
+    QAction* restartAction_ = nullptr;
+    QAction* recordAction_ = nullptr;
+    QAction* quitAction_ = nullptr;
+    QAction* characterAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
+    QAction* helpAction_ = nullptr;
 
     // "試合開始", "履　　　歴", "キャラ選択", "終　　　了".
     std::array<LabelButton*, 4> buttons_{};
@@ -108,8 +115,6 @@ private:
     // Character, "評価", score.
     std::array<QLabel*, 3> statusPanels_{};
     QWidget* client_ = nullptr;
-
-    QPointer<QWidget> subScreen_;
 };
 
 } // namespace rz6

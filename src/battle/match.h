@@ -1,9 +1,9 @@
 #pragma once
 
 #include "battle/random_source.h"
-#include "battle/record_table.h"
 #include "battle/technique_catalogue.h"
 #include "charselect/characters.h"
+#include "save/record_table.h"
 
 #include <array>
 #include <cstdint>

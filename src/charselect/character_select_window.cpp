@@ -98,7 +98,7 @@ void CharacterSelectWindow::buildWidgets() {
         option->setFocusPolicy(Qt::NoFocus);
         option->setMouseTracking(true);
         option->installEventFilter(this);
-        connect(option, &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
+        connect(option, &QRadioButton::clicked, this, [this, i] { applyCharacter(i); });
         options_[static_cast<std::size_t>(i)] = option;
 
         auto makePortrait = [&](int index, std::string_view picture, const QString& pose) {
@@ -132,7 +132,7 @@ void CharacterSelectWindow::buildWidgets() {
     confirmButton_->setObjectName(QStringLiteral("Label1"));
     confirmButton_->setGeometry(twipsRect(confirmBox));
     confirmButton_->setFont(designFont(confirmFont));
-    connect(confirmButton_, &LabelButton::clicked, this, [this] { Label1_Click(); });
+    connect(confirmButton_, &LabelButton::clicked, this, [this] { confirm(); });
 }
 
 int CharacterSelectWindow::chosenIndex() const {
@@ -145,10 +145,10 @@ int CharacterSelectWindow::chosenIndex() const {
 
 void CharacterSelectWindow::choose(int index) {
     options_[static_cast<std::size_t>(index)]->setChecked(true);
-    Option1_Click(index);
+    applyCharacter(index);
 }
 
-void CharacterSelectWindow::Option1_Click(int index) {
+void CharacterSelectWindow::applyCharacter(int index) {
     const Character& c = character(index);
     target_.setStatusText(fromUtf8(c.statusText));
     target_.setWindowLength(c.windowLength);
@@ -157,7 +157,7 @@ void CharacterSelectWindow::Option1_Click(int index) {
         readyPortraits_[static_cast<std::size_t>(i)]->setVisible(i == index);
 }
 
-void CharacterSelectWindow::Label1_Click() {
+void CharacterSelectWindow::confirm() {
     close();
 }
 
@@ -169,11 +169,11 @@ void CharacterSelectWindow::finish() {
     emit confirmed();
 }
 
-void CharacterSelectWindow::Option1_MouseMove(int index) {
+void CharacterSelectWindow::highlightOption(int index) {
     setBackColor(options_[static_cast<std::size_t>(index)], optionHoverColor);
 }
 
-void CharacterSelectWindow::Form_MouseMove() {
+void CharacterSelectWindow::clearHighlights() {
     confirmButton_->setHighlighted(false);
     for (QRadioButton* option : options_)
         setBackColor(option, optionRestColor);
@@ -203,7 +203,7 @@ void CharacterSelectWindow::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Escape: // leaving the screen keeps the choice, as every way out does
-        Label1_Click();
+        confirm();
         return;
     case Qt::Key_Left:
     case Qt::Key_Up:
@@ -228,7 +228,7 @@ void CharacterSelectWindow::keyPressEvent(QKeyEvent* event) {
 void CharacterSelectWindow::mouseMoveEvent(QMouseEvent* event) {
     // Moves over the controls travel up here too; only the bare background resets the colours.
     if (childAt(event->position().toPoint()) == nullptr)
-        Form_MouseMove();
+        clearHighlights();
     QWidget::mouseMoveEvent(event);
 }
 
@@ -236,7 +236,7 @@ bool CharacterSelectWindow::eventFilter(QObject* watched, QEvent* event) {
     const int index = optionIndexOf(watched);
     if (index >= 0) {
         if (event->type() == QEvent::MouseMove)
-            Option1_MouseMove(index);
+            highlightOption(index);
         else if (event->type() == QEvent::FocusIn)
             restPortraits_[0]->setFocus(Qt::OtherFocusReason);
     }

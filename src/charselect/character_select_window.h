@@ -48,10 +48,10 @@ protected:
 
 private:
     void buildWidgets();
-    void Option1_Click(int index);
-    void Option1_MouseMove(int index);
-    void Label1_Click();
-    void Form_MouseMove();
+    void applyCharacter(int index);
+    void highlightOption(int index);
+    void confirm();
+    void clearHighlights();
     // Marks option `index` and applies its character, as a click on it would.
     void choose(int index);
     // Hands the marked character's ready portrait to the battle window and reports

@@ -264,8 +264,8 @@ TechniqueRecordWindow::TechniqueRecordWindow(const RecordTable& recordTable, QWi
     buildTechniqueTab(recordTable);
 
     tabStrip_->setCurrentIndex(0);
-    TabStrip1_Click(0);
-    connect(tabStrip_, &QTabBar::currentChanged, this, &TechniqueRecordWindow::TabStrip1_Click);
+    showTab(0);
+    connect(tabStrip_, &QTabBar::currentChanged, this, &TechniqueRecordWindow::showTab);
 }
 
 void TechniqueRecordWindow::buildScoreTab(const RecordTable& recordTable) {
@@ -338,7 +338,7 @@ void TechniqueRecordWindow::buildTechniqueTab(const RecordTable& recordTable) {
         QWidget::setTabOrder(lastRow, closeButton);
 }
 
-void TechniqueRecordWindow::TabStrip1_Click(int tabIndex) {
+void TechniqueRecordWindow::showTab(int tabIndex) {
     for (QWidget* frame : tabFrames_)
         frame->hide();
     if (tabIndex >= 0 && tabIndex < 2)

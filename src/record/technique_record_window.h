@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "battle/record_table.h"
+#include "save/record_table.h"
 
 class QLabel;
 class QTabBar;
@@ -36,7 +36,7 @@ protected:
 private:
     void buildScoreTab(const RecordTable& recordTable);
     void buildTechniqueTab(const RecordTable& recordTable);
-    void TabStrip1_Click(int tabIndex);
+    void showTab(int tabIndex);
 
     QTabBar* tabStrip_ = nullptr;
     QWidget* tabFrames_[2] = {nullptr, nullptr};

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "battle/record_table.h"
 #include "battle/technique_catalogue.h"
+#include "save/record_table.h"
 
 #include <array>
 #include <cstdint>

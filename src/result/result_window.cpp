@@ -98,20 +98,16 @@ QLabel* makeValueLabel(QWidget* parent, const Figure& figure) {
 
 } // namespace
 
-ResultWindow::ResultWindow(std::int32_t score,
-                           const std::array<bool, techniqueCount>& usedThisMatch,
-                           RecordTable& recordTable, QWidget* parent)
+ResultWindow::ResultWindow(const MatchRating& rating, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
-      rating_(rateMatch(score, usedThisMatch)) {
+                          Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("gmend"));
     setWindowTitle(QStringLiteral("競技終了"));
     setUpSubScreen(this, twips(clientWidth), twips(clientHeight), formBackColor);
     tileBackground(this, Pictures::pixmap(QStringLiteral("tile"), devicePixelRatioF()));
 
     buildWidgets();
-    updateBestTotals(recordTable, rating_.overallScore);
-    showRating();
+    showRating(rating);
 }
 
 void ResultWindow::buildWidgets() {
@@ -154,22 +150,22 @@ void ResultWindow::buildWidgets() {
         buttons_[static_cast<std::size_t>(i)] = makeLabelButton(
             this, "BtnLabel", i, buttonPlaces[static_cast<std::size_t>(i)], buttonFont);
         connect(buttons_[static_cast<std::size_t>(i)], &LabelButton::clicked, this,
-                [this, i] { BtnLabel_Click(i); });
+                [this, i] { pressButton(i); });
     }
     // A keyboard player starts on the rematch. Escape is left alone on purpose: both choices
     // end something, and a slip of the finger must not quit the game.
     buttons_[0]->setFocus(Qt::OtherFocusReason);
 }
 
-void ResultWindow::showRating() {
-    const std::int64_t values[] = {rating_.score, rating_.techniquePoints, rating_.overallScore};
+void ResultWindow::showRating(const MatchRating& rating) {
+    const std::int64_t values[] = {rating.score, rating.techniquePoints, rating.overallScore};
     for (std::size_t i = 0; i < figureLabels_.size(); ++i)
         figureLabels_[i]->setText(QString::number(values[i]));
-    rankSlider_->setValue(rating_.rankClass);
-    rankSlider_->setAccessibleDescription(fromUtf8(rankName(rating_.rankClass)));
+    rankSlider_->setValue(rating.rankClass);
+    rankSlider_->setAccessibleDescription(fromUtf8(rankName(rating.rankClass)));
 }
 
-void ResultWindow::BtnLabel_Click(int index) {
+void ResultWindow::pressButton(int index) {
     if (actionTaken_)
         return;
     actionTaken_ = true;

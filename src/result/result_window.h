@@ -1,12 +1,10 @@
 #pragma once
 
-#include "battle/record_table.h"
 #include "result/match_rating.h"
 
 #include <QWidget>
 
 #include <array>
-#include <cstdint>
 
 class QLabel;
 class QTextEdit;
@@ -16,12 +14,12 @@ namespace rz6 {
 
 class LabelButton;
 
-// The result screen, "競技終了": rates the match that has just ended, enters its overall
-// score into the five best totals, and offers a rematch or the end of the game.
+// The result screen, "競技終了": shows the rating of the match that has just ended and offers
+// a rematch or the end of the game.
 //
-// The rating is worked out and bestTotals rewritten once, in the constructor; everything
-// after that is display. The screen touches neither the battle window nor the record file:
-// whoever opens it connects the two signals and acts on them.
+// It only shows the rating it is handed; whoever opens it rates the match, enters the total
+// into the best totals, connects the two signals and acts on them. The screen touches
+// neither the battle window nor the record.
 //
 // Each screen asks for one action only. The first of "再試合", "終　了" or a close through
 // the window frame (which counts as "終　了") decides it; later clicks are ignored, and
@@ -34,10 +32,7 @@ class LabelButton;
 class ResultWindow : public QWidget {
     Q_OBJECT
 public:
-    ResultWindow(std::int32_t score, const std::array<bool, techniqueCount>& usedThisMatch,
-                 RecordTable& recordTable, QWidget* parent = nullptr);
-
-    const MatchRating& rating() const { return rating_; }
+    explicit ResultWindow(const MatchRating& rating, QWidget* parent = nullptr);
 
     // Closes the screen without sending either signal.
     void closeWithoutAction();
@@ -55,10 +50,9 @@ protected:
 
 private:
     void buildWidgets();
-    void showRating();
-    void BtnLabel_Click(int index);
+    void showRating(const MatchRating& rating);
+    void pressButton(int index);
 
-    MatchRating rating_;
     bool actionTaken_ = false;
 
     QSlider* rankSlider_ = nullptr;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "battle/record_table.h"
+#include "save/record_table.h"
 
 #include <array>
 #include <cstddef>

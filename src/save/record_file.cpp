@@ -2,6 +2,7 @@
 
 #include "save/record_codec.h"
 #include "save/system_text.h"
+#include "save/write_all.h"
 
 #include <QFile>
 
@@ -63,22 +64,6 @@ bool readUpTo(int fd, char* into, std::size_t maxSize, std::size_t& got) {
         if (n == 0)
             break;
         got += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-bool writeAll(int fd, const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = EIO;
-            return false;
-        }
-        data += n;
-        size -= static_cast<std::size_t>(n);
     }
     return true;
 }
@@ -182,7 +167,7 @@ RecordFile::RecordFile(const QString& path) : RecordFile(QFile::encodeName(path)
 RecordFile::RecordFile(QByteArray nativePath)
     : nativePath_(std::move(nativePath)), path_(QFile::decodeName(nativePath_)) {}
 
-LoadResult RecordFile::load(RecordTable& table) {
+RecordFileResult RecordFile::load(RecordTable& table) {
     loadFailed_ = false;
     loadReason_.clear();
     QString reason;
@@ -220,7 +205,7 @@ bool RecordFile::readRecord(RecordTable& table, QString& reason) const {
     return true;
 }
 
-SaveResult RecordFile::save(const RecordTable& table) {
+RecordFileResult RecordFile::save(const RecordTable& table) {
     struct stat named {};
     const bool present = ::lstat(nativePath_.constData(), &named) == 0;
     if (lastLoadFailed() && present)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "battle/record_table.h"
+#include "save/record_table.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,12 +12,7 @@ namespace rz6 {
 struct RecordFileResult {
     bool ok = true;
     QString message; // empty on success
-
-    explicit operator bool() const { return ok; }
 };
-
-using LoadResult = RecordFileResult;
-using SaveResult = RecordFileResult;
 
 // The record file rz6.DAT: the 180-byte image of the record table, possibly followed by
 // bytes the game does not use, which are kept exactly as they are.
@@ -44,9 +39,9 @@ public:
     const QString& path() const { return path_; }
 
     // Fills table from the file; the elements the file does not reach keep their values.
-    LoadResult load(RecordTable& table);
+    RecordFileResult load(RecordTable& table);
 
-    SaveResult save(const RecordTable& table);
+    RecordFileResult save(const RecordTable& table);
 
     // True after a load that failed, until the next load succeeds.
     bool lastLoadFailed() const { return loadFailed_; }

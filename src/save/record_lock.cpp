@@ -2,12 +2,14 @@
 
 #include "common/app_info.h"
 #include "save/system_text.h"
+#include "save/write_all.h"
 
 #include <QFile>
 #include <QList>
 
 #include <cerrno>
 #include <climits>
+#include <optional>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -37,21 +39,9 @@ QByteArray readText(int fd) {
 }
 
 bool writeText(int fd, const QByteArray& text) {
-    if (::ftruncate(fd, 0) != 0)
+    if (::ftruncate(fd, 0) != 0 || ::lseek(fd, 0, SEEK_SET) != 0 ||
+        !writeAll(fd, text.constData(), std::size_t(text.size())))
         return false;
-    qsizetype done = 0;
-    while (done < text.size()) {
-        const ssize_t n =
-            ::pwrite(fd, text.constData() + done, std::size_t(text.size() - done), done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = EIO;
-            return false;
-        }
-        done += n;
-    }
     return ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
 }
 
@@ -137,13 +127,8 @@ RecordLock::Result RecordLock::lock() {
                                    "です（ロックファイル「%2」）。")
                         .arg(QString::fromUtf8(host), QFile::decodeName(nativePath_))};
         }
-        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            const int error = errno;
-            ::close(fd);
-            if (error == EWOULDBLOCK)
-                return {Outcome::RunningHere, QStringLiteral("既に起動されています。")};
-            return unusable(error);
-        }
+        if (std::optional<Result> refused = holdOrRefuse(fd))
+            return *refused;
         // Nobody holds it: left behind by a copy that has ended. It is ours if it is still
         // the file at the lock's name (an ending copy may just have removed it).
         struct stat now {};
@@ -156,15 +141,22 @@ RecordLock::Result RecordLock::lock() {
     return unusable(EBUSY);
 }
 
+// Holds the opened lock file for this copy; when another copy holds it (or it cannot be
+// held), closes it and says why. Holding it again is harmless.
+std::optional<RecordLock::Result> RecordLock::holdOrRefuse(int fd) const {
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+        return std::nullopt;
+    const int error = errno;
+    ::close(fd);
+    if (error == EWOULDBLOCK)
+        return Result{Outcome::RunningHere, QStringLiteral("既に起動されています。")};
+    return unusable(error);
+}
+
 // Holds the opened lock file and writes this copy's name into it.
 RecordLock::Result RecordLock::takeOpened(int fd) {
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        const int error = errno;
-        ::close(fd);
-        if (error == EWOULDBLOCK)
-            return {Outcome::RunningHere, QStringLiteral("既に起動されています。")};
-        return unusable(error);
-    }
+    if (std::optional<Result> refused = holdOrRefuse(fd))
+        return *refused;
     if (!writeText(fd, contents(long(::getpid()), thisHostName()))) {
         const int error = errno;
         // A lock that cannot say who holds it is not left behind half-written.

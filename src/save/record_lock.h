@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 namespace rz6 {
 
 // The single-instance lock beside the record (rz6.lock): one copy of the game per record.
@@ -41,6 +43,7 @@ public:
 private:
     Result unusable(int error) const;
     Result unusable(const QString& reason) const;
+    std::optional<Result> holdOrRefuse(int fd) const;
     Result takeOpened(int fd);
 
     QByteArray nativePath_;

@@ -47,7 +47,7 @@ TEST_F(BattleWindowAccessTest, StateLabelsReadTheirTextThroughAMatch) {
     look();
     window->endPause();
     for (int tick = 0; tick < 30; ++tick)
-        window->Timer2_Timer();
+        window->tick();
     look();
     EXPECT_EQ(label("InputLabel")->accessibleDescription(), QStringLiteral("入力"));
     for (auto [name, texts] : seen) {

@@ -52,7 +52,7 @@ protected:
 
     void start(std::string_view board) {
         random.queueDigits(board);
-        window->mst_Click();
+        window->startMatch();
         ASSERT_EQ(random.remaining(), 0u);
     }
     // Types characters on the real keyboard path (key events to the window).

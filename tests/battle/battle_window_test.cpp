@@ -36,7 +36,7 @@ TEST_F(BattleWindowTest, FreshWindowShowsItsDesignValuesAndIgnoresKeys) {
 
     type("1230");
     enter();
-    window->Timer2_Timer();
+    window->tick();
     EXPECT_EQ(text("InputLabel"), QString());
     EXPECT_EQ(text("MesLabel"), QString());
     EXPECT_EQ(panel(3), QStringLiteral("0"));
@@ -61,24 +61,40 @@ TEST_F(BattleWindowTest, MenusAndLabelButtonsFollowTheMatch) {
     EXPECT_EQ(action("mst")->shortcut(), QKeySequence(Qt::Key_F5));
     EXPECT_EQ(action("mrst")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
 
+    // "キャラ選択" and "履　　　歴" ask for their screens; the program object opens them.
+    QSignalSpy characterSelect(window.get(), &BattleWindow::characterSelectRequested);
+    QSignalSpy record(window.get(), &BattleWindow::recordRequested);
+    window->pressButton(2);
+    window->pressButton(1);
+    EXPECT_EQ(characterSelect.count(), 1);
+    EXPECT_EQ(record.count(), 1);
+
     random.queueDigits("1234567891234567");
-    window->BtnLabel_Click(0); // "試合開始" starts the match
+    window->pressButton(0); // "試合開始" starts the match
     EXPECT_EQ(window->match().phase(), MatchPhase::Running);
     EXPECT_FALSE(action("mst")->isEnabled());
     EXPECT_TRUE(action("mrst")->isEnabled());
     EXPECT_FALSE(action("mchrch")->isEnabled());
 
-    // During a match "試合開始" and "キャラ選択" do nothing.
-    window->BtnLabel_Click(0);
-    window->BtnLabel_Click(2);
+    // During a match "試合開始" and "キャラ選択" do nothing; the record can still be read.
+    window->pressButton(0);
+    window->pressButton(2);
+    window->pressButton(1);
+    EXPECT_EQ(characterSelect.count(), 1);
+    EXPECT_EQ(record.count(), 2);
     EXPECT_TRUE(window->isEnabled());
     EXPECT_EQ(random.remaining(), 0u);
+    // Behind another screen the window asks for nothing.
+    window->setEnabled(false);
+    window->pressButton(1);
+    EXPECT_EQ(record.count(), 2);
+    window->setEnabled(true);
 
     QSignalSpy quit(window.get(), &BattleWindow::quitRequested);
-    window->BtnLabel_Click(3);
+    window->pressButton(3);
     EXPECT_EQ(quit.count(), 1);
     QSignalSpy restart(window.get(), &BattleWindow::restartRequested);
-    window->mrst_Click();
+    window->restartMatch();
     EXPECT_EQ(restart.count(), 1);
 }
 
@@ -128,7 +144,7 @@ TEST_F(BattleWindowTest, StrikeOutcomeStaysOnShowThroughThePauseAndQueuedKeysFol
 
     // Keys typed meanwhile wait; a tick does nothing.
     type("85");
-    window->Timer2_Timer();
+    window->tick();
     EXPECT_EQ(text("InputLabel"), QStringLiteral("741"));
     EXPECT_EQ(widget<QProgressBar>("ProgressBar1")->value(), 1200);
 
@@ -167,12 +183,12 @@ TEST_F(BattleWindowTest, GaugeDrainsOnTheClockAndTheInputTurnsPinkWhileTheWindow
     EXPECT_EQ(back("InputLabel"), bgrColor(0x00FFC0FF));
     EXPECT_TRUE(window->clockTimer().isActive());
     for (int tick = 0; tick < 10; ++tick)
-        window->Timer2_Timer();
+        window->tick();
     EXPECT_EQ(gauge->value(), 100);
-    window->Timer2_Timer();
+    window->tick();
     EXPECT_EQ(gauge->value(), 0);
     EXPECT_EQ(back("InputLabel"), bgrColor(0x00FFC0FF));
-    window->Timer2_Timer();
+    window->tick();
     EXPECT_EQ(back("InputLabel"), bgrColor(0x00C0E0FF));
     EXPECT_FALSE(window->clockTimer().isActive()); // closed with turns left: nothing to do
 }
@@ -236,7 +252,7 @@ TEST_F(BattleWindowTest, LabelButtonsLightUnderThePointerUntilItCrossesTheBackgr
 }
 
 TEST_F(BattleWindowTest, AboutBoxShowsTheVersionLineUnderItsCaption) {
-    window->mab_Click();
+    window->showAbout();
     auto* box = window->findChild<QMessageBox*>(QStringLiteral("AboutBox"));
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isVisible());
@@ -278,118 +294,6 @@ TEST_F(BattleWindowTest, CloseFromTheWindowManagerAsksToQuitInsteadOfClosing) {
     window->close();
     EXPECT_EQ(quit.count(), 1);
     EXPECT_TRUE(window->isVisible());
-}
-
-} // namespace
-} // namespace rz6::test
-
-namespace rz6::test {
-namespace {
-
-QWidget* topLevel(const char* name) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(name) && w->isVisible())
-            return w;
-    return nullptr;
-}
-
-class BattleWindowScreensTest : public BattleWindowFixture {};
-
-TEST_F(BattleWindowScreensTest, CharacterSelectSetsTheCharacterAndGivesTheWindowBack) {
-    window->setStatusText(QStringLiteral("使用キャラ　:　真壁　左近"));
-    window->setWindowLength(1000);
-    window->setScoreMultiplier(1.2);
-    window->setPortrait(QStringLiteral("portrait_sakon_ready"));
-    const QString sakonPortrait = label("ChrImg")->accessibleName();
-
-    window->BtnLabel_Click(2); // "キャラ選択"
-    QWidget* chrsel = topLevel("chrsel");
-    ASSERT_NE(chrsel, nullptr);
-    EXPECT_FALSE(window->isEnabled());
-    // Opening puts the first character's values back at once; the portrait waits.
-    EXPECT_EQ(panel(1), QStringLiteral("使用キャラ　:　灰原　蓮"));
-    EXPECT_EQ(window->match().windowLength(), 1200);
-    EXPECT_EQ(label("ChrImg")->accessibleName(), sakonPortrait);
-
-    auto* yukina = chrsel->findChild<QWidget*>(QStringLiteral("Option1(1)"));
-    ASSERT_NE(yukina, nullptr);
-    QTest::mouseClick(yukina, Qt::LeftButton);
-    auto* confirm = chrsel->findChild<LabelButton*>(QStringLiteral("Label1"));
-    ASSERT_NE(confirm, nullptr);
-    QTest::mouseClick(confirm, Qt::LeftButton);
-    QCoreApplication::processEvents();
-
-    EXPECT_TRUE(window->isEnabled());
-    EXPECT_EQ(topLevel("chrsel"), nullptr);
-    EXPECT_EQ(panel(1), QStringLiteral("使用キャラ　:　灰原　雪菜"));
-    EXPECT_EQ(window->match().windowLength(), 1100);
-    EXPECT_DOUBLE_EQ(window->match().scoreMultiplier(), 1.1);
-    EXPECT_NE(label("ChrImg")->accessibleName(), sakonPortrait);
-
-    // The match that follows drains the gauge in 11 ticks and scores with 1.1.
-    start("1234567891234567");
-    random.queueDigits("123");
-    type("1230");
-    EXPECT_EQ(text("GetPtLabel"), QStringLiteral("110"));
-    window->endPause(); // the first of eleven draining ticks
-    for (int tick = 0; tick < 9; ++tick)
-        window->Timer2_Timer();
-    EXPECT_EQ(window->match().comboWindow(), 100);
-    window->Timer2_Timer();
-    EXPECT_EQ(window->match().comboWindow(), 0);
-}
-
-TEST_F(BattleWindowScreensTest, TechniqueRecordOpensDuringAMatchAndClosingRestoresTheWindow) {
-    start("7418529637418529");
-    random.queueDigits("852");
-    type("8520");
-    window->endPause();
-
-    window->BtnLabel_Click(1); // "履　　　歴"
-    QWidget* record = topLevel("wazahis");
-    ASSERT_NE(record, nullptr);
-    EXPECT_FALSE(window->isEnabled());
-    // The landing just made is already counted.
-    auto* count = record->findChild<QLabel*>(QStringLiteral("Label2(9)"));
-    ASSERT_NE(count, nullptr);
-    EXPECT_EQ(count->text(), QStringLiteral("1"));
-    // Keys are not taken while the record is open, but the gauge still drains.
-    type("1");
-    EXPECT_EQ(text("InputLabel"), QString());
-    window->Timer2_Timer();
-    EXPECT_EQ(window->match().comboWindow(), 1000);
-
-    auto* close = record->findChild<QWidget*>(QStringLiteral("ClBtn(1)"));
-    ASSERT_NE(close, nullptr);
-    QTest::mouseClick(close, Qt::LeftButton);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(window->isEnabled());
-    EXPECT_EQ(topLevel("wazahis"), nullptr);
-}
-
-TEST_F(BattleWindowScreensTest, MatchEndingWhileTheRecordIsOpenKeepsTheWindowDisabled) {
-    // The last turn is spent on a landing; the gauge then runs out behind the record screen.
-    start("7418529637418529");
-    for (int turn = 0; turn < 9; ++turn) {
-        random.queueDigits("124");
-        type("1240");
-        window->endPause();
-    }
-    random.queueDigits("741");
-    type("7410");
-    window->endPause();
-    QSignalSpy ended(window.get(), &BattleWindow::matchEnded);
-    window->BtnLabel_Click(1);
-    QWidget* record = topLevel("wazahis");
-    ASSERT_NE(record, nullptr);
-    for (int tick = 0; tick < 13 && ended.isEmpty(); ++tick)
-        window->Timer2_Timer();
-    ASSERT_EQ(ended.count(), 1);
-
-    QTest::mouseClick(record->findChild<QWidget*>(QStringLiteral("ClBtn(1)")), Qt::LeftButton);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(topLevel("wazahis"), nullptr);
-    EXPECT_FALSE(window->isEnabled());
 }
 
 } // namespace

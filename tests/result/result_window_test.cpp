@@ -1,5 +1,5 @@
-// The result screen: what it shows for a finished match, the best totals it rewrites once,
-// the hover rule of its two buttons, and the one action each screen sends.
+// The result screen: what it shows for a finished match, the hover rule of its two buttons,
+// and the one action each screen sends.
 #include "result/result_window.h"
 
 #include "common/label_button.h"
@@ -53,7 +53,7 @@ protected:
     }
 
     ResultWindow* open(std::int32_t score, const std::array<bool, techniqueCount>& used) {
-        window = new ResultWindow(score, used, record);
+        window = new ResultWindow(rateMatch(score, used));
         window->show();
         return window;
     }
@@ -67,12 +67,10 @@ protected:
     LabelButton* button(int i) { return find<LabelButton>(QStringLiteral("BtnLabel(%1)").arg(i)); }
     QSlider* slider() { return find<QSlider>(QStringLiteral("Slider1")); }
 
-    RecordTable record{};
     QPointer<ResultWindow> window;
 };
 
 TEST_F(ResultWindowTest, ShowsTheRatingOfTheFinishedMatch) {
-    record = {5000, 3000, 3000, 1000, 0};
     open(1000, usedTechniques({0, 8, 39}));
     EXPECT_EQ(window->objectName(), QStringLiteral("gmend"));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("競技終了"));
@@ -80,29 +78,24 @@ TEST_F(ResultWindowTest, ShowsTheRatingOfTheFinishedMatch) {
     EXPECT_EQ(text(QStringLiteral("Label4")), QStringLiteral("300"));
     EXPECT_EQ(text(QStringLiteral("Label5")), QStringLiteral("1300"));
     EXPECT_EQ(slider()->value(), 9);
-    EXPECT_EQ(record[3], 1300);
-    EXPECT_EQ(record[4], 1000);
 }
 
 TEST_F(ResultWindowTest, NegativeScoreRoundsDownAndRanksLast) {
-    record = {0, 0, 0, 0, 0};
     open(-50, usedTechniques({12}));
     EXPECT_EQ(text(QStringLiteral("Label2")), QStringLiteral("-50"));
     EXPECT_EQ(text(QStringLiteral("Label4")), QStringLiteral("-6"));
     EXPECT_EQ(text(QStringLiteral("Label5")), QStringLiteral("-56"));
     EXPECT_EQ(slider()->value(), 10);
-    EXPECT_EQ(record[4], 0); // a negative total ranks below zero
 }
 
 // Regression: a total past the 32-bit range used to stop the program while it was ranked.
-TEST_F(ResultWindowTest, HugeTotalIsShownWholeAndRecordedAtTheLimit) {
+TEST_F(ResultWindowTest, HugeTotalIsShownWhole) {
     constexpr std::int32_t top = std::numeric_limits<std::int32_t>::max();
     open(top, allTechniques());
     EXPECT_EQ(text(QStringLiteral("Label2")), QStringLiteral("2147483647"));
     EXPECT_EQ(text(QStringLiteral("Label4")), QStringLiteral("8589934588"));
     EXPECT_EQ(text(QStringLiteral("Label5")), QStringLiteral("10737418235"));
     EXPECT_EQ(slider()->value(), 1);
-    EXPECT_EQ(record[0], top);
 }
 
 TEST_F(ResultWindowTest, FixedScreenShowsAllTenRanksBesideTheSlider) {
@@ -240,23 +233,6 @@ TEST_F(ResultWindowTest, ClosingWithoutActionSendsNothing) {
     QSignalSpy quit(window.data(), &ResultWindow::quitRequested);
     window->closeWithoutAction();
     EXPECT_EQ(quit.count() + rematch.count(), 0);
-}
-
-// The best totals are rewritten while the screen opens, once, whichever button follows.
-TEST_F(ResultWindowTest, BestTotalsAreRewrittenOnceWhenTheScreenOpens) {
-    record = {5000, 3000, 3000, 1000, 0};
-    record[5] = 7;
-    open(2000, {});
-    const RecordTable expected = [] {
-        RecordTable t{5000, 3000, 3000, 2000, 1000};
-        t[5] = 7;
-        return t;
-    }();
-    EXPECT_EQ(record, expected);
-    QTest::mouseMove(button(0), QPoint(5, 5));
-    QTest::mouseClick(button(0), Qt::LeftButton);
-    window->close();
-    EXPECT_EQ(record, expected);
 }
 
 } // namespace

@@ -77,12 +77,12 @@ protected:
 TEST_F(RecordFileTest, MissingFileIsCreatedEmptyAndFirstSaveWrites180Bytes) {
     RecordFile file(path);
     RecordTable table{};
-    ASSERT_TRUE(file.load(table));
+    ASSERT_TRUE(file.load(table).ok);
     EXPECT_TRUE(QFileInfo(path).isFile());
     EXPECT_EQ(QFileInfo(path).size(), 0);
     EXPECT_EQ(table, RecordTable{});
 
-    ASSERT_TRUE(file.save(table));
+    ASSERT_TRUE(file.save(table).ok);
     EXPECT_EQ(readAll(path), QByteArray(180, '\0'));
     EXPECT_EQ(entriesOf(dir.path()), QStringList{QStringLiteral("rz6.DAT")}); // no leftovers
 }
@@ -92,14 +92,14 @@ TEST_F(RecordFileTest, ShortFilesFillOnlyWhatTheyHold) {
     writeFile(path, {});
     RecordTable table{};
     table[3] = 42;
-    const LoadResult empty = file.load(table);
+    const RecordFileResult empty = file.load(table);
     EXPECT_TRUE(empty.ok);
     EXPECT_TRUE(empty.message.isEmpty());
     EXPECT_EQ(table[3], 42);
 
     writeFile(path, recordBytes(sampleTable()).left(20));
     table = {};
-    ASSERT_TRUE(file.load(table));
+    ASSERT_TRUE(file.load(table).ok);
     for (int i = 0; i < recordTableSize; ++i)
         EXPECT_EQ(table[i], i < bestTotalCount ? sampleTable()[i] : 0) << i;
 }
@@ -112,13 +112,13 @@ TEST_F(RecordFileTest, SaveKeepsEveryByteAfterTheRecord) {
         writeFile(path, original);
         RecordFile file(path);
         RecordTable table{};
-        ASSERT_TRUE(file.load(table));
+        ASSERT_TRUE(file.load(table).ok);
         RecordTable expected{};
         decodeRecord(std::as_bytes(std::span(original.constData(), 180)), expected);
         EXPECT_EQ(table, expected);
 
         table[5 + 8] = saturatingAdd(table[5 + 8], 1);
-        ASSERT_TRUE(file.save(table));
+        ASSERT_TRUE(file.save(table).ok);
         const QByteArray saved = readAll(path);
         ASSERT_EQ(saved.size(), size);
         EXPECT_EQ(saved.left(180), recordBytes(table));
@@ -131,9 +131,9 @@ TEST_F(RecordFileTest, LoadThenSaveUnchangedGivesTheSameBytes) {
     writeFile(path, original);
     RecordFile file(path);
     RecordTable table{};
-    ASSERT_TRUE(file.load(table));
+    ASSERT_TRUE(file.load(table).ok);
     EXPECT_EQ(table, sampleTable());
-    ASSERT_TRUE(file.save(table));
+    ASSERT_TRUE(file.save(table).ok);
     EXPECT_EQ(readAll(path), original);
 }
 
@@ -143,8 +143,8 @@ TEST_F(RecordFileTest, SaveKeepsThePermissionsOfTheOldFile) {
     ASSERT_TRUE(QFile::setPermissions(path, permissions));
     RecordFile file(path);
     RecordTable table{};
-    ASSERT_TRUE(file.load(table));
-    ASSERT_TRUE(file.save(sampleTable()));
+    ASSERT_TRUE(file.load(table).ok);
+    ASSERT_TRUE(file.save(sampleTable()).ok);
     // Owner, group and others; the "user" flags only repeat the owner's for whoever runs this.
     const auto ownerGroupOthers = QFile::Permissions::fromInt(0x7077);
     EXPECT_EQ(QFileInfo(path).permissions() & ownerGroupOthers, permissions);
@@ -158,7 +158,7 @@ TEST_F(RecordFileTest, UnreadableRecordIsReportedAndNeverOverwritten) {
     RecordFile file(path);
     RecordTable table{};
     table[1] = 5;
-    const LoadResult loaded = file.load(table);
+    const RecordFileResult loaded = file.load(table);
     EXPECT_FALSE(loaded.ok);
     EXPECT_EQ(loaded.message,
               QStringLiteral("記録ファイル「") + path +
@@ -167,7 +167,7 @@ TEST_F(RecordFileTest, UnreadableRecordIsReportedAndNeverOverwritten) {
     EXPECT_TRUE(file.lastLoadFailed());
     EXPECT_EQ(table[1], 5);
 
-    const SaveResult refused = file.save(table);
+    const RecordFileResult refused = file.save(table);
     EXPECT_FALSE(refused.ok);
     EXPECT_TRUE(refused.message.contains(path));
     EXPECT_TRUE(refused.message.contains(QStringLiteral("上書きしませんでした")));
@@ -177,13 +177,13 @@ TEST_F(RecordFileTest, UnreadableRecordIsReportedAndNeverOverwritten) {
     ASSERT_TRUE(QDir().rmdir(path));
     const QByteArray history = recordBytes(sampleTable());
     writeFile(path, history);
-    EXPECT_FALSE(file.save(RecordTable{}));
+    EXPECT_FALSE(file.save(RecordTable{}).ok);
     EXPECT_EQ(readAll(path), history);
 
-    ASSERT_TRUE(file.load(table));
+    ASSERT_TRUE(file.load(table).ok);
     EXPECT_FALSE(file.lastLoadFailed());
     EXPECT_EQ(table, sampleTable());
-    EXPECT_TRUE(file.save(table));
+    EXPECT_TRUE(file.save(table).ok);
 }
 
 // A record that cannot even be created: both steps fail with the file's name, none claims
@@ -194,11 +194,11 @@ TEST_F(RecordFileTest, PathThatCannotBeCreatedFailsBothWays) {
     const QString inside = notAFolder + QStringLiteral("/rz6.DAT");
     RecordFile file(inside);
     RecordTable table{};
-    const LoadResult loaded = file.load(table);
+    const RecordFileResult loaded = file.load(table);
     EXPECT_FALSE(loaded.ok);
     EXPECT_TRUE(loaded.message.contains(inside));
 
-    const SaveResult saved = file.save(sampleTable());
+    const RecordFileResult saved = file.save(sampleTable());
     EXPECT_FALSE(saved.ok);
     EXPECT_TRUE(saved.message.startsWith(QStringLiteral("記録ファイル「") + inside +
                                          QStringLiteral("」に書き込めませんでした。\n理由：")));
@@ -257,7 +257,7 @@ TEST_F(RecordFileTest, AnythingButARegularFileIsRefusedAndLeftAlone) {
         RecordFile file(path);
         RecordTable table{};
         table[2] = 9;
-        const LoadResult loaded = file.load(table); // returns at once, even for a pipe
+        const RecordFileResult loaded = file.load(table); // returns at once, even for a pipe
         EXPECT_FALSE(loaded.ok);
         EXPECT_TRUE(loaded.message.contains(path));
         EXPECT_TRUE(loaded.message.contains(QString::fromUtf8(c.kind)))
@@ -265,7 +265,7 @@ TEST_F(RecordFileTest, AnythingButARegularFileIsRefusedAndLeftAlone) {
         EXPECT_EQ(table[2], 9);
 
         RecordFile fresh(path); // a save without a failed load is refused just the same
-        const SaveResult saved = fresh.save(sampleTable());
+        const RecordFileResult saved = fresh.save(sampleTable());
         EXPECT_FALSE(saved.ok);
         EXPECT_TRUE(saved.message.contains(QString::fromUtf8(c.kind)));
         struct stat after {};
@@ -294,8 +294,8 @@ TEST_F(RecordFileTest, ReplacedRecordKeepsOwnerGroupAndMode) {
 
     RecordFile file(path);
     RecordTable table{};
-    ASSERT_TRUE(file.load(table));
-    ASSERT_TRUE(file.save(sampleTable()));
+    ASSERT_TRUE(file.load(table).ok);
+    ASSERT_TRUE(file.save(sampleTable()).ok);
     struct stat after {};
     ASSERT_EQ(::stat(target.constData(), &after), 0);
     EXPECT_EQ(after.st_mode, before.st_mode);
@@ -343,16 +343,16 @@ TEST_F(RecordFileTest, ReadOnlyFolderFailsTheSaveAndKeepsTheRecord) {
 
     RecordFile file(seen + QStringLiteral("/rz6.DAT"));
     RecordTable table{};
-    ASSERT_TRUE(file.load(table));
+    ASSERT_TRUE(file.load(table).ok);
     EXPECT_EQ(table, sampleTable());
-    const SaveResult saved = file.save(RecordTable{});
+    const RecordFileResult saved = file.save(RecordTable{});
     EXPECT_FALSE(saved.ok);
     EXPECT_TRUE(saved.message.contains(QStringLiteral("書き込めませんでした")));
     EXPECT_EQ(readAll(real + QStringLiteral("/rz6.DAT")), history);
 
     // A missing record in a read-only folder cannot be created.
     RecordFile missing(seen + QStringLiteral("/other.DAT"));
-    EXPECT_FALSE(missing.load(table));
+    EXPECT_FALSE(missing.load(table).ok);
 }
 
 // A full disk makes the new file incomplete: the save says so and the old record stays whole.
@@ -367,7 +367,7 @@ TEST_F(RecordFileTest, FullDiskFailsTheSaveAndKeepsTheRecord) {
     writeFile(recordPath, history);
     RecordFile file(recordPath);
     RecordTable table{};
-    ASSERT_TRUE(file.load(table));
+    ASSERT_TRUE(file.load(table).ok);
 
     QFile filler(small + QStringLiteral("/filler"));
     ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
@@ -377,7 +377,7 @@ TEST_F(RecordFileTest, FullDiskFailsTheSaveAndKeepsTheRecord) {
     filler.close();
 
     table[0] = 1;
-    const SaveResult saved = file.save(table);
+    const RecordFileResult saved = file.save(table);
     EXPECT_FALSE(saved.ok);
     EXPECT_TRUE(saved.message.contains(recordPath));
     EXPECT_EQ(readAll(recordPath), history);

@@ -1,13 +1,13 @@
-#include "battle/game_program.h"
+#include "app/game_program.h"
 
-#include "battle/battle_window.h"
+#include "charselect/character_select_window.h"
 #include "common/app_info.h"
-#include "result/result_window.h"
+#include "common/window_centring.h"
+#include "record/technique_record_window.h"
+#include "result/match_rating.h"
 #include "save/record_file.h"
 
-#include <QApplication>
 #include <QMessageBox>
-#include <QScreen>
 
 namespace rz6 {
 
@@ -46,19 +46,19 @@ void GameProgram::buildBattleWindow() {
     connect(battleWindow_, &BattleWindow::matchEnded, this, &GameProgram::openResultWindow,
             Qt::QueuedConnection);
     connect(battleWindow_, &BattleWindow::helpRequested, this, &GameProgram::openHelpWindow);
+    connect(battleWindow_, &BattleWindow::recordRequested, this, &GameProgram::openRecordWindow);
+    connect(battleWindow_, &BattleWindow::characterSelectRequested, this,
+            &GameProgram::openCharacterSelect);
     // Centred on the screen, as every battle screen opens.
     battleWindow_->adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = battleWindow_->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        battleWindow_->move(frame.topLeft());
-    }
+    centreWindow(battleWindow_);
     battleWindow_->show();
     battleWindow_->activateWindow();
     battleWindow_->setFocus();
 }
 
 bool GameProgram::destroyBattleWindow() {
+    delete subScreen_.data();
     delete battleWindow_.data();
     return saveRecord();
 }
@@ -78,7 +78,10 @@ void GameProgram::openResultWindow() {
     if (!battleWindow_ || resultWindow_)
         return;
     const Match& match = battleWindow_->match();
-    resultWindow_ = new ResultWindow(match.score(), match.usedThisMatch(), recordTable_);
+    const MatchRating rating = rateMatch(match.score(), match.usedThisMatch());
+    // The match's overall score enters the five best once, whatever the player does next.
+    updateBestTotals(recordTable_, rating.overallScore);
+    resultWindow_ = new ResultWindow(rating);
     // The match is over and its landings and best totals are in the table: written now, a
     // crash or a kill while the result screen waits loses nothing that has finished.
     saveRecord();
@@ -88,9 +91,7 @@ void GameProgram::openResultWindow() {
             Qt::QueuedConnection);
     // In front of the battle window, centred over it.
     resultWindow_->adjustSize();
-    QRect frame = resultWindow_->frameGeometry();
-    frame.moveCenter(battleWindow_->frameGeometry().center());
-    resultWindow_->move(frame.topLeft());
+    centreWindow(resultWindow_, battleWindow_);
     resultWindow_->show();
     resultWindow_->raise();
     resultWindow_->activateWindow();
@@ -101,15 +102,50 @@ void GameProgram::openResultWindow() {
 void GameProgram::openHelpWindow() {
     if (!helpWindow_) {
         helpWindow_ = new HelpWindow;
-        if (battleWindow_) {
-            QRect frame = helpWindow_->frameGeometry();
-            frame.moveCenter(battleWindow_->frameGeometry().center());
-            helpWindow_->move(frame.topLeft());
-        }
+        if (battleWindow_)
+            centreWindow(helpWindow_, battleWindow_);
     }
     helpWindow_->show();
     helpWindow_->raise();
     helpWindow_->activateWindow();
+}
+
+// The record screen only reads the table; the clock runs on behind it.
+void GameProgram::openRecordWindow() {
+    if (!battleWindow_)
+        return;
+    auto* screen = new TechniqueRecordWindow(recordTable_);
+    BattleWindow* battle = battleWindow_;
+    connect(screen, &TechniqueRecordWindow::closed, battle, [battle] {
+        // The match may have ended while the record was open: then the result screen is in
+        // front and the battle window stays disabled behind it.
+        if (battle->match().phase() == MatchPhase::Ended)
+            return;
+        battle->setEnabled(true);
+        battle->activateWindow();
+        battle->setFocus();
+    });
+    openOverBattle(screen);
+}
+
+// The character select screen changes the battle window through CharacterTarget only; it is
+// asked for between matches, so nothing can end behind it.
+void GameProgram::openCharacterSelect() {
+    if (!battleWindow_)
+        return;
+    BattleWindow* battle = battleWindow_;
+    auto* screen = new CharacterSelectWindow(*battle, battle);
+    connect(screen, &CharacterSelectWindow::confirmed, battle,
+            [battle] { battle->setEnabled(true); });
+    openOverBattle(screen);
+}
+
+// Shows a screen that keeps the battle window disabled until the screen gives it back.
+void GameProgram::openOverBattle(QWidget* screen) {
+    subScreen_ = screen;
+    screen->show();
+    screen->activateWindow();
+    battleWindow_->setEnabled(false);
 }
 
 void GameProgram::rematch() {

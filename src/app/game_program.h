@@ -2,8 +2,8 @@
 
 #include "battle/battle_window.h"
 #include "help/help_window.h"
-#include "battle/record_table.h"
 #include "result/result_window.h"
+#include "save/record_table.h"
 
 #include <QList>
 #include <QMessageBox>
@@ -19,10 +19,11 @@ namespace rz6 {
 class RandomSource;
 class RecordFile;
 
-// The program object: owns the player's record for the whole run, the record file and the
-// battle window. Every battle window is built right after the record is read and is
-// destroyed right before the record is written, so restart, rematch and quit all save and a
-// fresh window always starts from its design values.
+// The program object: owns the player's record for the whole run, the record file and every
+// screen. Every battle window is built right after the record is read and is destroyed right
+// before the record is written, so restart, rematch and quit all save and a fresh window
+// always starts from its design values. The other screens open when a window asks for them;
+// when a match ends, its total enters the best totals here and the record is saved.
 class GameProgram : public QObject {
     Q_OBJECT
 public:
@@ -57,6 +58,9 @@ private:
     void buildBattleWindow();
     bool destroyBattleWindow();
     void openResultWindow();
+    void openRecordWindow();
+    void openCharacterSelect();
+    void openOverBattle(QWidget* screen);
     void rematch();
     void openHelpWindow();
     void loadRecord();
@@ -71,6 +75,8 @@ private:
     QPointer<BattleWindow> battleWindow_;
     QPointer<ResultWindow> resultWindow_;
     QPointer<HelpWindow> helpWindow_;
+    // The record or character select screen over the battle window; it goes with the window.
+    QPointer<QWidget> subScreen_;
     bool finished_ = false;
     bool finishAnnounced_ = false;
     QList<QPointer<QMessageBox>> reportBoxes_;

@@ -1,6 +1,5 @@
-#include "battle/battle_window.h"
+#include "app/game_program.h"
 #include "battle/clock_random_source.h"
-#include "battle/game_program.h"
 #include "common/app_info.h"
 #include "common/game_style.h"
 #include "common/japanese_fonts.h"

@@ -1,8 +1,8 @@
 // The program object owns the record: it reads it before every battle window is built and
 // writes it after every one is destroyed, whichever way the player leaves.
-#include "battle/game_program.h"
+#include "app/game_program.h"
 #include "qt_test_support.h"
-#include "scripted_random_source.h"
+#include "battle/scripted_random_source.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,6 +23,20 @@
 
 namespace rz6::test {
 namespace {
+
+QWidget* shownTopLevel(const char* name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(name) && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+void click(QWidget* screen, const char* name) {
+    auto* target = screen->findChild<QWidget*>(QString::fromLatin1(name));
+    ASSERT_NE(target, nullptr) << name;
+    QTest::mouseClick(target, Qt::LeftButton);
+    QCoreApplication::processEvents();
+}
 
 std::int32_t readInt(const QByteArray& bytes, int offset) {
     std::uint32_t v = 0;
@@ -56,11 +70,29 @@ protected:
     void landOnce() {
         BattleWindow* w = program->battleWindow();
         random.queueDigits("7418529637418529");
-        w->mst_Click();
+        w->startMatch();
         random.queueDigits("741");
         for (char32_t key : {U'7', U'4', U'1', U'0'})
-            w->Form_KeyPress(key);
+            w->pressKey(key);
         w->endPause();
+    }
+
+    // Spends nine turns on blocked strikes and the last on 落腕撃, whose gauge then drains.
+    void spendTheTurnsLandingLast() {
+        BattleWindow* w = program->battleWindow();
+        random.queueDigits("7418529637418529");
+        w->startMatch();
+        for (int turn = 0; turn < 9; ++turn) {
+            random.queueDigits("124");
+            for (char32_t key : {U'1', U'2', U'4', U'0'})
+                w->pressKey(key);
+            w->endPause();
+        }
+        random.queueDigits("741");
+        for (char32_t key : {U'7', U'4', U'1', U'0'})
+            w->pressKey(key);
+        w->endPause();
+        ASSERT_EQ(w->match().turnsLeft(), 0);
     }
 
     // Plays the match out: the remaining turns spent on blocked strikes, then the closing
@@ -70,18 +102,18 @@ protected:
         auto closeWindow = [w] {
             for (int tick = 0;
                  tick < 20 && (w->match().comboWindow() > 0 || w->match().windowOpen()); ++tick)
-                w->Timer2_Timer();
+                w->tick();
             ASSERT_FALSE(w->match().windowOpen());
         };
         closeWindow();
         for (int turn = 0; turn < 10 && w->match().turnsLeft() > 0; ++turn) {
             random.queueDigits("124");
             for (char32_t key : {U'1', U'2', U'4', U'0'})
-                w->Form_KeyPress(key);
+                w->pressKey(key);
             w->endPause();
         }
         ASSERT_EQ(w->match().turnsLeft(), 0);
-        w->Timer2_Timer();
+        w->tick();
         settle();
     }
 
@@ -107,7 +139,7 @@ TEST_F(GameProgramTest, RestartSavesThenReadsBackIntoAFreshWindow) {
     first->setWindowLength(1000);
     first->setScoreMultiplier(1.2);
     landOnce();
-    first->mrst_Click();
+    first->restartMatch();
     settle();
 
     BattleWindow* second = program->battleWindow();
@@ -128,7 +160,7 @@ TEST_F(GameProgramTest, RestartSavesThenReadsBackIntoAFreshWindow) {
 TEST_F(GameProgramTest, QuitThroughTheMenuSavesBeforeTheEnd) {
     program->start();
     landOnce();
-    program->battleWindow()->mend_Click();
+    program->battleWindow()->quitGame();
     settle();
     EXPECT_EQ(finished->count(), 1);
     EXPECT_EQ(program->battleWindow(), nullptr);
@@ -141,21 +173,8 @@ TEST_F(GameProgramTest, QuitThroughTheMenuSavesBeforeTheEnd) {
 TEST_F(GameProgramTest, RematchWithADescriptionBoxOpenBehindTheResult) {
     program->start();
     BattleWindow* w = program->battleWindow();
-    random.queueDigits("7418529637418529");
-    w->mst_Click();
-    for (int turn = 0; turn < 9; ++turn) {
-        random.queueDigits("124");
-        for (char32_t key : {U'1', U'2', U'4', U'0'})
-            w->Form_KeyPress(key);
-        w->endPause();
-    }
-    // The last strike lands 落腕撃; its gauge drains while the record screen is open.
-    random.queueDigits("741");
-    for (char32_t key : {U'7', U'4', U'1', U'0'})
-        w->Form_KeyPress(key);
-    w->endPause();
-    ASSERT_EQ(w->match().turnsLeft(), 0);
-    w->mwhis_Click();
+    spendTheTurnsLandingLast();
+    w->showRecord();
     QWidget* record = nullptr;
     for (QWidget* top : QApplication::topLevelWidgets())
         if (top->objectName() == QStringLiteral("wazahis") && top->isVisible())
@@ -169,7 +188,7 @@ TEST_F(GameProgramTest, RematchWithADescriptionBoxOpenBehindTheResult) {
     ASSERT_FALSE(box.isNull());
 
     for (int tick = 0; tick < 40 && !program->resultWindow(); ++tick) {
-        w->Timer2_Timer();
+        w->tick();
         settle();
     }
     ASSERT_NE(program->resultWindow(), nullptr);
@@ -251,7 +270,7 @@ TEST_F(GameProgramTest, UnusableRecordPathIsReportedAndTheGameGoesOn) {
     EXPECT_TRUE(messages[0].contains(QStringLiteral("rz6.DAT")));
 
     landOnce();
-    program->battleWindow()->mrst_Click();
+    program->battleWindow()->restartMatch();
     settle();
     // The save failed and says so; the landing stays in memory rather than being lost to a
     // read-back of the old file.
@@ -259,6 +278,89 @@ TEST_F(GameProgramTest, UnusableRecordPathIsReportedAndTheGameGoesOn) {
     EXPECT_EQ(program->recordTable()[8 + 5], 1);
     program->quit();
     EXPECT_EQ(finished->count(), 1);
+}
+
+// The character select screen opens over the battle window, changes it through what a
+// character sets, and gives it back when confirmed; a quit with it open saves and ends.
+TEST_F(GameProgramTest, CharacterSelectChangesTheBattleWindowAndGivesItBack) {
+    program->start();
+    BattleWindow* w = program->battleWindow();
+    w->setWindowLength(1000);
+    w->setScoreMultiplier(1.2);
+    w->pressButton(2); // "キャラ選択"
+    QWidget* chrsel = shownTopLevel("chrsel");
+    ASSERT_NE(chrsel, nullptr);
+    EXPECT_FALSE(w->isEnabled());
+    // Opening puts the first character's values back at once.
+    EXPECT_EQ(w->match().windowLength(), 1200);
+
+    click(chrsel, "Option1(1)");
+    click(chrsel, "Label1");
+    EXPECT_TRUE(w->isEnabled());
+    EXPECT_EQ(shownTopLevel("chrsel"), nullptr);
+    EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("Panel(1)"))->text(),
+              QStringLiteral("使用キャラ　:　灰原　雪菜"));
+    EXPECT_EQ(w->match().windowLength(), 1100);
+    EXPECT_DOUBLE_EQ(w->match().scoreMultiplier(), 1.1);
+
+    w->pressButton(2);
+    QPointer<QWidget> again = shownTopLevel("chrsel");
+    ASSERT_FALSE(again.isNull());
+    program->quit();
+    EXPECT_TRUE(again.isNull());
+    EXPECT_EQ(finished->count(), 1);
+    EXPECT_EQ(file().size(), 180);
+}
+
+// The record screen shows the table as it stands, blocks the battle window's keys but not
+// its clock, and gives the window back when closed; a rebuild with it open takes it along.
+TEST_F(GameProgramTest, RecordScreenOpensDuringAMatchAndGivesTheWindowBack) {
+    program->start();
+    landOnce();
+    BattleWindow* w = program->battleWindow();
+    w->pressButton(1); // "履　　　歴"
+    QWidget* record = shownTopLevel("wazahis");
+    ASSERT_NE(record, nullptr);
+    EXPECT_FALSE(w->isEnabled());
+    // The landing just made is already counted.
+    auto* count = record->findChild<QLabel*>(QStringLiteral("Label2(8)"));
+    ASSERT_NE(count, nullptr);
+    EXPECT_EQ(count->text(), QStringLiteral("1"));
+    w->pressKey(u'1');
+    EXPECT_EQ(w->match().inputText(), "");
+    w->tick();
+    EXPECT_EQ(w->match().comboWindow(), 1000);
+
+    click(record, "ClBtn(1)");
+    EXPECT_TRUE(w->isEnabled());
+    EXPECT_EQ(shownTopLevel("wazahis"), nullptr);
+
+    w->pressButton(1);
+    QPointer<QWidget> again = shownTopLevel("wazahis");
+    ASSERT_FALSE(again.isNull());
+    program->rebuildBattleWindow();
+    EXPECT_TRUE(again.isNull());
+    ASSERT_NE(program->battleWindow(), nullptr);
+    EXPECT_TRUE(program->battleWindow()->isEnabled());
+}
+
+// The match may end while the record is open: closing it then leaves the battle window
+// disabled behind the result screen.
+TEST_F(GameProgramTest, MatchEndingBehindTheRecordKeepsTheBattleWindowDisabled) {
+    program->start();
+    BattleWindow* w = program->battleWindow();
+    spendTheTurnsLandingLast();
+    w->pressButton(1);
+    QWidget* record = shownTopLevel("wazahis");
+    ASSERT_NE(record, nullptr);
+    for (int tick = 0; tick < 40 && !program->resultWindow(); ++tick) {
+        w->tick();
+        settle();
+    }
+    ASSERT_NE(program->resultWindow(), nullptr);
+    click(record, "ClBtn(1)");
+    EXPECT_EQ(shownTopLevel("wazahis"), nullptr);
+    EXPECT_FALSE(w->isEnabled());
 }
 
 // F1 opens one help screen, whatever the state of the match; it survives a restart and
