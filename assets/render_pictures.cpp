@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
 // Draws the game's SVG pictures into ready-made pixels at build time, so that a start on an
 // ordinary or a double-density screen only copies pixels instead of parsing and rendering SVG
 // or decoding an image file.

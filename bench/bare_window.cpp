@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
 // The baseline of the start-up and memory figures: a bare Qt main window of the battle
 // window's size with a menu bar, a status bar and the same fonts, and nothing else.
 

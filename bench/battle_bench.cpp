@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
 // In-process figures of the battle window, on whatever Qt platform is set (bench/run.sh uses
 // a virtual X server):
 //   battle_bench clock [TICKS]  the real periods of the match clock at 200 ms (no combo) and

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
 // Measures a program's start from the outside, on an X server: starts it, notes the moment of
 // exec, watches for its first top-level window and reports when that window first shows
 // painted pixels, then how much memory the process has used at its peak once started.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 ソードリズム制作班
 # Builds the game and its benchmarks in release mode and prints every figure beside its
 # baseline or goal, all measured in this one run on a private virtual X server. The machine
 # may be busy: start-up and memory are medians of several alternating runs.

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 ソードリズム制作班
 """Writes the seed corpus of the fuzz targets into fuzz/corpus/.
 
 The match fuzzer reads its input the way FuzzedDataProvider does: choices are taken from the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
 // Feeds the match rules an arbitrary stream of keys, clock ticks, pause ends, start commands,
 // character changes and restarts, and checks after every step what must always hold:
 // - the typed text agrees with digitBuffer and digitCount, and digitCount never passes 9;

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
 // Feeds the record reader arbitrary files and checks that:
 // - decodeRecord takes exactly the bytes the file has, as little-endian values, and leaves
 //   the rest of the table as it was;

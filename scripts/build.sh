@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 ソードリズム制作班
 # Configures (once) and builds the game in the given build folder.
 # Usage: scripts/build.sh BUILD_DIR [extra cmake options...]
 set -euo pipefail

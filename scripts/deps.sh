@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 ソードリズム制作班
 # Installs the Debian packages that building, playing and testing the game need,
 # and only those that are missing. Works as root or through sudo.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 ソードリズム制作班
 # Builds the fuzz targets with clang (libFuzzer, ASan, UBSan) and runs each for a bounded
 # time, starting from the seed corpus in fuzz/corpus/.
 #   scripts/fuzz.sh [BUILD_DIR] [SECONDS_PER_TARGET]

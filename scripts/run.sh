@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 ソードリズム制作班
 # Installs what is missing, builds the game and starts it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 ソードリズム制作班
 # Takes a picture of the battle window for the README: starts the game on a private X server
 # in a temporary folder, starts a match with F5, types a few digits and saves the window.
 #   scripts/screenshot.sh [path/to/rz6] [out.png]

@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: MIT
 # Copyright (c) 2026 ソードリズム制作班
 #
-# Puts the licence line at the top of every tracked source, script, CMake file and SVG that
-# lacks one, in that kind of file's comment syntax: after a shebang line, and in an SVG after
-# its XML declaration. Running it again changes nothing.
+# Puts the licence line at the top of every tracked source, script, CMake file, SVG and
+# template (generated headers, desktop entry, AppStream file) that lacks one, in that kind of
+# file's comment syntax: after a shebang line, and in an XML file after its XML declaration.
+# Running it again changes nothing.
 #   scripts/spdx.sh           add the missing lines
 #   scripts/spdx.sh --check   only list the files that lack one; fails if there are any
 set -euo pipefail
@@ -19,9 +20,9 @@ copyright="Copyright (c) 2026 ソードリズム制作班"
 # The comment syntax for a file, or nothing when the file is none of the kinds above.
 comment_style() {
     case $1 in
-    *.cpp | *.h) echo "//" ;;
-    *.svg) echo "<!--" ;;
-    *.sh | *.py | *.cmake | */CMakeLists.txt | CMakeLists.txt) echo "#" ;;
+    *.cpp | *.h | *.h.in) echo "//" ;;
+    *.svg | *.xml.in) echo "<!--" ;;
+    *.sh | *.py | *.cmake | */CMakeLists.txt | CMakeLists.txt | *.desktop.in) echo "#" ;;
     *) if [[ $(head -c 2 "$1" | tr -d '\000') == "#!" ]]; then echo "#"; fi ;;
     esac
 }

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 ソードリズム制作班
 # Installs what is missing, builds the game with its tests and runs every test.
 #   scripts/test.sh          the ordinary build
 #   scripts/test.sh --all    also the AddressSanitizer/UBSan build and the fuzz targets (CI)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
 // Contact sheet of the game's pictures: every picture at 1x and 2x on the lavender window
 // colour, then the background tile repeated over a window-sized area, written to one PNG.
 // Usage: rz6_contact_sheet OUTPUT.png

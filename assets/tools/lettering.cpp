@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
 // Draws the game's lettered pictures (keypad marks, headings, the character select title and the
 // program icon) as SVG files. All lettering is turned into outlines with the installed IPA fonts,
 // so the game never needs those fonts to show its pictures.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
 #include "app/game_program.h"
 
 #include "charselect/character_select_window.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
 #include "battle/clock_random_source.h"
 
 #include <chrono>

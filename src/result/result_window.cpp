@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
 #include "result/result_window.h"
 
 #include "common/back_color.h"

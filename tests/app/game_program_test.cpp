@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
 // The program object owns the record: it reads it before every battle window is built and
 // writes it after every one is destroyed, whichever way the player leaves.
 #include "app/game_program.h"

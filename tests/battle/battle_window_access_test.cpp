@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
 // The battle screen to a player without sight or mouse: state labels read and announce what
 // they show, and the label-buttons are buttons that never take a key away from the match.
 #include "accessible_probe.h"

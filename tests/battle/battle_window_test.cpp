@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
 // The battle window shows the match and turns keys, clicks and clock ticks into calls on it.
 #include "battle_window_fixture.h"
 

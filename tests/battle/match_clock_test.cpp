@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
 // The match clock: draining and closing the combo window, the tick interval, and the pause.
 #include "charselect/characters.h"
 #include "match_fixture.h"

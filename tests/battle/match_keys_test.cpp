@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
 // Key input: what each character does to the typed sequence, and when keys count at all.
 #include "match_fixture.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
 // Strike resolution: the four outcomes, the red cells and their refill, combo scoring and
 // the turn rules at the edges of the gauge.
 #include "battle/technique_catalogue.h"

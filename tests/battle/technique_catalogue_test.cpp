@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
 // The technique catalogue: every key sequence of the table finds its technique, and no other
 // string of digits finds anything.
 #include "battle/technique_catalogue.h"

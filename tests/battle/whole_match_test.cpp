@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
 // Whole matches through the rules: when a match ends, and one full match scored by hand.
 #include "match_fixture.h"
 

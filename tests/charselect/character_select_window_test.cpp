@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
 #include "charselect/character_select_window.h"
 
 #include "charselect/character_target.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
 // The picture loader hands every window its pictures by name: each one must be compiled in,
 // render at its size and pixel ratio, and look like a picture rather than an empty box.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
 #include "common/tile_layout.h"
 
 #include <gtest/gtest.h>

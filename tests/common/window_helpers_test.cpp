@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
 // The shared window pieces: back colours that repaint only on change, and windows placed
 // where the player can always reach their title bar.
 #include "common/back_color.h"

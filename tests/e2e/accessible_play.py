@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 ソードリズム制作班
 """A whole session played with the keyboard alone and followed only through the desktop's
 accessibility bus, as a player who cannot see the screen does with a screen reader.
 

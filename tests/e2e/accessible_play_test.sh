@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 ソードリズム制作班
 # A whole session with the keyboard alone, followed only through the accessibility bus, as
 # with a screen reader: start, strike, hear the outcomes, finish, hear the result, rematch,
 # read the record and pick a character, each screen left with its key (accessible_play.py).

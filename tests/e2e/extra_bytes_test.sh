@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 ソードリズム制作班
 # A record with counts of every kind and 120 bytes after the first 180 (left there by other
 # copies of the game) comes back byte for byte after a start and a quit: the game takes the
 # values as they stand, negative or at the largest a count can hold, and keeps bytes it does

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 ソードリズム制作班
 # At twice the pixel density (QT_SCALE_FACTOR=2) the battle window is exactly twice as wide
 # and twice as high as at scale 1: every widget, the menu bar and the status bar grow alike.
 # When RZ6_E2E_SHOTS names a folder and ImageMagick's import is installed, the window at

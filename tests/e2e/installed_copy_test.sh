@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 ソードリズム制作班
 # An installed copy sits in a folder the player cannot write to: it keeps its record and its
 # lock in $XDG_DATA_HOME/rz6 and writes nothing beside itself. A portable copy in a folder of
 # the player's own keeps its record beside itself and leaves the data folder alone. With no

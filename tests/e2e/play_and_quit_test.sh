@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 ソードリズム制作班
 # A short session with no record yet: start a match with F5, type two digits and abandon them
 # with Enter, then leave the game, either through the menu 試合 → 終了 or by the signal a
 # desktop, a terminal or a kill sends. Whichever way, the game ends normally, frees its lock

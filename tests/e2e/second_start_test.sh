@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 ソードリズム制作班
 # A second start of the game, while the first copy runs, shows the notice
 # "既に起動されています。" and ends after OK; the first copy plays on, and neither the record
 # nor the first copy's lock is touched.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 ソードリズム制作班
 # Every sub-screen × every way out: with character select, the record screen, the record
 # screen with a "技詳細" box, the About box or the result screen open, the player (or the
 # desktop) leaves by rematch, restart, 終了 through the menu or the label-button, the clock

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 ソードリズム制作班
 # The battle window opens in the middle of the screen, and so does the fresh one that a
 # restart (Ctrl+R after F5) builds; the restart writes the record before it reads it back.
 source "$(dirname "$0")/../lib/rz6_test_lib.sh"

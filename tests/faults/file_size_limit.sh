@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 ソードリズム制作班
 # A save that runs into the file-size limit (RLIMIT_FSIZE, with SIGXFSZ ignored as a shell's
 # `ulimit -f` leaves it) must tell the player and keep the old record exactly as it was.
 source "$(dirname "$0")/../lib/rz6_test_lib.sh"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 ソードリズム制作班
 # A save on a full disk must tell the player and keep the old record exactly as it was. The
 # game runs from a small tmpfs that is filled up before it quits; mounting one needs root
 # and a system that allows mounts, otherwise the test is skipped.

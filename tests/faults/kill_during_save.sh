@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 ソードリズム制作班
 # The game is asked to quit (SIGTERM saves, then quits) and killed outright a moment later,
 # hundreds of times. Whenever the kill lands, the record must be whole: either the file as
 # it was before the run or the file the save meant to write, never a torn or empty one.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 ソードリズム制作班
 # Records the game cannot use: a folder in the record's place, a file the player may not
 # read, and a 1 MiB file of noise. Each has one defined outcome and loses nothing it could keep:
 # - a folder or an unreadable file: a message at start, the game plays, a second message at

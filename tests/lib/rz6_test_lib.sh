@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 ソードリズム制作班
 # shellcheck shell=bash
 # Shared helpers of the end-to-end and fault tests: each test runs the real rz6 on its own X
 # server (Xvfb), in its own temporary folder that holds its own copy of the program (the

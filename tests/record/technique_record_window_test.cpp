@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
 #include "record/technique_record_window.h"
 
 #include "record/technique_record_entries.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
 // Rating a finished match: technique points, the overall score, its rank, and the five best
 // totals it enters.
 #include "result/match_rating.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
 // The result screen: what it shows for a finished match, the hover rule of its two buttons,
 // and the one action each screen sends.
 #include "result/result_window.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
 // One copy of the game per record: a lock nobody holds is taken over, a held one refuses the
 // start, and anything but a regular file at the lock's name refuses it without being touched.
 #include "save/record_lock.h"
