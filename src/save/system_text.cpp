@@ -7,49 +7,45 @@
 
 namespace rz6 {
 
+namespace {
+
+// The reasons a file operation fails, as the player reads them.
+struct Reason {
+    int error;
+    const char* text; // UTF-8
+};
+
+constexpr Reason reasons[] = {
+    {EACCES, "アクセスが許可されていません"},
+    {EPERM, "アクセスが許可されていません"},
+    {ENOSPC, "ディスクに空きがありません"},
+    {EDQUOT, "ディスクの使用量の上限に達しました"},
+    {EROFS, "読み取り専用の場所です"},
+    {ENOENT, "ファイルまたはフォルダがありません"},
+    {ENOTDIR, "途中のフォルダがフォルダではありません"},
+    {EISDIR, "フォルダです"},
+    {ENAMETOOLONG, "ファイルの場所を示す名前が長すぎます"},
+    {EFBIG, "ファイルの大きさの上限を超えます"},
+    {EIO, "読み書きの途中で装置のエラーが起きました"},
+    {ELOOP, "シンボリックリンクです"},
+    {EMFILE, "開いているファイルが多すぎます"},
+    {ENFILE, "開いているファイルが多すぎます"},
+    {ENOMEM, "メモリが足りません"},
+    {EEXIST, "同じ名前のものが既にあります"},
+    {EBUSY, "使用中です"},
+    {ETXTBSY, "使用中です"},
+    {EAGAIN, "今は使えません"},
+    {ENXIO, "装置がありません"},
+    {ENODEV, "装置がありません"},
+};
+
+} // namespace
+
 QString japaneseReason(int error) {
-    switch (error) {
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("アクセスが許可されていません");
-    case ENOSPC:
-        return QStringLiteral("ディスクに空きがありません");
-    case EDQUOT:
-        return QStringLiteral("ディスクの使用量の上限に達しました");
-    case EROFS:
-        return QStringLiteral("読み取り専用の場所です");
-    case ENOENT:
-        return QStringLiteral("ファイルまたはフォルダがありません");
-    case ENOTDIR:
-        return QStringLiteral("途中のフォルダがフォルダではありません");
-    case EISDIR:
-        return QStringLiteral("フォルダです");
-    case ENAMETOOLONG:
-        return QStringLiteral("ファイルの場所を示す名前が長すぎます");
-    case EFBIG:
-        return QStringLiteral("ファイルの大きさの上限を超えます");
-    case EIO:
-        return QStringLiteral("読み書きの途中で装置のエラーが起きました");
-    case ELOOP:
-        return QStringLiteral("シンボリックリンクです");
-    case EMFILE:
-    case ENFILE:
-        return QStringLiteral("開いているファイルが多すぎます");
-    case ENOMEM:
-        return QStringLiteral("メモリが足りません");
-    case EEXIST:
-        return QStringLiteral("同じ名前のものが既にあります");
-    case EBUSY:
-    case ETXTBSY:
-        return QStringLiteral("使用中です");
-    case EAGAIN:
-        return QStringLiteral("今は使えません");
-    case ENXIO:
-    case ENODEV:
-        return QStringLiteral("装置がありません");
-    default:
-        return QStringLiteral("システムのエラー（番号 %1）").arg(error);
-    }
+    for (const Reason& reason : reasons)
+        if (reason.error == error)
+            return QString::fromUtf8(reason.text);
+    return QStringLiteral("システムのエラー（番号 %1）").arg(error);
 }
 
 QString fileKindName(mode_t mode) {
