@@ -157,10 +157,9 @@ std::vector<double> measureTicks(std::unique_ptr<rz6::BattleWindow>& window,
 }
 
 int clockBench(int ticks) {
-    rz6::RecordTable record{};
     CyclingRandomSource random;
     const auto fresh = [&] {
-        auto window = std::make_unique<rz6::BattleWindow>(record, random);
+        auto window = std::make_unique<rz6::BattleWindow>(random);
         window->show();
         window->startMatch();
         return window;
@@ -180,9 +179,8 @@ int clockBench(int ticks) {
 }
 
 int keysBench(TimingApplication& app, int keys) {
-    rz6::RecordTable record{};
     CyclingRandomSource random;
-    rz6::BattleWindow window(record, random);
+    rz6::BattleWindow window(random);
     window.show();
     window.activateWindow();
     window.startMatch();

@@ -7,10 +7,12 @@
 // - a turn is only ever lost by a strike launched on an empty gauge, one per strike;
 // - the score only moves by the Enter penalty, the miss penalty or a strike's points, which
 //   follow from the technique struck, the multiplier and the combo count;
-// - the landing counts never fall, and only the technique that landed gains, by one.
-// A restart is a new match on the same record table, as the program does it.
+// - every Enter and strike handled is reported once, with the points the score moved by and
+//   the technique that landed, and the match's summary counts that landing.
+// A restart is a new match, as the program does it.
 
 #include "battle/match.h"
+#include "save/record_table.h"
 #include "charselect/characters.h"
 #include "battle/technique_catalogue.h"
 
@@ -22,6 +24,7 @@
 #include <deque>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -54,16 +57,12 @@ enum class Op { Key, Enter, OtherKey, Tick, EndPause, Start, Restart, Character,
 
 class MatchDriver {
 public:
-    explicit MatchDriver(FuzzedDataProvider& data) : data_(data), random_(data) {
-        // Sometimes a record whose counts are about to reach the largest 32-bit value.
-        if (data_.ConsumeBool())
-            table_.fill(INT32_MAX - data_.ConsumeIntegralInRange(0, 3));
-        restart();
-    }
+    explicit MatchDriver(FuzzedDataProvider& data) : data_(data), random_(data) { restart(); }
 
     void step() {
         const auto op = static_cast<Op>(data_.ConsumeIntegralInRange<int>(0, int(Op::Count) - 1));
-        before_ = Snapshot(*match_, table_);
+        before_ = Snapshot(*match_);
+        results_.clear();
         int entersHandled = 0;
         bool strikeLaunched = false;
         switch (op) {
@@ -75,7 +74,8 @@ public:
                                      ? char16_t(u'0' + data_.ConsumeIntegralInRange(0, 9))
                                      : data_.ConsumeIntegral<char16_t>();
             const bool queued = match_->matchRunning() && match_->pausing();
-            match_->press(key);
+            if (auto result = match_->press(key))
+                results_.push_back(*result);
             if (queued) {
                 queue_.push_back(key);
             } else if (before_.running) {
@@ -88,7 +88,7 @@ public:
             match_->tick();
             break;
         case Op::EndPause: {
-            match_->endPause();
+            results_ = match_->endPause();
             const std::size_t handled = queue_.size() - match_->queuedKeys();
             for (std::size_t i = 0; i < handled; ++i) {
                 entersHandled += queue_.front() == Match::enterKey;
@@ -102,7 +102,7 @@ public:
             break;
         case Op::Restart:
             restart();
-            before_ = Snapshot(*match_, table_);
+            before_ = Snapshot(*match_);
             break;
         case Op::Character:
             // The character select screen is only open on an idle battle screen.
@@ -123,10 +123,10 @@ public:
 private:
     struct Snapshot {
         Snapshot() = default;
-        Snapshot(const Match& m, const rz6::RecordTable& table)
+        explicit Snapshot(const Match& m)
             : running(m.matchRunning()), pausing(m.pausing()), score(m.score()),
               turnsLeft(m.turnsLeft()), comboWindow(m.comboWindow()), comboCount(m.comboCount()),
-              windowOpen(m.windowOpen()), record(table) {}
+              windowOpen(m.windowOpen()), summary(m.summary()) {}
         bool running = false;
         bool pausing = false;
         std::int32_t score = 0;
@@ -134,11 +134,11 @@ private:
         int comboWindow = 0;
         int comboCount = 0;
         bool windowOpen = false;
-        rz6::RecordTable record{};
+        rz6::MatchSummary summary;
     };
 
     void restart() {
-        match_ = std::make_unique<Match>(table_, random_);
+        match_ = std::make_unique<Match>(random_);
         queue_.clear();
     }
 
@@ -232,6 +232,7 @@ private:
                 break;
             }
             case StrikeOutcome::None:
+            case StrikeOutcome::Abandon:
                 fail("a strike without an outcome");
             }
         }
@@ -239,20 +240,29 @@ private:
               std::to_string(before_.score) + " -> " + std::to_string(m.score()) + " expected " +
                   std::to_string(expected));
 
-        // The record: nothing falls, only the landed technique gains one.
-        for (int i = 0; i < rz6::recordTableSize; ++i) {
-            const bool gains = landed >= 0 && i == landed + rz6::firstCountElement &&
-                               before_.record[i] < INT32_MAX;
-            check(table_[i] == before_.record[i] + (gains ? 1 : 0),
-                  "a record element changed other than by one landing", std::to_string(i));
-        }
+        // What was reported: each Enter, then the strike, with the points the score moved by.
+        check(results_.size() == std::size_t(entersHandled + (strikeLaunched ? 1 : 0)),
+              "an Enter or a strike reported other than once");
+        std::int32_t reported = before_.score;
+        for (const rz6::StrikeResult& result : results_)
+            reported = rz6::saturatingAdd(reported, result.points);
+        check(reported == m.score(), "reported points differ from the score's move");
+        const int reportedLanding =
+            strikeLaunched && results_.back().techniqueId ? *results_.back().techniqueId : -1;
+        check(reportedLanding == landed, "the landed technique reported wrongly");
+
+        // The summary: only the landed technique gains, by one.
+        const auto summary = m.summary();
+        for (int id = 0; id < rz6::techniqueCount; ++id)
+            check(summary.landings[id] == before_.summary.landings[id] + (id == landed ? 1 : 0),
+                  "a landing count changed other than by one landing", std::to_string(id));
     }
 
     FuzzedDataProvider& data_;
     FuzzRandomSource random_;
-    rz6::RecordTable table_{};
     std::unique_ptr<Match> match_;
-    std::deque<char16_t> queue_; // what we typed during the pause, in order
+    std::vector<rz6::StrikeResult> results_; // what this step's keys reported
+    std::deque<char16_t> queue_;             // what we typed during the pause, in order
     Snapshot before_;
 };
 

@@ -39,7 +39,9 @@ void GameProgram::start() {
 }
 
 void GameProgram::buildBattleWindow() {
-    battleWindow_ = new BattleWindow(recordTable_, random_);
+    battleWindow_ = new BattleWindow(random_);
+    connect(battleWindow_, &BattleWindow::struck, this, &GameProgram::applyStrike);
+    connect(battleWindow_, &BattleWindow::matchEnded, this, &GameProgram::keepSummary);
     // Queued: the window asks from inside its own handlers, and must not be destroyed there.
     connect(battleWindow_, &BattleWindow::restartRequested, this, &GameProgram::rebuildBattleWindow,
             Qt::QueuedConnection);
@@ -76,11 +78,27 @@ void GameProgram::rebuildBattleWindow() {
     buildBattleWindow();
 }
 
-void GameProgram::openResultWindow() {
-    if (!battleWindow_ || resultWindow_)
+// A landing counts in the record the moment it is reported, so a restart or a quit in the
+// middle of a match saves it.
+void GameProgram::applyStrike(const StrikeResult& result) {
+    if (!result.techniqueId)
         return;
-    const Match& match = battleWindow_->match();
-    const MatchRating rating = rateMatch(match.score(), match.usedThisMatch());
+    auto& count =
+        recordTable_.at(static_cast<std::size_t>(*result.techniqueId + firstCountElement));
+    count = saturatingAdd(count, 1);
+}
+
+void GameProgram::keepSummary() {
+    if (!battleWindow_)
+        return;
+    lastSummary_ = battleWindow_->match().summary();
+    emit matchSummarised(*lastSummary_);
+}
+
+void GameProgram::openResultWindow() {
+    if (!battleWindow_ || resultWindow_ || !lastSummary_)
+        return;
+    const MatchRating rating = rateMatch(lastSummary_->score, lastSummary_->techniquesLanded());
     // The match's overall score enters the five best once, whatever the player does next.
     updateBestTotals(recordTable_, rating.overallScore);
     resultWindow_ = new ResultWindow(rating);

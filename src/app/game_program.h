@@ -3,6 +3,7 @@
 #pragma once
 
 #include "battle/battle_window.h"
+#include "battle/match_summary.h"
 #include "help/help_window.h"
 #include "result/result_window.h"
 #include "save/record_table.h"
@@ -15,6 +16,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace rz6 {
 
@@ -24,8 +26,12 @@ class RecordFile;
 // The program object: owns the player's record for the whole run, the record file and every
 // screen. Every battle window is built right after the record is read and is destroyed right
 // before the record is written, so restart, rematch and quit all save and a fresh window
-// always starts from its design values. The other screens open when a window asks for them;
-// when a match ends, its total enters the best totals here and the record is saved.
+// always starts from its design values. The other screens open when a window asks for them.
+//
+// The rules only report what happened: every technique a strike lands is counted into the
+// record here, once, as the strike is reported. When a match ends, its summary is kept
+// (lastSummary) and handed on (matchSummarised), its total enters the best totals and the
+// record is saved.
 class GameProgram : public QObject {
     Q_OBJECT
 public:
@@ -51,14 +57,20 @@ public:
     ResultWindow* resultWindow() const { return resultWindow_.data(); }
     HelpWindow* helpWindow() const { return helpWindow_.data(); }
     const RecordTable& recordTable() const { return recordTable_; }
+    // What the last finished match did, once one has finished.
+    const std::optional<MatchSummary>& lastSummary() const { return lastSummary_; }
 
 signals:
+    // A match has finished; emitted before its result screen opens.
+    void matchSummarised(const rz6::MatchSummary& summary);
     // The program should end now (main connects this to the event loop's exit).
     void finished();
 
 private:
     void buildBattleWindow();
     bool destroyBattleWindow();
+    void applyStrike(const StrikeResult& result);
+    void keepSummary();
     void openResultWindow();
     void openRecordWindow();
     void openCharacterSelect();
@@ -71,6 +83,7 @@ private:
     void finishWhenReportsRead();
 
     RecordTable recordTable_{};
+    std::optional<MatchSummary> lastSummary_;
     std::unique_ptr<RecordFile> recordFile_;
     RandomSource& random_;
     Reporter reporter_;

@@ -274,9 +274,9 @@ QWidget* makePiece(QWidget* parent, const Piece& piece) {
 
 } // namespace
 
-BattleWindow::BattleWindow(RecordTable& recordTable, RandomSource& random, QWidget* parent)
+BattleWindow::BattleWindow(RandomSource& random, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      match_(recordTable, random) {
+      match_(random) {
     setObjectName(QStringLiteral("rz6"));
     setWindowTitle(fromUtf8(appInfo::displayTitle));
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -547,8 +547,13 @@ bool BattleWindow::eventFilter(QObject* watched, QEvent* event) {
 void BattleWindow::pressKey(char16_t key) {
     if (!isEnabled())
         return;
-    match_.press(key);
+    announce(match_.press(key));
     afterInput();
+}
+
+void BattleWindow::announce(std::optional<StrikeResult> result) {
+    if (result)
+        emit struck(*result);
 }
 
 void BattleWindow::keyPressEvent(QKeyEvent* event) {
@@ -584,7 +589,8 @@ void BattleWindow::tick() {
 
 void BattleWindow::endPause() {
     pauseTimer_.stop();
-    match_.endPause();
+    for (StrikeResult& result : match_.endPause())
+        announce(std::move(result));
     // The clock fell due while the outcome was on show: its tick comes right after the keys
     // typed meanwhile, so the combo window opens at once rather than one interval late.
     if (!match_.pausing())

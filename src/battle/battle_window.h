@@ -29,7 +29,7 @@ class LabelButton;
 class BattleWindow : public QMainWindow, public CharacterTarget {
     Q_OBJECT
 public:
-    BattleWindow(RecordTable& recordTable, RandomSource& random, QWidget* parent = nullptr);
+    explicit BattleWindow(RandomSource& random, QWidget* parent = nullptr);
 
     const Match& match() const { return match_; }
 
@@ -62,8 +62,11 @@ public:
     const QTimer& pauseTimer() const { return pauseTimer_; }
 
 signals:
+    // A strike was launched or a sequence given up with Enter: what it did. Emitted before
+    // the window shows it; the program object counts landings into the record from this.
+    void struck(const rz6::StrikeResult& result);
     // The match has ended: the clock has stopped, keys are ignored and this window is
-    // disabled. The program object opens the result screen.
+    // disabled. The program object takes match().summary() and opens the result screen.
     void matchEnded();
     // The player asked for a fresh battle screen (再試) or to end the program (終了).
     void restartRequested();
@@ -89,6 +92,7 @@ private:
     void clearHighlights();
     void highlightButton(int index);
     void request(bool offered, void (BattleWindow::*signal)());
+    void announce(std::optional<StrikeResult> result);
 
     Match match_;
     // The clock tick; its interval is the match's.

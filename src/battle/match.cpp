@@ -2,6 +2,8 @@
 // Copyright (c) 2026 ソードリズム制作班
 #include "battle/match.h"
 
+#include "save/record_table.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -16,8 +18,7 @@ constexpr std::string_view comboSuffix = "連撃";
 
 } // namespace
 
-Match::Match(RecordTable& recordTable, RandomSource& random)
-    : recordTable_(recordTable), random_(random) {
+Match::Match(RandomSource& random) : random_(random) {
     cellShown_.fill(1);
     keypadShown_.fill(true);
     keypadShown_[0] = false;
@@ -37,36 +38,45 @@ void Match::start() {
     markDigitsOnKeypad();
 }
 
-void Match::press(char16_t key) {
+std::optional<StrikeResult> Match::press(char16_t key) {
     if (!matchRunning())
-        return;
+        return std::nullopt;
     if (pausing_) {
         queuedKeys_.push_back(key);
-        return;
+        return std::nullopt;
     }
-    handleKey(key);
+    return handleKey(key);
 }
 
-void Match::handleKey(char16_t key) {
-    if (key == enterKey) {
-        abandonSequence();
-    } else if (key == u'0') {
+std::optional<StrikeResult> Match::handleKey(char16_t key) {
+    if (key == enterKey)
+        return abandonSequence();
+    if (key == u'0') {
         if (!inputText_.empty() && digitCount_ % 3 == 0)
-            resolveStrike();
+            return resolveStrike();
     } else if (key >= u'1' && key <= u'9') {
         appendDigit(static_cast<int>(key - u'0'));
         if (digitCount_ == maxDigits)
-            resolveStrike();
+            return resolveStrike();
     }
+    return std::nullopt;
 }
 
-void Match::abandonSequence() {
+StrikeResult Match::abandonSequence() {
+    const std::int32_t scoreBefore = score_;
     inputText_.clear();
     digitCount_ = 0;
     message_ = abandonMessage;
     addToScore(-enterPenalty);
     pointsText_ = std::to_string(-enterPenalty);
     digitBuffer_.fill(0);
+    ++tally_.abandons;
+    StrikeResult result;
+    result.outcome = StrikeOutcome::Abandon;
+    result.points = saturatingAdd(score_, -static_cast<std::int64_t>(scoreBefore));
+    result.comboCount = comboCount_;
+    result.turnsLeft = turnsLeft_;
+    return result;
 }
 
 void Match::appendDigit(int digit) {
@@ -75,47 +85,65 @@ void Match::appendDigit(int digit) {
     ++digitCount_;
 }
 
-void Match::resolveStrike() {
+StrikeResult Match::resolveStrike() {
+    StrikeResult result;
+    result.keys = inputText_;
+    const std::int32_t scoreBefore = score_;
     // A strike launched on an empty gauge costs a turn, whatever its outcome.
-    if (comboWindow_ == 0)
+    if (comboWindow_ == 0) {
         --turnsLeft_;
+        ++tally_.turnsSpent;
+        result.turnSpent = true;
+    }
 
-    if (takeDigitsFromBoard()) {
+    if (takeDigitsFromBoard(result)) {
         strikePoints_ = 0;
         if (const auto technique = lookupTechnique(inputText_)) {
             lastOutcome_ = StrikeOutcome::Technique;
             message_ = technique->name;
-            auto& count = recordTable_[technique->techniqueId + firstCountElement];
-            count = saturatingAdd(count, 1);
+            result.techniqueId = technique->techniqueId;
+            ++tally_.landings[technique->techniqueId];
             usedThisMatch_[technique->techniqueId] = true;
             strikePoints_ = technique->basePoints;
             scoreStrike();
         } else if (windowOpen_) {
             lastOutcome_ = StrikeOutcome::Counter;
             message_ = counterMessage;
+            ++tally_.counters;
             strikePoints_ = counterPoints;
             scoreStrike();
         } else {
             lastOutcome_ = StrikeOutcome::Block;
             message_ = blockMessage;
+            ++tally_.blocks;
         }
+    } else {
+        ++tally_.misses;
     }
 
     digitBuffer_.fill(0);
     refillSpentCells();
     pausing_ = true;
     pauseLength_ = pauseTicks * tickInterval_;
+
+    result.outcome = lastOutcome_;
+    result.points = saturatingAdd(score_, -static_cast<std::int64_t>(scoreBefore));
+    result.comboCount = comboCount_;
+    result.turnsLeft = turnsLeft_;
+    result.matchEnded = phase_ == MatchPhase::Ended;
+    return result;
 }
 
 // Takes every typed digit from the first unspent cell showing it, in cell order. A digit
 // that no unspent cell shows makes the strike miss; the cells taken so far stay spent.
-bool Match::takeDigitsFromBoard() {
+bool Match::takeDigitsFromBoard(StrikeResult& result) {
     for (const std::uint8_t digit : digitBuffer_) {
         if (digit == 0)
             continue; // beyond the launched length
         const auto cell = std::find(boardDigits_.begin(), boardDigits_.end(), digit);
         if (cell == boardDigits_.end()) {
             lastOutcome_ = StrikeOutcome::Miss;
+            result.missingDigit = digit;
             message_ = std::string(missMessage) + std::to_string(digit);
             addToScore(-missPenalty);
             pointsText_ = std::to_string(-missPenalty);
@@ -137,9 +165,11 @@ void Match::scoreStrike() {
         ++comboCount_;
         comboText_ = std::to_string(comboCount_ + 1) + std::string(comboSuffix);
         gained *= comboCount_;
+        tally_.longestCombo = std::max(tally_.longestCombo, comboCount_ + 1);
     } else {
         comboCount_ = 0;
         comboText_.clear();
+        tally_.longestCombo = std::max(tally_.longestCombo, 1);
     }
     // Halves go to the even neighbour (the default rounding mode); the catalogue's points
     // with every multiplier are whole numbers, so this only drops floating-point noise.
@@ -154,9 +184,10 @@ void Match::refillSpentCells() {
             boardDigits_[cell] = static_cast<std::uint8_t>(drawDigit());
 }
 
-void Match::endPause() {
+std::vector<StrikeResult> Match::endPause() {
+    std::vector<StrikeResult> results;
     if (!pausing_)
-        return;
+        return results;
     pausing_ = false;
     for (int cell = 0; cell < cellCount; ++cell) {
         cellShown_[cell] = boardDigits_[cell];
@@ -167,8 +198,10 @@ void Match::endPause() {
     while (!pausing_ && !queuedKeys_.empty()) {
         const char16_t key = queuedKeys_.front();
         queuedKeys_.pop_front();
-        handleKey(key);
+        if (auto result = handleKey(key))
+            results.push_back(std::move(*result));
     }
+    return results;
 }
 
 void Match::clearSequence() {
@@ -204,6 +237,17 @@ bool Match::clockNeeded() const {
     // something only if the window still shows open, the combo text is up or the turns
     // are spent.
     return comboWindow_ > 1 || windowOpen_ || !comboText_.empty() || turnsLeft_ < 1;
+}
+
+MatchSummary Match::summary() const {
+    MatchSummary summary = tally_;
+    summary.score = score_;
+    for (int index = 0; index < characterCount; ++index) {
+        const Character& c = character(index);
+        if (c.windowLength == windowLength_ && c.scoreMultiplier == scoreMultiplier_)
+            summary.character = index;
+    }
+    return summary;
 }
 
 // Shows exactly the keypad marks of the digits the cells show.

@@ -2,24 +2,23 @@
 // Copyright (c) 2026 ソードリズム制作班
 #pragma once
 
+#include "battle/match_summary.h"
 #include "battle/random_source.h"
 #include "battle/technique_catalogue.h"
 #include "charselect/characters.h"
-#include "save/record_table.h"
 
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace rz6 {
 
 // Where a battle screen stands: waiting for the start command, in a match, or finished
 // with the result screen in front.
 enum class MatchPhase { Idle, Running, Ended };
-
-// How the last strike ended.
-enum class StrikeOutcome { None, Miss, Technique, Block, Counter };
 
 // What one clock tick did.
 enum class TickEffect { Nothing, Drained, Closed, MatchEnded };
@@ -33,6 +32,10 @@ enum class TickEffect { Nothing, Drained, Closed, MatchEnded };
 // keys are queued, and ticks do nothing. endPause() shows the refilled board, clears the
 // input and handles the queued keys in order; a queued key that launches another strike
 // pauses again and the rest stay queued.
+//
+// The match touches nothing outside itself: every strike and every Enter hands back what it
+// did (a StrikeResult), and summary() tells what the whole match did. Whoever keeps the
+// player's record counts the landings from those.
 class Match {
 public:
     static constexpr int cellCount = 16;
@@ -47,17 +50,18 @@ public:
     static constexpr int counterPoints = -100;
     static constexpr char16_t enterKey = 13;
 
-    Match(RecordTable& recordTable, RandomSource& random);
+    explicit Match(RandomSource& random);
 
     // The start command: deals the board and makes the keyboard live. Only from Idle.
     void start();
     // One typed character, a UTF-16 unit as the keyboard delivers it (Enter is 13). Ignored
-    // outside a match; queued while pausing.
-    void press(char16_t key);
+    // outside a match; queued while pausing. Gives back what a launched strike or an Enter
+    // did; nothing for a key that only adds a digit or is ignored or queued.
+    std::optional<StrikeResult> press(char16_t key);
     // One tick of the match clock. Does nothing while pausing or once the match has ended.
     TickEffect tick();
-    // The pause after a strike is over.
-    void endPause();
+    // The pause after a strike is over. Gives back what the queued keys did, in order.
+    std::vector<StrikeResult> endPause();
 
     // Whether a tick now could change anything: the combo window is draining, is still to be
     // closed, or the turns are spent and the match is to end. False while waiting for the
@@ -71,8 +75,8 @@ public:
     void setWindowLength(int length) { windowLength_ = length; }
     void setScoreMultiplier(double multiplier) { scoreMultiplier_ = multiplier; }
 
-    // The record this match counts its landings into.
-    const RecordTable& recordTable() const { return recordTable_; }
+    // What the match has done so far; once phase() is Ended, what the whole match did.
+    MatchSummary summary() const;
 
     // --- the state, as the screen shows it ---
     MatchPhase phase() const { return phase_; }
@@ -112,11 +116,11 @@ public:
     std::size_t queuedKeys() const { return queuedKeys_.size(); }
 
 private:
-    void handleKey(char16_t key);
-    void abandonSequence();
+    std::optional<StrikeResult> handleKey(char16_t key);
+    StrikeResult abandonSequence();
     void appendDigit(int digit);
-    void resolveStrike();
-    bool takeDigitsFromBoard();
+    StrikeResult resolveStrike();
+    bool takeDigitsFromBoard(StrikeResult& result);
     void scoreStrike();
     void refillSpentCells();
     void clearSequence();
@@ -124,8 +128,8 @@ private:
     int drawDigit();
     void addToScore(std::int64_t points);
 
-    RecordTable& recordTable_;
     RandomSource& random_;
+    MatchSummary tally_;
 
     MatchPhase phase_ = MatchPhase::Idle;
     std::string inputText_;

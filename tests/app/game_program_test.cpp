@@ -22,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace rz6::test {
 namespace {
@@ -245,6 +246,56 @@ TEST_F(GameProgramTest, FinishedMatchOpensTheResultAndRematchKeepsTheNewTotal) {
     EXPECT_EQ(program->resultWindow(), nullptr);
     EXPECT_EQ(file(), atMatchEnd); // the rematch's save writes the same bytes again
     EXPECT_EQ(finished->count(), 0);
+}
+
+// The rules only report landings; the program counts each into the record once, whether the
+// strike came from a key or from keys typed ahead during a pause, and stops at the top.
+// The finished match's summary is kept and handed on before the result screen opens.
+TEST_F(GameProgramTest, LandingsCountOnceAndTheSummaryIsHandedOn) {
+    QByteArray prepared(180, '\0');
+    prepared[20 + 4 * 8] = 5;   // 落腕撃 landed 5 times
+    for (int i = 0; i < 4; ++i) // 迅雷 (id 15) at the largest count
+        prepared[20 + 4 * 15 + i] = static_cast<char>(i == 3 ? 0x7f : 0xff);
+    {
+        QFile f(recordPath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(prepared);
+    }
+    std::vector<MatchSummary> summaries;
+    QObject::connect(program.get(), &GameProgram::matchSummarised,
+                     [&](const MatchSummary& summary) { summaries.push_back(summary); });
+    program->start();
+    landOnce();
+    BattleWindow* w = program->battleWindow();
+    random.queueDigits("741");
+    for (char32_t key : {U'7', U'4', U'1', U'0'})
+        w->pressKey(key);
+    for (char32_t key : {U'7', U'4', U'1', U'0'}) // typed ahead, handled as the pause ends
+        w->pressKey(key);
+    random.queueDigits("741");
+    w->endPause();
+    w->endPause();
+    random.queueDigits("741852963");
+    for (char32_t key : U"186734925")
+        if (key)
+            w->pressKey(key);
+    w->endPause();
+    EXPECT_EQ(program->recordTable()[8 + 5], 8);
+    EXPECT_EQ(program->recordTable()[15 + 5], INT32_MAX);
+    EXPECT_FALSE(program->lastSummary().has_value());
+
+    finishMatch();
+    ASSERT_EQ(summaries.size(), 1u);
+    ASSERT_TRUE(program->lastSummary().has_value());
+    const MatchSummary& summary = *program->lastSummary();
+    EXPECT_EQ(summaries[0], summary);
+    EXPECT_EQ(summary.landings[8], 3);
+    EXPECT_EQ(summary.landings[15], 1);
+    EXPECT_EQ(summary.score, w->match().score());
+    EXPECT_EQ(summary.character, 0);
+    ASSERT_NE(program->resultWindow(), nullptr);
+    EXPECT_EQ(program->recordTable()[8 + 5], 8); // the end of the match counts nothing again
+    EXPECT_EQ(readInt(file(), 20 + 4 * 8), 8);
 }
 
 TEST_F(GameProgramTest, QuitFromTheResultSavesTheTotals) {

@@ -28,7 +28,7 @@ protected:
     static void SetUpTestSuite() { testApplication(); }
 
     void SetUp() override {
-        window = std::make_unique<BattleWindow>(record, random);
+        window = std::make_unique<BattleWindow>(random);
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -61,7 +61,6 @@ protected:
     void type(const char* keys) { QTest::keyClicks(window.get(), QString::fromLatin1(keys)); }
     void enter() { QTest::keyClick(window.get(), Qt::Key_Return); }
 
-    RecordTable record{};
     ScriptedRandomSource random;
     std::unique_ptr<BattleWindow> window;
 };

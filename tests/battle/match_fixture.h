@@ -16,9 +16,10 @@ namespace rz6::test {
 // A match on a board the test deals itself. Keys are typed as text: '\r' is Enter.
 class MatchFixture : public ::testing::Test {
 protected:
-    RecordTable record{};
     ScriptedRandomSource random;
-    Match match{record, random};
+    Match match{random};
+    // What every strike and Enter handed back, in order.
+    std::vector<StrikeResult> results;
 
     // Deals the 16 cells in index order and starts the match.
     void start(std::string_view board) {
@@ -30,7 +31,13 @@ protected:
 
     void type(std::string_view keys) {
         for (char key : keys)
-            match.press(static_cast<char16_t>(static_cast<unsigned char>(key)));
+            if (auto result = match.press(static_cast<char16_t>(static_cast<unsigned char>(key))))
+                results.push_back(*result);
+    }
+
+    void endPause() {
+        for (StrikeResult& result : match.endPause())
+            results.push_back(std::move(result));
     }
 
     // Types a key sequence and launches it (with 0 unless it has nine digits). The cells it
@@ -51,7 +58,7 @@ protected:
         for (int cell : cellsTakenBy(digits))
             refill += before[cell];
         launch(digits, refill);
-        match.endPause();
+        endPause();
         EXPECT_EQ(board(), before);
     }
 

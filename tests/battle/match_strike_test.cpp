@@ -29,8 +29,15 @@ TEST_F(StrikeTest, TechniqueOnAnEmptyGaugeUsesATurnAndStartsAfresh) {
     EXPECT_EQ(match.comboWindowMax(), 1200);
     EXPECT_EQ(match.comboCount(), 0);
     EXPECT_EQ(match.comboText(), "");
-    EXPECT_EQ(record[3 + 5], 1);
-    EXPECT_EQ(std::count(record.begin(), record.end(), 0), recordTableSize - 1);
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_EQ(results[0].outcome, StrikeOutcome::Technique);
+    EXPECT_EQ(results[0].keys, "123");
+    EXPECT_EQ(results[0].techniqueId, 3);
+    EXPECT_EQ(results[0].points, 110);
+    EXPECT_EQ(results[0].comboCount, 0);
+    EXPECT_TRUE(results[0].turnSpent);
+    EXPECT_EQ(results[0].turnsLeft, 9);
+    EXPECT_FALSE(results[0].matchEnded);
     EXPECT_TRUE(match.usedThisMatch()[3]);
     EXPECT_EQ(std::count(match.usedThisMatch().begin(), match.usedThisMatch().end(), true), 1);
 
@@ -110,7 +117,10 @@ TEST_F(StrikeTest, StrikesInTheOpenWindowContinueTheCombo) {
     EXPECT_EQ(match.pointsText(), "220");
     EXPECT_EQ(match.score(), 440);
     EXPECT_EQ(match.turnsLeft(), 9);
-    EXPECT_EQ(record[3 + 5], 3);
+    EXPECT_EQ(match.summary().landings[3], 3);
+    EXPECT_EQ(results.back().comboCount, 2);
+    EXPECT_EQ(results.back().points, 220);
+    EXPECT_FALSE(results.back().turnSpent);
 }
 
 // Every technique with every character's multiplier, through a combo that runs past the
@@ -143,7 +153,7 @@ TEST_P(StrikePointsTest, GainsAreExactWholeNumbers) {
     }
     EXPECT_EQ(match.score(), expectedScore);
     EXPECT_EQ(match.turnsLeft(), 9);
-    EXPECT_EQ(record[technique->techniqueId + 5], 13);
+    EXPECT_EQ(match.summary().landings[technique->techniqueId], 13);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -174,7 +184,12 @@ TEST_F(StrikeTest, MissingDigitMissesAndKeepsTheTurnSpent) {
     EXPECT_EQ(match.turnsLeft(), 9);
     EXPECT_EQ(match.comboWindow(), 0);
     EXPECT_EQ(spentCells(), "R.R.............");
-    EXPECT_EQ(std::count(record.begin(), record.end(), 0), recordTableSize);
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_EQ(results[0].outcome, StrikeOutcome::Miss);
+    EXPECT_EQ(results[0].missingDigit, 5);
+    EXPECT_EQ(results[0].points, -100);
+    EXPECT_FALSE(results[0].techniqueId.has_value());
+    EXPECT_TRUE(results[0].turnSpent);
     match.endPause();
     EXPECT_EQ(shownBoard(), "7172666666666666");
 
@@ -236,7 +251,9 @@ TEST_F(StrikeTest, UnknownSequenceIsCounteredInTheOpenWindow) {
     EXPECT_EQ(match.score(), 100);
     EXPECT_EQ(match.comboWindow(), 1200);
     EXPECT_EQ(match.turnsLeft(), 9);
-    EXPECT_EQ(record[3 + 5], 3);
+    EXPECT_EQ(results.back().outcome, StrikeOutcome::Counter);
+    EXPECT_EQ(results.back().points, -300);
+    EXPECT_EQ(match.summary().landings[3], 3);
 }
 
 TEST_F(StrikeTest, GaugeFilledButNotYetDrainedCostsNoTurnAndStartsAfresh) {
@@ -324,17 +341,6 @@ TEST_F(StrikeTest, ScoreStopsAtTheBottomInsteadOfWrapping) {
     launch("222", "2");
     EXPECT_EQ(match.message(), "空振 2");
     EXPECT_EQ(match.score(), INT32_MIN);
-}
-
-TEST_F(StrikeTest, LandingCountStopsAtTheTop) {
-    record[15 + 5] = INT32_MAX;
-    record[0] = 12345;
-    start("1867349251111111");
-    launch("186734925", "186734925");
-    EXPECT_EQ(record[15 + 5], INT32_MAX);
-    EXPECT_EQ(record[0], 12345);
-    EXPECT_TRUE(match.usedThisMatch()[15]);
-    EXPECT_EQ(match.score(), 1000);
 }
 
 } // namespace

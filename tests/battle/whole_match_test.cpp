@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 ソードリズム制作班
-// Whole matches through the rules: when a match ends, and one full match scored by hand.
+// Whole matches through the rules: when a match ends, and one full match scored by hand,
+// with what its strikes and its summary report.
 #include "match_fixture.h"
 
 #include <algorithm>
@@ -44,8 +45,6 @@ TEST_F(WholeMatchTest, StrikeAfterTheLastTurnBeforeTheTickGoesBelowZero) {
 }
 
 TEST_F(WholeMatchTest, ScriptedMatchScoresAsWorkedOutByHand) {
-    record[0] = 5000;
-    record[0 + 5] = 7;
     match.setScoreMultiplier(1.1);
     match.setWindowLength(1100);
     start("1234567891212534"); // 1 and 2 three times, 5 twice
@@ -93,15 +92,42 @@ TEST_F(WholeMatchTest, ScriptedMatchScoresAsWorkedOutByHand) {
         used[id] = true;
     EXPECT_EQ(match.usedThisMatch(), used);
 
-    RecordTable expected{};
-    expected[0] = 5000;
-    expected[0 + 5] = 9;
-    expected[5 + 5] = 1;
-    expected[8 + 5] = 2;
-    expected[9 + 5] = 1;
-    expected[14 + 5] = 1;
-    expected[15 + 5] = 1;
-    EXPECT_EQ(record, expected);
+    MatchSummary expected;
+    expected.score = 1885;
+    expected.landings[0] = 2;
+    expected.landings[5] = 1;
+    expected.landings[8] = 2;
+    expected.landings[9] = 1;
+    expected.landings[14] = 1;
+    expected.landings[15] = 1;
+    expected.longestCombo = 3; // 741, 963, then the counter
+    expected.misses = 1;
+    expected.blocks = 4;
+    expected.counters = 1;
+    expected.abandons = 1;
+    expected.turnsSpent = 10;
+    expected.character = 1; // the second character's window and multiplier
+    EXPECT_EQ(match.summary(), expected);
+    EXPECT_EQ(match.summary().techniquesLanded(), used);
+
+    // Each strike and the Enter reported once, in order; their points add up to the score.
+    ASSERT_EQ(results.size(), 15u);
+    std::int32_t total = 0;
+    int turns = 0;
+    for (const StrikeResult& result : results) {
+        total += result.points;
+        turns += result.turnSpent;
+    }
+    EXPECT_EQ(total, 1885);
+    EXPECT_EQ(turns, 10);
+    EXPECT_EQ(results[1].comboCount, 1);
+    EXPECT_EQ(results[2].outcome, StrikeOutcome::Counter);
+    EXPECT_EQ(results[3].outcome, StrikeOutcome::Abandon);
+    EXPECT_EQ(results[4].missingDigit, 5);
+    EXPECT_EQ(results[13].keys, "186734925");
+    EXPECT_EQ(results[13].turnsLeft, 0);
+    EXPECT_EQ(results[14].points, 110);
+    EXPECT_FALSE(results[14].turnSpent);
 }
 
 } // namespace
