@@ -2,7 +2,7 @@
 // Copyright (c) 2026 ソードリズム制作班
 // Feeds the match rules an arbitrary stream of keys, clock ticks, pause ends, start commands,
 // character changes and restarts, and checks after every step what must always hold:
-// - the typed text agrees with digitBuffer and digitCount, and digitCount never passes 9;
+// - the typed text holds only the digits 1..9, never more than nine;
 // - outside the idle screen every board digit is 1..9, and every cell shows 1..9;
 // - a turn is only ever lost by a strike launched on an empty gauge, one per strike;
 // - the score only moves by the Enter penalty, the miss penalty or a strike's points, which
@@ -145,19 +145,11 @@ private:
     void checkState() const {
         const Match& m = *match_;
         const auto& text = m.inputText();
-        const auto& buffer = m.digitBuffer();
         const int count = m.digitCount();
         check(count >= 0 && count <= Match::maxDigits, "digitCount out of 0..9",
               std::to_string(count));
-        check(text.size() == std::size_t(count), "typed text and digitCount disagree", text);
         for (int i = 0; i < count; ++i)
             check(text[i] >= '1' && text[i] <= '9', "typed text holds a non-digit", text);
-        for (int i = 0; i < Match::maxDigits; ++i) {
-            // While a strike's outcome is on show the buffer is already emptied; otherwise it
-            // holds exactly the typed digits.
-            const int expected = m.pausing() || i >= count ? 0 : text[i] - '0';
-            check(buffer[i] == expected, "digitBuffer disagrees with the typed text", text);
-        }
         for (int cell = 0; cell < Match::cellCount; ++cell) {
             check(m.cellDigit(cell) >= 1 && m.cellDigit(cell) <= 9, "a cell shows no digit 1..9");
             if (m.phase() != MatchPhase::Idle)

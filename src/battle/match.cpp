@@ -52,11 +52,11 @@ std::optional<StrikeResult> Match::handleKey(char16_t key) {
     if (key == enterKey)
         return abandonSequence();
     if (key == u'0') {
-        if (!inputText_.empty() && digitCount_ % 3 == 0)
+        if (!inputText_.empty() && digitCount() % 3 == 0)
             return resolveStrike();
     } else if (key >= u'1' && key <= u'9') {
-        appendDigit(static_cast<int>(key - u'0'));
-        if (digitCount_ == maxDigits)
+        inputText_.push_back(static_cast<char>(key));
+        if (digitCount() == maxDigits)
             return resolveStrike();
     }
     return std::nullopt;
@@ -65,11 +65,9 @@ std::optional<StrikeResult> Match::handleKey(char16_t key) {
 StrikeResult Match::abandonSequence() {
     const std::int32_t scoreBefore = score_;
     inputText_.clear();
-    digitCount_ = 0;
     message_ = abandonMessage;
     addToScore(-enterPenalty);
     pointsText_ = std::to_string(-enterPenalty);
-    digitBuffer_.fill(0);
     ++tally_.abandons;
     StrikeResult result;
     result.outcome = StrikeOutcome::Abandon;
@@ -77,12 +75,6 @@ StrikeResult Match::abandonSequence() {
     result.comboCount = comboCount_;
     result.turnsLeft = turnsLeft_;
     return result;
-}
-
-void Match::appendDigit(int digit) {
-    inputText_.push_back(static_cast<char>('0' + digit));
-    digitBuffer_[digitCount_] = static_cast<std::uint8_t>(digit);
-    ++digitCount_;
 }
 
 StrikeResult Match::resolveStrike() {
@@ -121,7 +113,6 @@ StrikeResult Match::resolveStrike() {
         ++tally_.misses;
     }
 
-    digitBuffer_.fill(0);
     refillSpentCells();
     pausing_ = true;
     pauseLength_ = pauseTicks * tickInterval_;
@@ -137,9 +128,8 @@ StrikeResult Match::resolveStrike() {
 // Takes every typed digit from the first unspent cell showing it, in cell order. A digit
 // that no unspent cell shows makes the strike miss; the cells taken so far stay spent.
 bool Match::takeDigitsFromBoard(StrikeResult& result) {
-    for (const std::uint8_t digit : digitBuffer_) {
-        if (digit == 0)
-            continue; // beyond the launched length
+    for (const char typed : inputText_) {
+        const auto digit = static_cast<std::uint8_t>(typed - '0');
         const auto cell = std::find(boardDigits_.begin(), boardDigits_.end(), digit);
         if (cell == boardDigits_.end()) {
             lastOutcome_ = StrikeOutcome::Miss;
@@ -208,7 +198,6 @@ void Match::clearSequence() {
     inputText_.clear();
     message_.clear();
     pointsText_.clear();
-    digitCount_ = 0;
 }
 
 TickEffect Match::tick() {

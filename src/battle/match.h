@@ -81,9 +81,9 @@ public:
     // --- the state, as the screen shows it ---
     MatchPhase phase() const { return phase_; }
     bool matchRunning() const { return phase_ == MatchPhase::Running; }
+    // The digits typed so far, in typing order; during the pause, the launched sequence.
     const std::string& inputText() const { return inputText_; } // InputLabel
-    const std::array<std::uint8_t, maxDigits>& digitBuffer() const { return digitBuffer_; }
-    int digitCount() const { return digitCount_; }
+    int digitCount() const { return static_cast<int>(inputText_.size()); }
     std::int32_t score() const { return score_; }
     double scoreMultiplier() const { return scoreMultiplier_; }
     std::int32_t strikePoints() const { return strikePoints_; }
@@ -118,7 +118,6 @@ public:
 private:
     std::optional<StrikeResult> handleKey(char16_t key);
     StrikeResult abandonSequence();
-    void appendDigit(int digit);
     StrikeResult resolveStrike();
     bool takeDigitsFromBoard(StrikeResult& result);
     void scoreStrike();
@@ -133,8 +132,6 @@ private:
 
     MatchPhase phase_ = MatchPhase::Idle;
     std::string inputText_;
-    std::array<std::uint8_t, maxDigits> digitBuffer_{};
-    int digitCount_ = 0;
     std::int32_t score_ = 0;
     // A fresh battle screen fights as the first character until another is chosen.
     double scoreMultiplier_ = characters().front().scoreMultiplier;

@@ -2,6 +2,8 @@
 // Copyright (c) 2026 ソードリズム制作班
 #pragma once
 
+#include "battle/technique_catalogue.h"
+
 #include <array>
 #include <cstdint>
 
@@ -10,9 +12,11 @@ namespace rz6 {
 // The player's whole record: the five best match totals (best first), then one landing
 // count per technique id (element techniqueId + 5). 45 signed 32-bit values, 180 bytes
 // in the record file.
-inline constexpr int recordTableSize = 45;
 inline constexpr int bestTotalCount = 5;
-inline constexpr int firstCountElement = 5;
+inline constexpr int firstCountElement = bestTotalCount;
+inline constexpr int recordTableSize = bestTotalCount + techniqueCount;
+// The record file's layout is fixed: 45 values, whatever the tables above say.
+static_assert(recordTableSize == 45, "rz6.DAT holds exactly 5 best totals and 40 counts");
 
 using RecordTable = std::array<std::int32_t, recordTableSize>;
 
