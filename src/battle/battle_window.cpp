@@ -54,7 +54,7 @@ constexpr FontFace messageFont{"ＭＳ Ｐ明朝", 15.75, true, true};
 constexpr FontFace pointsFont{"ＭＳ ゴシック", 18};
 
 // The label-buttons BtnLabel(0..3) along the top; each repeats a menu command.
-constexpr std::array<LabelButtonPlace, 4> buttonPlaces{{
+constexpr std::array<LabelButtonPlace, BattleWindow::buttonCount> buttonPlaces{{
     {"試合開始", {120, 240, 1335, 255}},
     {"履　　　歴", {1560, 240, 1335, 255}},
     {"キャラ選択", {3000, 240, 1335, 255}},
@@ -69,6 +69,19 @@ enum class PieceKind {
     Shape,   // a filled panel on the window's surface, under every other piece
     Line,    // a one-pixel line of the board's frame, over the cells
 };
+// The pieces the window changes after they are built; the window keeps each as it makes it.
+enum class PieceRole {
+    None,
+    Turns,
+    Portrait,
+    KeypadMark,
+    Cell,
+    Sequence,
+    Combo,
+    Message,
+    Points,
+    TileHolder
+};
 struct Piece {
     PieceKind kind = PieceKind::Picture;
     std::string_view name;
@@ -82,7 +95,13 @@ struct Piece {
     // What a state label shows, for the accessibility bus; the cells and the input have
     // descriptions that change with the match and get them from showMatch.
     std::string_view description;
+    PieceRole role = PieceRole::None;
 };
+
+constexpr Piece withRole(Piece piece, PieceRole role) {
+    piece.role = role;
+    return piece;
+}
 
 constexpr Piece picture(std::string_view name, int index, TwipsBox box,
                         std::string_view pictureName) {
@@ -114,21 +133,27 @@ constexpr Piece label(std::string_view name, int index, TwipsBox box, std::strin
     return piece;
 }
 
-constexpr Piece turnsPiece = label("TurnLabel", -1, {8520, 240, 525, 435}, "10", windowBack,
-                                   turnsFont, Qt::AlignHCenter, false, "残りターン");
+constexpr Piece turnsPiece =
+    withRole(label("TurnLabel", -1, {8520, 240, 525, 435}, "10", windowBack, turnsFont,
+                   Qt::AlignHCenter, false, "残りターン"),
+             PieceRole::Turns);
 
 // The keypad marks Image1(1..9), each showing keypad_<digit>: 7 8 9 on the top row, 1 2 3
 // at the bottom.
 constexpr Piece keypadMark(int digit) {
     const int column = (digit - 1) % 3;
     const int row = 2 - (digit - 1) / 3;
-    return picture("Image1", digit, {4320 + 720 * column, 1440 + 600 * row, 450, 450}, "keypad");
+    return withRole(
+        picture("Image1", digit, {4320 + 720 * column, 1440 + 600 * row, 450, 450}, "keypad"),
+        PieceRole::KeypadMark);
 }
 
 // The board Label1(0..15), four rows of four cells.
 constexpr Piece boardCell(int cell) {
-    return label("Label1", cell, {6720 + 480 * (cell % 4), 1320 + 480 * (cell / 4), 495, 495}, "1",
-                 cellBack, cellFont, Qt::AlignHCenter, false);
+    return withRole(label("Label1", cell,
+                          {6720 + 480 * (cell % 4), 1320 + 480 * (cell / 4), 495, 495}, "1",
+                          cellBack, cellFont, Qt::AlignHCenter, false),
+                    PieceRole::Cell);
 }
 
 constexpr std::array<Piece, 6> upperPieces{
@@ -136,7 +161,7 @@ constexpr std::array<Piece, 6> upperPieces{
     turnsPiece,
     picture("Image4", -1, {750, 840, 2250, 450}, "heading_character"),
     shape(PieceKind::Shape, "Shape1", 1, {450, 1080, 2895, 3855}, panelFill),
-    picture("ChrImg", -1, {840, 1440, 2100, 3300}, firstPortrait),
+    withRole(picture("ChrImg", -1, {840, 1440, 2100, 3300}, firstPortrait), PieceRole::Portrait),
     shape(PieceKind::Shape, "Shape1", 0, {3960, 1080, 5055, 2415}, panelFill),
 };
 
@@ -149,16 +174,20 @@ constexpr std::array<Piece, 4> boardEdges{
 };
 
 constexpr std::array<Piece, 5> lowerPieces{
-    label("InputLabel", -1, {3960, 3720, 2775, 495}, {}, inputClosedBack, sequenceFont,
-          Qt::AlignLeft, true),
-    label("RenLabel", -1, {6840, 3720, 2295, 495}, {}, 0x00FFFFC0, comboFont, Qt::AlignRight, true,
-          "連撃"),
-    label("MesLabel", -1, {3960, 4440, 2775, 495}, {}, messageBack, messageFont, Qt::AlignHCenter,
-          true, "メッセージ"),
-    label("GetPtLabel", -1, {6840, 4440, 2295, 495}, {}, messageBack, pointsFont, Qt::AlignRight,
-          true, "得点"),
+    withRole(label("InputLabel", -1, {3960, 3720, 2775, 495}, {}, inputClosedBack, sequenceFont,
+                   Qt::AlignLeft, true),
+             PieceRole::Sequence),
+    withRole(label("RenLabel", -1, {6840, 3720, 2295, 495}, {}, 0x00FFFFC0, comboFont,
+                   Qt::AlignRight, true, "連撃"),
+             PieceRole::Combo),
+    withRole(label("MesLabel", -1, {3960, 4440, 2775, 495}, {}, messageBack, messageFont,
+                   Qt::AlignHCenter, true, "メッセージ"),
+             PieceRole::Message),
+    withRole(label("GetPtLabel", -1, {6840, 4440, 2295, 495}, {}, messageBack, pointsFont,
+                   Qt::AlignRight, true, "得点"),
+             PieceRole::Points),
     // Holds the background tile; never shown.
-    picture("Picture1", -1, {3480, 3720, 300, 495}, "tile"),
+    withRole(picture("Picture1", -1, {3480, 3720, 300, 495}, "tile"), PieceRole::TileHolder),
 };
 
 constexpr auto allPieces = [] {
@@ -181,9 +210,9 @@ constexpr auto allPieces = [] {
 
 constexpr TwipsBox gaugeBox{0, 5160, 9255, 495};
 constexpr TwipsBox statusBarBox{0, 5655, 9270, 375};
-constexpr std::array<int, 3> statusPanelWidths{2400, 800, 1600};
+constexpr std::array<int, BattleWindow::statusPanelCount> statusPanelWidths{2400, 800, 1600};
 
-const QString firstCharacterStatus = fromUtf8(firstCharacter.statusText);
+const QString firstCharacterStatus = fromUtf8(statusText(firstCharacter));
 
 // The About box: the version line, then the credits of the team that made this game.
 QString aboutText() {
@@ -357,24 +386,43 @@ void BattleWindow::buildWidgets(QWidget* client) {
         button->installEventFilter(this);
         buttons_[static_cast<std::size_t>(i)] = button;
     }
-    for (const Piece& piece : allPieces)
-        makePiece(client, piece);
-
-    const auto child = [client](const QString& name) {
-        return client->findChild<QLabel*>(name, Qt::FindDirectChildrenOnly);
-    };
-    turnsLabel_ = child(fromUtf8(turnsPiece.name));
-    turnsLabel_->adjustSize(); // sized to its text, anchored at its left edge
-    portrait_ = child(QStringLiteral("ChrImg"));
-    for (int digit = 1; digit <= 9; ++digit)
-        keypadMarks_[static_cast<std::size_t>(digit)] = child(indexedName("Image1", digit));
-    for (int i = 0; i < Match::cellCount; ++i)
-        cells_[static_cast<std::size_t>(i)] = child(indexedName("Label1", i));
-    sequenceLabel_ = child(QStringLiteral("InputLabel"));
-    comboLabel_ = child(QStringLiteral("RenLabel"));
-    messageLabel_ = child(QStringLiteral("MesLabel"));
-    pointsLabel_ = child(QStringLiteral("GetPtLabel"));
-    child(QStringLiteral("Picture1"))->hide();
+    for (const Piece& piece : allPieces) {
+        QWidget* widget = makePiece(client, piece);
+        auto* label = qobject_cast<QLabel*>(widget);
+        const auto index = static_cast<std::size_t>(piece.index);
+        switch (piece.role) {
+        case PieceRole::None:
+            break;
+        case PieceRole::Turns:
+            turnsLabel_ = label;
+            turnsLabel_->adjustSize(); // sized to its text, anchored at its left edge
+            break;
+        case PieceRole::Portrait:
+            portrait_ = label;
+            break;
+        case PieceRole::KeypadMark:
+            keypadMarks_.at(index) = label;
+            break;
+        case PieceRole::Cell:
+            cells_.at(index) = label;
+            break;
+        case PieceRole::Sequence:
+            sequenceLabel_ = label;
+            break;
+        case PieceRole::Combo:
+            comboLabel_ = label;
+            break;
+        case PieceRole::Message:
+            messageLabel_ = label;
+            break;
+        case PieceRole::Points:
+            pointsLabel_ = label;
+            break;
+        case PieceRole::TileHolder:
+            widget->hide();
+            break;
+        }
+    }
 
     comboGauge_ = new QProgressBar(client);
     comboGauge_->setObjectName(QStringLiteral("ProgressBar1"));
@@ -507,12 +555,12 @@ void BattleWindow::showHelp() {
 void BattleWindow::pressButton(int index) {
     // A label-button repeats its menu command, and only while that command is available.
     QAction* const commands[] = {startAction_, recordAction_, characterAction_, quitAction_};
-    if (index >= 0 && index < 4 && commands[index]->isEnabled())
+    if (index >= 0 && index < buttonCount && commands[index]->isEnabled())
         commands[index]->trigger();
 }
 
 void BattleWindow::highlightButton(int index) {
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < buttonCount; ++i)
         if (i != index)
             buttons_[i]->setHighlighted(false);
     buttons_[index]->setHighlighted(true);

@@ -29,6 +29,10 @@ class LabelButton;
 class BattleWindow : public QMainWindow, public CharacterTarget {
     Q_OBJECT
 public:
+    // The label-buttons along the top; the status bar's panels.
+    static constexpr int buttonCount = 4;
+    static constexpr int statusPanelCount = 3;
+
     explicit BattleWindow(RandomSource& random, QWidget* parent = nullptr);
 
     const Match& match() const { return match_; }
@@ -108,7 +112,7 @@ private:
     QAction* helpAction_ = nullptr;
 
     // "試合開始", "履　　　歴", "キャラ選択", "終　　　了".
-    std::array<LabelButton*, 4> buttons_{};
+    std::array<LabelButton*, buttonCount> buttons_{};
     std::array<QLabel*, Match::cellCount> cells_{};
     std::array<QLabel*, 10> keypadMarks_{}; // index 1..9
     QLabel* turnsLabel_ = nullptr;
@@ -119,7 +123,7 @@ private:
     QLabel* pointsLabel_ = nullptr; // the points of the last strike
     QProgressBar* comboGauge_ = nullptr;
     // Character, "評価", score.
-    std::array<QLabel*, 3> statusPanels_{};
+    std::array<QLabel*, statusPanelCount> statusPanels_{};
     QWidget* client_ = nullptr;
 };
 

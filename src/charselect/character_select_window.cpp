@@ -84,7 +84,7 @@ void CharacterSelectWindow::buildWidgets() {
     title_->setGeometry(twipsRect(titleBox));
     title_->setAlignment(Qt::AlignCenter);
     title_->setPixmap(Pictures::pixmap(QStringLiteral("title_character_select"), dpr));
-    title_->setAccessibleName(QStringLiteral("きゃらせれくと"));
+    title_->setAccessibleName(Pictures::accessibleName(QStringLiteral("title_character_select")));
 
     for (int i = 0; i < characterCount; ++i) {
         const Character& c = character(i);
@@ -103,7 +103,7 @@ void CharacterSelectWindow::buildWidgets() {
         connect(option, &QRadioButton::clicked, this, [this, i] { applyCharacter(i); });
         options_[static_cast<std::size_t>(i)] = option;
 
-        auto makePortrait = [&](int index, std::string_view picture, const QString& pose) {
+        auto makePortrait = [&](int index, std::string_view picture) {
             auto* label = new QLabel(this);
             label->setObjectName(indexedName(column.portraitBoxName, index));
             label->setGeometry(twipsRect(column.portraits));
@@ -112,13 +112,11 @@ void CharacterSelectWindow::buildWidgets() {
             label->setAlignment(Qt::AlignCenter);
             setBackColor(label, portraitBackColor);
             label->setPixmap(Pictures::pixmap(fromUtf8(picture), dpr));
-            label->setAccessibleName(fromUtf8(c.name) + pose);
+            label->setAccessibleName(Pictures::accessibleName(fromUtf8(picture)));
             return label;
         };
-        restPortraits_[static_cast<std::size_t>(i)] =
-            makePortrait(0, c.restPicture, QStringLiteral("（平常）"));
-        readyPortraits_[static_cast<std::size_t>(i)] =
-            makePortrait(1, c.readyPicture, QStringLiteral("（構え）"));
+        restPortraits_[static_cast<std::size_t>(i)] = makePortrait(0, c.restPicture);
+        readyPortraits_[static_cast<std::size_t>(i)] = makePortrait(1, c.readyPicture);
     }
     // Focus that lands on an option button is parked here; it may hold it, the keys then
     // travel on to the window.
@@ -152,7 +150,7 @@ void CharacterSelectWindow::choose(int index) {
 
 void CharacterSelectWindow::applyCharacter(int index) {
     const Character& c = character(index);
-    target_.setStatusText(fromUtf8(c.statusText));
+    target_.setStatusText(fromUtf8(statusText(c)));
     target_.setWindowLength(c.windowLength);
     target_.setScoreMultiplier(c.scoreMultiplier);
     for (int i = 0; i < characterCount; ++i)

@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "charselect/characters.h"
+
 #include <array>
 
 class QLabel;
@@ -65,9 +67,9 @@ private:
     CharacterTarget& target_;
     QPointer<QWidget> owner_;
     QLabel* title_ = nullptr;
-    std::array<QRadioButton*, 3> options_{};
-    std::array<QLabel*, 3> restPortraits_{};
-    std::array<QLabel*, 3> readyPortraits_{};
+    std::array<QRadioButton*, characterCount> options_{};
+    std::array<QLabel*, characterCount> restPortraits_{};
+    std::array<QLabel*, characterCount> readyPortraits_{};
     QLabel* tileHolder_ = nullptr;
     LabelButton* confirmButton_ = nullptr;
     bool finished_ = false;

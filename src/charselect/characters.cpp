@@ -12,4 +12,8 @@ const Character& character(int index) {
     return allCharacters[static_cast<std::size_t>(index)];
 }
 
+std::string statusText(const Character& character) {
+    return "使用キャラ　:　" + std::string(character.name);
+}
+
 } // namespace rz6

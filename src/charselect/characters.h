@@ -3,16 +3,16 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace rz6 {
 
 // One of the three characters the player can fight as. A character is nothing more than the
-// settings it puts into the battle window: the status text, the combo-window length, the
-// points multiplier and the ready portrait. Texts are UTF-8.
+// settings it puts into the battle window: the status text (made from its name), the
+// combo-window length, the points multiplier and the ready portrait. Texts are UTF-8.
 struct Character {
     std::string_view name;         // option button caption, family and given name split by U+3000
-    std::string_view statusText;   // status bar panel 1 while this character is in force
     int windowLength = 0;          // combo window in milliseconds
     double scoreMultiplier = 1;    // each strike's points are multiplied by this
     std::string_view restPicture;  // portrait at rest, shown while another one is chosen
@@ -23,13 +23,11 @@ inline constexpr int characterCount = 3;
 
 // The characters in the order of their option buttons. The first has the longest combo window
 // and the smallest multiplier, the last the shortest window and the largest multiplier.
-// The status text is "使用キャラ", U+3000, an ASCII colon, U+3000, then the name.
+// The portraits' accessible names live with the pictures (assets/CMakeLists.txt).
 inline constexpr std::array<Character, characterCount> allCharacters{{
-    {"灰原　蓮", "使用キャラ　:　灰原　蓮", 1200, 1.0, "portrait_ren_rest", "portrait_ren_ready"},
-    {"灰原　雪菜", "使用キャラ　:　灰原　雪菜", 1100, 1.1, "portrait_yukina_rest",
-     "portrait_yukina_ready"},
-    {"真壁　左近", "使用キャラ　:　真壁　左近", 1000, 1.2, "portrait_sakon_rest",
-     "portrait_sakon_ready"},
+    {"灰原　蓮", 1200, 1.0, "portrait_ren_rest", "portrait_ren_ready"},
+    {"灰原　雪菜", 1100, 1.1, "portrait_yukina_rest", "portrait_yukina_ready"},
+    {"真壁　左近", 1000, 1.2, "portrait_sakon_rest", "portrait_sakon_ready"},
 }};
 
 constexpr const std::array<Character, characterCount>& characters() {
@@ -38,5 +36,9 @@ constexpr const std::array<Character, characterCount>& characters() {
 
 // The character at `index` (0..2). Throws std::out_of_range for any other index.
 const Character& character(int index);
+
+// Status bar panel 1 while this character is in force: "使用キャラ", U+3000, an ASCII colon,
+// U+3000, then the name.
+std::string statusText(const Character& character);
 
 } // namespace rz6

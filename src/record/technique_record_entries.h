@@ -7,6 +7,7 @@
 
 #include "battle/technique_catalogue.h"
 #include "common/twips_box.h"
+#include "save/record_table.h"
 
 namespace rz6 {
 
@@ -53,8 +54,9 @@ inline constexpr TwipsBox rightColumnTopShape{4080, 0, 3975, 1455};
 inline constexpr TwipsBox rightColumnBottomShape{4080, 1560, 4335, 2895};
 inline constexpr TwipsBox hiddenGatesFrame{0, 4560, 8895, 1335};
 
-inline constexpr int rankCount = 5;
-inline constexpr std::array<std::string_view, rankCount> rankCaptions{"壱", "弐", "参", "四", "五"};
+// One caption for each of the best totals, best first.
+inline constexpr std::array<std::string_view, bestTotalCount> bestTotalCaptions{"壱", "弐", "参",
+                                                                                "四", "五"};
 
 constexpr TwipsBox rankBox(int row) {
     return {0, 360 * row, 495, labelHeight};

@@ -249,8 +249,9 @@ TechniqueRecordWindow::TechniqueRecordWindow(const RecordTable& recordTable, QWi
     pane->lower();
     connect(tabStrip_, &QTabBar::currentChanged, pane, qOverload<>(&QWidget::update));
 
-    const TwipsBox frameBoxes[2] = {recordLayout::scoreFrame, recordLayout::techniqueFrame};
-    for (int i = 0; i < 2; ++i) {
+    const std::array<TwipsBox, std::tuple_size_v<decltype(tabFrames_)>> frameBoxes{
+        recordLayout::scoreFrame, recordLayout::techniqueFrame};
+    for (int i = 0; i < static_cast<int>(frameBoxes.size()); ++i) {
         tabFrames_[i] = new QWidget(this);
         tabFrames_[i]->setObjectName(indexedName("TabFr", i));
         tabFrames_[i]->setGeometry(twipsRect(frameBoxes[i]));
@@ -272,8 +273,8 @@ TechniqueRecordWindow::TechniqueRecordWindow(const RecordTable& recordTable, QWi
 
 void TechniqueRecordWindow::buildScoreTab(const RecordTable& recordTable) {
     QWidget* frame = tabFrames_[0];
-    for (int row = 0; row < recordLayout::rankCount; ++row) {
-        new RecordCell(indexedName("Label5", row), fromUtf8(recordLayout::rankCaptions[row]),
+    for (int row = 0; row < bestTotalCount; ++row) {
+        new RecordCell(indexedName("Label5", row), fromUtf8(recordLayout::bestTotalCaptions[row]),
                        recordLayout::rankBox(row), recordLayout::rankColor, Qt::AlignHCenter,
                        frame);
         auto* total = new RecordCell(indexedName("Label4", row), QString::number(recordTable[row]),

@@ -6,6 +6,9 @@
 
 #include "save/record_table.h"
 
+#include <array>
+#include <tuple>
+
 class QLabel;
 class QTabBar;
 
@@ -41,7 +44,8 @@ private:
     void showTab(int tabIndex);
 
     QTabBar* tabStrip_ = nullptr;
-    QWidget* tabFrames_[2] = {nullptr, nullptr};
+    // The totals tab's frame and the techniques tab's frame.
+    std::array<QWidget*, 2> tabFrames_{};
     bool centred_ = false;
     bool closedSent_ = false;
 };

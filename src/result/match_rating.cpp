@@ -12,8 +12,8 @@ namespace rz6 {
 namespace {
 
 // Lower bounds of ranks 1..9; anything below the last one is rank 10.
-constexpr std::array<std::int64_t, rankCount - 1> rankFloors = {15000, 10000, 7000, 5500, 4000,
-                                                                3000,  2500,  1500, 0};
+constexpr std::array<std::int64_t, rankClassCount - 1> rankFloors = {15000, 10000, 7000, 5500, 4000,
+                                                                     3000,  2500,  1500, 0};
 
 std::int32_t clampToInt32(std::int64_t value) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(
@@ -38,7 +38,7 @@ int rankClass(std::int64_t overall) {
         if (overall >= rankFloors[i])
             return static_cast<int>(i) + 1;
     }
-    return rankCount;
+    return rankClassCount;
 }
 
 std::string_view rankName(int rank) {

@@ -13,12 +13,12 @@ namespace rz6 {
 
 // How a finished match is rated: a tenth of the score is added for every different
 // technique that landed, and the sum (the overall score) falls in one of ten ranks.
-inline constexpr int rankCount = 10;
+inline constexpr int rankClassCount = 10;
 
 // The ten rank names, best first, as the result screen lists them. Each is four characters
 // wide: two-character names are padded with ideographic spaces (U+3000), "中 目 録" and
 // "入 門 者" with ordinary spaces. UTF-8.
-inline constexpr std::array<std::string_view, rankCount> rankNames = {
+inline constexpr std::array<std::string_view, rankClassCount> rankNames = {
     "剣　　聖", "剣　　神", "剣　　鬼", "剣　　豪", "剣　　士",
     "免許皆伝", "目　　録", "中 目 録", "門　　人", "入 門 者",
 };

@@ -44,7 +44,7 @@ struct Figure {
     TwipsBox headingBox;
     TwipsBox valueBox;
 };
-constexpr std::array<Figure, 3> figures{{
+constexpr std::array<Figure, ResultWindow::figureCount> figures{{
     {"heading_score", "Label2", {5760, 240, 2250, 450}, {5760, 1080, 2175, 375}},
     {"heading_technique_points", "Label4", {5760, 1920, 2250, 450}, {5760, 2760, 2175, 375}},
     {"heading_overall", "Label5", {5760, 3720, 2250, 450}, {5760, 4560, 2175, 375}},
@@ -52,7 +52,7 @@ constexpr std::array<Figure, 3> figures{{
 constexpr FontFace valueFont{"ＭＳ Ｐ明朝", 18};
 
 // The label-buttons BtnLabel(0) "再試合" and BtnLabel(1) "終　了".
-constexpr std::array<LabelButtonPlace, 2> buttonPlaces{{
+constexpr std::array<LabelButtonPlace, ResultWindow::buttonCount> buttonPlaces{{
     {"再試合", {4680, 5640, 1695, 375}},
     {"終\u3000了", {7080, 5640, 1695, 375}},
 }};
@@ -116,7 +116,7 @@ void ResultWindow::buildWidgets() {
     rankSlider_ = new QSlider(Qt::Vertical, this);
     rankSlider_->setObjectName(QStringLiteral("Slider1"));
     rankSlider_->setGeometry(twipsRect(rankSliderBox));
-    rankSlider_->setRange(1, rankCount);
+    rankSlider_->setRange(1, rankClassCount);
     rankSlider_->setPageStep(1);
     rankSlider_->setInvertedAppearance(true); // rank 1 at the top, beside the first name
     rankSlider_->setTickPosition(QSlider::TicksRight);
@@ -148,7 +148,7 @@ void ResultWindow::buildWidgets() {
             makeValueLabel(this, figures[static_cast<std::size_t>(i)]);
     }
 
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < buttonCount; ++i) {
         buttons_[static_cast<std::size_t>(i)] = makeLabelButton(
             this, "BtnLabel", i, buttonPlaces[static_cast<std::size_t>(i)], buttonFont);
         connect(buttons_[static_cast<std::size_t>(i)], &LabelButton::clicked, this,

@@ -34,6 +34,10 @@ class LabelButton;
 class ResultWindow : public QWidget {
     Q_OBJECT
 public:
+    // The figures shown (score, technique points, overall) and the label-buttons.
+    static constexpr int figureCount = 3;
+    static constexpr int buttonCount = 2;
+
     explicit ResultWindow(const MatchRating& rating, QWidget* parent = nullptr);
 
     // Closes the screen without sending either signal.
@@ -60,9 +64,9 @@ private:
     QSlider* rankSlider_ = nullptr;
     QTextEdit* rankList_ = nullptr;
     // The score, the technique points and the overall score, top to bottom.
-    std::array<QLabel*, 3> figureLabels_{};
+    std::array<QLabel*, figureCount> figureLabels_{};
     // "再試合" and "終　了".
-    std::array<LabelButton*, 2> buttons_{};
+    std::array<LabelButton*, buttonCount> buttons_{};
 };
 
 } // namespace rz6

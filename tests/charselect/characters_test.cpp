@@ -17,8 +17,8 @@ TEST(Characters, StatusTextIsPrefixColonAndName) {
     for (const Character& c : characters()) {
         const std::string expected =
             "使用キャラ" + ideographicSpace + ":" + ideographicSpace + std::string(c.name);
-        EXPECT_EQ(c.statusText, expected);
-        EXPECT_EQ(std::string(c.statusText).find(' '), std::string::npos);
+        EXPECT_EQ(statusText(c), expected);
+        EXPECT_EQ(statusText(c).find(' '), std::string::npos);
     }
 }
 

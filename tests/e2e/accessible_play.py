@@ -18,7 +18,7 @@ import sys
 import time
 
 SKIP = 77
-TITLE = "ソードリズム！\u3000第弐章"
+TITLE = os.environ["RZ6_TITLE"]  # the battle window's title, from the shell library
 WAIT_SECONDS = float(os.environ.get("RZ6_E2E_WAIT", "30"))
 
 try:

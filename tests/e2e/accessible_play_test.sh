@@ -17,8 +17,8 @@ startDisplay
 folder=$(gameFolder game)
 mkdir -p "$work/cwd"
 status=0
-dbus-run-session -- "$python" "$(dirname "$0")/accessible_play.py" "$folder/rz6" "$work/cwd" \
-    || status=$?
+RZ6_TITLE=$title dbus-run-session -- \
+    "$python" "$(dirname "$0")/accessible_play.py" "$folder/rz6" "$work/cwd" || status=$?
 [[ $status == 0 ]] || exit "$status"
 
 [[ $(fileSize "$folder/rz6.DAT") == 180 ]] ||

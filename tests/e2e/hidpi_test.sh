@@ -30,7 +30,7 @@ windowSizeAt() {
 
 windowSizeAt 1
 width1=$width height1=$height
-[[ $width1 == 618 ]] || fail "at scale 1 the battle window is $width1 px wide, expected 618"
+[[ $width1 == "$clientWidth" ]] || fail "at scale 1 the battle window is $width1 px wide, expected $clientWidth"
 windowSizeAt 2
 ((width == 2 * width1 && height == 2 * height1)) ||
     fail "at scale 2 the window is ${width}x$height, expected $((2 * width1))x$((2 * height1))"

@@ -46,7 +46,7 @@ startDisplay
 startGame "$installed"
 pid=$gamePid
 window=$(waitWindow "$pid")
-[[ $(windowWidth "$window") == 618 ]] ||
+[[ $(windowWidth "$window") == "$clientWidth" ]] ||
     fail "the installed copy showed a window $(windowWidth "$window") px wide, not the battle window"
 dataFolder=$XDG_DATA_HOME/rz6
 [[ -s $dataFolder/rz6.lock ]] || fail "the running installed copy holds no lock in $dataFolder"
@@ -67,7 +67,7 @@ export XDG_DATA_HOME=$prefix/share
 startGame "$installed"
 pid=$gamePid
 notice=$(waitWindow "$pid")
-(($(windowWidth "$notice") < 618)) || fail "with no writable folder the game still showed a battle window"
+(($(windowWidth "$notice") < $clientWidth)) || fail "with no writable folder the game still showed a battle window"
 running "$pid" || fail "the game ended before its message was answered"
 focusWindow "$notice"
 xdotool key Return

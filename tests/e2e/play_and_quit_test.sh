@@ -15,7 +15,8 @@ folder=$(gameFolder game)
 startGame "$folder/rz6"
 pid=$gamePid
 window=$(waitWindow "$pid")
-[[ $(windowWidth "$window") == 618 ]] || fail "the battle window is $(windowWidth "$window") px wide, expected 618"
+[[ $(windowWidth "$window") == "$clientWidth" ]] ||
+    fail "the battle window is $(windowWidth "$window") px wide, expected $clientWidth"
 
 focusWindow "$window"
 keysChangeWindow "$window" key F5

@@ -113,7 +113,7 @@ TEST(MatchRating, RankNamesAreFourCharactersWithTheirOwnSpaces) {
     EXPECT_EQ(rankName(9), "門\u3000\u3000人");
     EXPECT_EQ(rankName(10), "入 門 者");
     // Four characters each: 12 bytes of three-byte UTF-8, or 10 with two ASCII spaces.
-    for (int rank = 1; rank <= rankCount; ++rank) {
+    for (int rank = 1; rank <= rankClassCount; ++rank) {
         const auto name = rankName(rank);
         const bool asciiSpaced = name.find(' ') != std::string_view::npos;
         EXPECT_EQ(name.size(), asciiSpaced ? 11u : 12u) << rank;
