@@ -5,9 +5,9 @@
 #include "common/app_info.h"
 #include "common/game_style.h"
 #include "common/japanese_fonts.h"
-#include "common/join_path.h"
 #include "common/pictures.h"
 #include "common/quit_signals.h"
+#include "save/file_layer.h"
 #include "save/record_location.h"
 #include "save/record_lock.h"
 
@@ -17,10 +17,6 @@
 #include <csignal>
 
 namespace {
-
-QByteArray pathIn(const QByteArray& folder, const char* name) {
-    return QByteArray::fromStdString(rz6::joinPath(folder.toStdString(), name));
-}
 
 // Messages before any window exists: nothing can be destroyed under the box, so it may
 // wait here. Without an icon, as every message of the game.
@@ -70,14 +66,15 @@ int main(int argc, char* argv[]) {
     // One copy of the game per record: a second start is refused before it reads or writes
     // anything. A lock nobody holds any more is taken over; one that cannot be had or
     // written ends the game before the record is touched.
-    rz6::RecordLock lock(pathIn(location.nativeFolder, rz6::appInfo::lockFileName));
+    rz6::RecordLock lock(rz6::joinPath(location.nativeFolder, rz6::appInfo::lockFileName));
     if (const auto locked = lock.lock(); !locked.locked()) {
         showMessage(locked.message);
         return locked.outcome == rz6::RecordLock::Outcome::Unusable ? 1 : 0;
     }
 
     rz6::ClockRandomSource random;
-    rz6::GameProgram program(pathIn(location.nativeFolder, rz6::appInfo::recordFileName), random);
+    rz6::GameProgram program(rz6::joinPath(location.nativeFolder, rz6::appInfo::recordFileName),
+                             random);
     QObject::connect(&program, &rz6::GameProgram::finished, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     rz6::QuitSignals quitSignals;

@@ -4,7 +4,7 @@
 
 #include "save/record_codec.h"
 #include "save/system_text.h"
-#include "save/write_all.h"
+#include "save/file_layer.h"
 
 #include <QFile>
 
@@ -34,42 +34,6 @@ RecordFileResult saveFailure(const QString& path, const QString& reason) {
         QStringLiteral("記録ファイル「%1」に書き込めませんでした。\n理由：%2").arg(path, reason)};
 }
 
-// A descriptor that is closed when it goes out of scope.
-class Descriptor {
-public:
-    explicit Descriptor(int fd = -1) : fd_(fd) {}
-    Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-    Descriptor& operator=(Descriptor&& other) noexcept {
-        std::swap(fd_, other.fd_);
-        return *this;
-    }
-    ~Descriptor() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-
-private:
-    int fd_;
-};
-
-// Reads up to maxSize bytes, going on after short reads until the end of the file.
-bool readUpTo(int fd, char* into, std::size_t maxSize, std::size_t& got) {
-    got = 0;
-    while (got < maxSize) {
-        const ssize_t n = ::read(fd, into + got, maxSize - got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return false;
-        if (n == 0)
-            break;
-        got += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 // Copies everything after the record in the old file to the end of the new one.
 bool copyTail(int old, int out) {
     if (::lseek(old, off_t(recordByteSize), SEEK_SET) < 0)
@@ -88,34 +52,28 @@ bool copyTail(int old, int out) {
 
 // Opens an existing regular file for reading without following a symbolic link and without
 // waiting on a pipe or a device; anything but a regular file is refused with its kind.
-Descriptor openRegular(const QByteArray& path, struct stat& info, QString& reason) {
+FileDescriptor openRegular(const QByteArray& path, struct stat& info, QString& reason) {
     struct stat named {};
     if (::lstat(path.constData(), &named) != 0) {
         reason = japaneseReason(errno);
-        return Descriptor();
+        return FileDescriptor();
     }
     // Checked before opening: opening a device may already do something.
     if (!S_ISREG(named.st_mode)) {
         reason = notRegularReason(named.st_mode);
-        return Descriptor();
+        return FileDescriptor();
     }
-    Descriptor fd(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    FileDescriptor fd(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     if (!fd.valid()) {
         reason = japaneseReason(errno);
-        return Descriptor();
+        return FileDescriptor();
     }
     // Checked again on what was opened: something else may have been put at the name.
     if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
         reason = notRegularReason(info.st_mode);
-        return Descriptor();
+        return FileDescriptor();
     }
     return fd;
-}
-
-// Waits until the file's data is on the disk, where delayed writes show their errors. A file
-// system that cannot sync at all does not count.
-bool syncToDisk(int fd) {
-    return ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
 }
 
 mode_t currentUmask() {
@@ -134,25 +92,24 @@ QByteArray temporaryPattern(const QByteArray& recordPath) {
 class TemporaryBeside {
 public:
     explicit TemporaryBeside(const QByteArray& recordPath) : name_(temporaryPattern(recordPath)) {
-        fd_ = ::mkostemp(name_.data(), O_CLOEXEC);
-        error_ = fd_ < 0 ? errno : 0;
+        fd_ = FileDescriptor(::mkostemp(name_.data(), O_CLOEXEC));
+        error_ = fd_.valid() ? 0 : errno;
     }
     TemporaryBeside(const TemporaryBeside&) = delete;
     TemporaryBeside& operator=(const TemporaryBeside&) = delete;
     ~TemporaryBeside() {
-        if (fd_ >= 0)
-            ::close(fd_);
+        fd_.close();
         if (error_ == 0 && !released_)
             ::unlink(name_.constData());
     }
-    int fd() const { return fd_; }
+    int fd() const { return fd_.get(); }
     int error() const { return error_; }
     const QByteArray& name() const { return name_; }
     void release() { released_ = true; }
 
 private:
     QByteArray name_;
-    int fd_ = -1;
+    FileDescriptor fd_;
     int error_ = 0;
     bool released_ = false;
 };
@@ -183,18 +140,16 @@ RecordFileResult RecordFile::load(RecordTable& table) {
 bool RecordFile::readRecord(RecordTable& table, QString& reason) const {
     // The first run starts the record with an empty file, as the game always did. O_EXCL
     // neither follows a link nor truncates a file that appeared in the meantime.
-    const int created =
-        ::open(nativePath_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (created >= 0) {
-        ::close(created);
+    const FileDescriptor created(::open(
+        nativePath_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+    if (created.valid())
         return true;
-    }
     if (errno != EEXIST) {
         reason = japaneseReason(errno);
         return false;
     }
     struct stat info {};
-    const Descriptor fd = openRegular(nativePath_, info, reason);
+    const FileDescriptor fd = openRegular(nativePath_, info, reason);
     if (!fd.valid())
         return false;
     RecordBytes bytes{};
@@ -225,7 +180,7 @@ bool RecordFile::writeRecord(const RecordTable& table, QString& reason) const {
     // The old file is opened before anything is written: a record whose extra bytes cannot
     // be read is left alone rather than replaced by a shorter one.
     struct stat old {};
-    Descriptor oldFd;
+    FileDescriptor oldFd;
     struct stat named {};
     if (::lstat(nativePath_.constData(), &named) == 0) {
         oldFd = openRegular(nativePath_, old, reason);

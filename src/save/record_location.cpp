@@ -3,6 +3,7 @@
 #include "save/record_location.h"
 
 #include "common/app_info.h"
+#include "save/file_layer.h"
 #include "save/record_file.h"
 
 #include <QDir>
@@ -20,10 +21,6 @@
 namespace rz6 {
 
 namespace {
-
-QByteArray withName(const QByteArray& folder, const char* name) {
-    return folder.endsWith('/') ? folder + name : folder + '/' + name;
-}
 
 // Where a folder really is, so "/usr/bin/", "/usr/./bin" and a link to /usr/bin all count
 // as the same place.
@@ -63,43 +60,24 @@ QByteArray cleanFolder(const QByteArray& folder) {
 // Copies a regular, readable record (every byte of it) to a new file at to. The original
 // is only read; a copy that fails halfway is removed again.
 bool copyRecord(const QByteArray& from, const QByteArray& to) {
-    const int in = ::open(from.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (in < 0)
-        return false;
+    const FileDescriptor in(
+        ::open(from.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat info {};
-    if (::fstat(in, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(in);
+    if (!in.valid() || ::fstat(in.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return false;
-    }
-    const int out =
-        ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (out < 0) {
-        ::close(in);
+    FileDescriptor out(
+        ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+    if (!out.valid())
         return false;
-    }
     bool ok = true;
     char buffer[64 * 1024];
-    for (;;) {
-        const ssize_t n = ::read(in, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            ok = n == 0;
-            break;
-        }
-        for (ssize_t done = 0; ok && done < n;) {
-            const ssize_t w = ::write(out, buffer + done, std::size_t(n - done));
-            if (w < 0 && errno == EINTR)
-                continue;
-            ok = w > 0;
-            done += w > 0 ? w : 0;
-        }
-        if (!ok)
-            break;
+    for (std::size_t got = 0; ok;) {
+        ok = readUpTo(in.get(), buffer, sizeof buffer, got) && writeAll(out.get(), buffer, got);
+        if (got < sizeof buffer)
+            break; // the end of the file
     }
-    ok = ok && ::fsync(out) == 0;
-    ::close(in);
-    ok = ::close(out) == 0 && ok;
+    ok = ok && syncToDisk(out.get());
+    ok = out.close() && ok;
     if (!ok)
         ::unlink(to.constData());
     return ok;
@@ -120,7 +98,7 @@ QString shown(const QByteArray& folder) {
 bool canCreateFileIn(const QByteArray& folder) {
     if (folder.isEmpty() || !isFolder(folder))
         return false;
-    return trySaveTemporary(withName(folder, appInfo::recordFileName)) == 0;
+    return trySaveTemporary(joinPath(folder, appInfo::recordFileName)) == 0;
 }
 
 bool canCreateFileIn(const QString& folder) {
@@ -162,11 +140,11 @@ RecordLocation chooseRecordLocation(const QByteArray& programFolder,
 
     // A record left beside a program that can no longer write there (an installed or shared
     // copy) is carried over, so the player does not find all their counts gone.
-    const QByteArray own = withName(location.nativeFolder, appInfo::recordFileName);
+    const QByteArray own = joinPath(location.nativeFolder, appInfo::recordFileName);
     struct stat ownInfo {};
     const bool ownExists = ::lstat(own.constData(), &ownInfo) == 0 || errno != ENOENT;
     if (!programFolder.isEmpty() && !ownExists) {
-        const QByteArray beside = withName(programFolder, appInfo::recordFileName);
+        const QByteArray beside = joinPath(programFolder, appInfo::recordFileName);
         if (readableRegularFile(beside) && copyRecord(beside, own))
             location.carriedOverFrom = QFile::decodeName(beside);
     }
@@ -199,11 +177,11 @@ QByteArray userDataFolder(const QByteArray& xdgDataHome, const QByteArray& home,
     const QByteArray name = appInfo::applicationName;
     // A relative XDG_DATA_HOME is to be ignored, not taken from wherever the game started.
     if (xdgDataHome.startsWith('/'))
-        return withName(xdgDataHome, name.constData());
+        return joinPath(xdgDataHome, name.constData());
     const QByteArray base = home.startsWith('/') ? home : passwordHome;
     if (!base.startsWith('/'))
         return {};
-    return withName(withName(base, ".local/share"), name.constData());
+    return joinPath(joinPath(base, ".local/share"), name.constData());
 }
 
 QByteArray userDataFolder() {

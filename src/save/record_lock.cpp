@@ -4,7 +4,7 @@
 
 #include "common/app_info.h"
 #include "save/system_text.h"
-#include "save/write_all.h"
+#include "save/file_layer.h"
 
 #include <QFile>
 #include <QList>
@@ -25,18 +25,13 @@ namespace {
 // A lock's text may name a process, the program and a host; more is never read.
 constexpr qsizetype maxLockText = 4096;
 
+// What the lock says; empty when it cannot be read.
 QByteArray readText(int fd) {
     QByteArray text(maxLockText, Qt::Uninitialized);
-    qsizetype got = 0;
-    while (got < maxLockText) {
-        const ssize_t n = ::pread(fd, text.data() + got, std::size_t(maxLockText - got), got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        got += n;
-    }
-    text.truncate(got);
+    std::size_t got = 0;
+    if (::lseek(fd, 0, SEEK_SET) != 0 || !readUpTo(fd, text.data(), std::size_t(maxLockText), got))
+        got = 0;
+    text.truncate(qsizetype(got));
     return text;
 }
 
@@ -44,7 +39,7 @@ bool writeText(int fd, const QByteArray& text) {
     if (::ftruncate(fd, 0) != 0 || ::lseek(fd, 0, SEEK_SET) != 0 ||
         !writeAll(fd, text.constData(), std::size_t(text.size())))
         return false;
-    return ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
+    return syncToDisk(fd);
 }
 
 // The host a lock was written on, or empty when its text is not a lock's.
@@ -98,87 +93,80 @@ RecordLock::Result RecordLock::lock() {
         if (::lstat(nativePath_.constData(), &named) != 0) {
             if (errno != ENOENT)
                 return unusable(errno);
-            const int fd = ::open(nativePath_.constData(),
-                                  O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-            if (fd < 0) {
+            FileDescriptor fd(::open(nativePath_.constData(),
+                                     O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
+            if (!fd.valid()) {
                 if (errno == EEXIST)
                     continue;
                 return unusable(errno);
             }
-            return takeOpened(fd);
+            return takeOpened(std::move(fd));
         }
         if (!S_ISREG(named.st_mode))
             return unusable(notRegularReason(named.st_mode));
-        const int fd =
-            ::open(nativePath_.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0) {
+        FileDescriptor fd(
+            ::open(nativePath_.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        if (!fd.valid()) {
             if (errno == ENOENT)
                 continue;
             return unusable(errno);
         }
         struct stat opened {};
-        if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
-            ::close(fd);
+        if (::fstat(fd.get(), &opened) != 0 || !S_ISREG(opened.st_mode))
             return unusable(notRegularReason(opened.st_mode));
-        }
-        const QByteArray host = hostOf(readText(fd));
+        const QByteArray host = hostOf(readText(fd.get()));
         if (!host.isEmpty() && host != thisHostName()) {
-            ::close(fd);
             return {Outcome::RunningElsewhere,
                     QStringLiteral("既に起動されています。\n別のコンピュータ「%1」が記録を使用中"
                                    "です（ロックファイル「%2」）。")
                         .arg(QString::fromUtf8(host), QFile::decodeName(nativePath_))};
         }
-        if (std::optional<Result> refused = holdOrRefuse(fd))
+        if (std::optional<Result> refused = holdOrRefuse(fd.get()))
             return *refused;
         // Nobody holds it: left behind by a copy that has ended. It is ours if it is still
         // the file at the lock's name (an ending copy may just have removed it).
         struct stat now {};
-        if (::lstat(nativePath_.constData(), &now) != 0 || !sameFile(now, opened)) {
-            ::close(fd);
+        if (::lstat(nativePath_.constData(), &now) != 0 || !sameFile(now, opened))
             continue;
-        }
-        return takeOpened(fd);
+        return takeOpened(std::move(fd));
     }
     return unusable(EBUSY);
 }
 
 // Holds the opened lock file for this copy; when another copy holds it (or it cannot be
-// held), closes it and says why. Holding it again is harmless.
+// held), says why. Holding it again is harmless.
 std::optional<RecordLock::Result> RecordLock::holdOrRefuse(int fd) const {
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
         return std::nullopt;
     const int error = errno;
-    ::close(fd);
     if (error == EWOULDBLOCK)
         return Result{Outcome::RunningHere, QStringLiteral("既に起動されています。")};
     return unusable(error);
 }
 
 // Holds the opened lock file and writes this copy's name into it.
-RecordLock::Result RecordLock::takeOpened(int fd) {
-    if (std::optional<Result> refused = holdOrRefuse(fd))
+RecordLock::Result RecordLock::takeOpened(FileDescriptor fd) {
+    if (std::optional<Result> refused = holdOrRefuse(fd.get()))
         return *refused;
-    if (!writeText(fd, contents(long(::getpid()), thisHostName()))) {
+    if (!writeText(fd.get(), contents(long(::getpid()), thisHostName()))) {
         const int error = errno;
         // A lock that cannot say who holds it is not left behind half-written.
         ::unlink(nativePath_.constData());
-        ::close(fd);
         return unusable(error);
     }
-    fd_ = fd;
+    fd_ = std::move(fd);
     return {};
 }
 
 void RecordLock::unlock() {
-    if (fd_ < 0)
+    if (!fd_.valid())
         return;
     struct stat mine {};
     struct stat named {};
-    if (::fstat(fd_, &mine) == 0 && ::lstat(nativePath_.constData(), &named) == 0 &&
+    if (::fstat(fd_.get(), &mine) == 0 && ::lstat(nativePath_.constData(), &named) == 0 &&
         sameFile(mine, named))
         ::unlink(nativePath_.constData());
-    ::close(std::exchange(fd_, -1));
+    fd_.close();
 }
 
 } // namespace rz6

@@ -2,6 +2,8 @@
 // Copyright (c) 2026 ソードリズム制作班
 #pragma once
 
+#include "save/file_layer.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -46,10 +48,10 @@ private:
     Result unusable(int error) const;
     Result unusable(const QString& reason) const;
     std::optional<Result> holdOrRefuse(int fd) const;
-    Result takeOpened(int fd);
+    Result takeOpened(FileDescriptor fd);
 
     QByteArray nativePath_;
-    int fd_ = -1;
+    FileDescriptor fd_;
 };
 
 } // namespace rz6

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
+#include "save/file_layer.h"
+
+#include <cerrno>
+#include <unistd.h>
+
+namespace rz6 {
+
+bool FileDescriptor::close() {
+    if (fd_ < 0)
+        return true;
+    return ::close(std::exchange(fd_, -1)) == 0;
+}
+
+bool readUpTo(int fd, char* into, std::size_t maxSize, std::size_t& got) {
+    got = 0;
+    while (got < maxSize) {
+        const ssize_t n = ::read(fd, into + got, maxSize - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+bool writeAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
+            return false;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+bool syncToDisk(int fd) {
+    return ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
+}
+
+QByteArray joinPath(const QByteArray& folder, const QByteArray& name) {
+    return folder.endsWith('/') ? folder + name : folder + '/' + name;
+}
+
+} // namespace rz6
