@@ -49,6 +49,11 @@ std::optional<StrikeResult> Match::press(char16_t key) {
 }
 
 std::optional<StrikeResult> Match::handleKey(char16_t key) {
+    // Ten turns are all a match has: once the last is spent and the gauge is empty, every
+    // strike would cost an eleventh, so keys typed from then on (also those queued behind
+    // the last turn's pause) are dropped, and the next tick ends the match.
+    if (turnsSpent())
+        return std::nullopt;
     if (key == enterKey)
         return abandonSequence();
     if (key == u'0') {

@@ -31,7 +31,7 @@ enum class TickEffect { Nothing, Drained, Closed, MatchEnded };
 // still showing the digits they had, message, points, combo text) is what the screen shows,
 // keys are queued, and ticks do nothing. endPause() shows the refilled board, clears the
 // input and handles the queued keys in order; a queued key that launches another strike
-// pauses again and the rest stay queued.
+// pauses again and the rest stay queued. Keys typed once the turns are spent are dropped.
 //
 // The match touches nothing outside itself: every strike and every Enter hands back what it
 // did (a StrikeResult), and summary() tells what the whole match did. Whoever keeps the
@@ -108,6 +108,10 @@ public:
     const std::array<std::uint8_t, cellCount>& boardDigits() const { return boardDigits_; }
     // Whether the keypad mark of digit 1..9 is shown.
     bool keypadShown(int digit) const { return keypadShown_.at(digit); }
+
+    // The last turn is spent and no gauge is left that would make a strike free: no key
+    // counts any more, and the next tick ends the match.
+    bool turnsSpent() const { return turnsLeft_ < 1 && comboWindow_ == 0; }
 
     bool pausing() const { return pausing_; }
     // How long the pause on show lasts, in milliseconds: five intervals of the clock as it

@@ -43,7 +43,7 @@ struct MatchSummary {
     int blocks = 0;
     int counters = 0;
     int abandons = 0;   // sequences given up with Enter
-    int turnsSpent = 0; // strikes that cost a turn (one more than the ten can be spent)
+    int turnsSpent = 0; // strikes that cost a turn (never more than the ten)
     // The character fought as: its index in the characters table, or nothing when the
     // match ran with settings no character has.
     std::optional<int> character;

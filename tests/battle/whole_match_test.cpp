@@ -36,11 +36,45 @@ TEST_F(WholeMatchTest, LastTurnOnATechniqueEndsOnlyOnceTheWindowHasClosed) {
     EXPECT_EQ(match.score(), -900 + 100 + 100);
 }
 
-TEST_F(WholeMatchTest, StrikeAfterTheLastTurnBeforeTheTickGoesBelowZero) {
-    start("1111111111111111");
-    for (int turn = 0; turn < 11; ++turn)
+// A player who types many strikes ahead gets ten turns, not more: the strikes queued behind
+// the last turn's pause, and keys typed before the ending tick, are dropped uncounted.
+TEST_F(WholeMatchTest, TypingAheadNeverRunsPastTheTenthTurn) {
+    start("1231231231231231");
+    type("999999999"); // a miss; fourteen more queue behind its pause
+    for (int strike = 1; strike < 15; ++strike)
+        type("999999999");
+    type("123\r"); // a technique and Enter, were they still counted
+    for (int turn = 1; turn < 10; ++turn) {
+        ASSERT_TRUE(match.pausing()) << turn;
+        endPause();
+    }
+    ASSERT_TRUE(match.pausing());
+    EXPECT_EQ(match.turnsLeft(), 0);
+    endPause();
+    EXPECT_EQ(match.queuedKeys(), 0u);
+    EXPECT_FALSE(match.pausing());
+    type("1230\r"); // before the ending tick
+    EXPECT_EQ(match.inputText(), "");
+    EXPECT_EQ(match.turnsLeft(), 0);
+    EXPECT_EQ(match.score(), -1000);
+    EXPECT_EQ(results.size(), 10u);
+    EXPECT_EQ(match.summary().turnsSpent, 10);
+    EXPECT_EQ(match.summary().misses, 10);
+    EXPECT_EQ(match.summary().abandons, 0);
+    EXPECT_EQ(match.tick(), TickEffect::MatchEnded);
+}
+
+// The same at the end of a combo: the gauge drained, the window not yet closed.
+TEST_F(WholeMatchTest, NoStrikeBetweenTheEmptyGaugeAndTheEndingTick) {
+    start("1231231231231231");
+    for (int turn = 0; turn < 9; ++turn)
         strikeKeepingBoard("999");
-    EXPECT_EQ(match.turnsLeft(), -1);
+    strikeKeepingBoard("123");
+    ticks(12);
+    ASSERT_TRUE(match.windowOpen());
+    type("1230");
+    EXPECT_FALSE(match.pausing());
+    EXPECT_EQ(match.turnsLeft(), 0);
     EXPECT_EQ(match.tick(), TickEffect::MatchEnded);
 }
 
