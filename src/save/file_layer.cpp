@@ -3,6 +3,7 @@
 #include "save/file_layer.h"
 
 #include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace rz6 {
@@ -50,6 +51,37 @@ bool syncToDisk(int fd) {
 
 QByteArray joinPath(const QByteArray& folder, const QByteArray& name) {
     return folder.endsWith('/') ? folder + name : folder + '/' + name;
+}
+
+namespace {
+
+bool isFolderAt(const QByteArray& path) {
+    struct stat info {};
+    return ::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+} // namespace
+
+int makeFolders(const QByteArray& folder) {
+    if (isFolderAt(folder))
+        return 0;
+    const qsizetype slash = folder.lastIndexOf('/', folder.size() - 2);
+    if (slash > 0)
+        if (const int error = makeFolders(folder.left(slash)))
+            return error;
+    if (::mkdir(folder.constData(), 0700) == 0)
+        return 0;
+    if (errno != EEXIST)
+        return errno;
+    // Something is there already: a folder made meanwhile, or a file where one should be.
+    return isFolderAt(folder) ? 0 : ENOTDIR;
+}
+
+QByteArray folderOf(const QByteArray& path) {
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0)
+        return QByteArrayLiteral(".");
+    return slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
 }
 
 } // namespace rz6

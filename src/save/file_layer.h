@@ -51,4 +51,11 @@ bool syncToDisk(int fd);
 // already ends with one (the root, say). An empty folder gives "/" followed by the name.
 QByteArray joinPath(const QByteArray& folder, const QByteArray& name);
 
+// The folder part of a path ("/" for a file at the root, "." for a bare name).
+QByteArray folderOf(const QByteArray& path);
+
+// Makes the folder and its missing parents, readable by the player alone (as the record's
+// folder is made at the first start). Returns 0, or the system's error number.
+int makeFolders(const QByteArray& folder);
+
 } // namespace rz6

@@ -191,6 +191,14 @@ bool RecordFile::writeRecord(const RecordTable& table, QString& reason) const {
         return false;
     }
 
+    // A folder deleted while the game ran is made again, as the first start makes it.
+    if (!oldFd.valid() && ::access(folderOf(nativePath_).constData(), F_OK) != 0 &&
+        errno == ENOENT) {
+        if (const int error = makeFolders(folderOf(nativePath_))) {
+            reason = japaneseReason(error);
+            return false;
+        }
+    }
     TemporaryBeside out(nativePath_);
     if (out.error() != 0) {
         reason = japaneseReason(out.error());

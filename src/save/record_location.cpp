@@ -5,6 +5,7 @@
 #include "common/app_info.h"
 #include "save/file_layer.h"
 #include "save/record_file.h"
+#include "save/system_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,16 +39,6 @@ bool sameFolder(const QByteArray& a, const QByteArray& b) {
 bool isFolder(const QByteArray& path) {
     struct stat info {};
     return ::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-// Makes the folder and its parents when missing.
-bool makeFolders(const QByteArray& folder) {
-    if (isFolder(folder))
-        return true;
-    const qsizetype slash = folder.lastIndexOf('/', folder.size() - 2);
-    if (slash > 0 && !makeFolders(folder.left(slash)))
-        return false;
-    return ::mkdir(folder.constData(), 0700) == 0 || (errno == EEXIST && isFolder(folder));
 }
 
 QByteArray cleanFolder(const QByteArray& folder) {
@@ -125,9 +116,10 @@ RecordLocation chooseRecordLocation(const QByteArray& programFolder,
         location.errorMessage = QStringLiteral("記録を保存するフォルダが見つかりません。");
         return location;
     }
-    if (!makeFolders(userDataFolder)) {
-        location.errorMessage = QStringLiteral("記録を保存するフォルダを作成できません。\n%1")
-                                    .arg(shown(userDataFolder));
+    if (const int error = makeFolders(userDataFolder)) {
+        location.errorMessage =
+            QStringLiteral("記録を保存するフォルダを作成できません。\n%1\n理由：%2")
+                .arg(shown(userDataFolder), japaneseReason(error));
         return location;
     }
     if (!probe(userDataFolder)) {

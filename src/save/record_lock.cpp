@@ -3,8 +3,8 @@
 #include "save/record_lock.h"
 
 #include "common/app_info.h"
-#include "save/system_text.h"
 #include "save/file_layer.h"
+#include "save/system_text.h"
 
 #include <QFile>
 #include <QList>
@@ -86,6 +86,57 @@ RecordLock::Result RecordLock::unusable(const QString& reason) const {
 
 RecordLock::Result RecordLock::lock() {
     unlock();
+    if (!holdFolder())
+        return {Outcome::RunningHere, QStringLiteral("既に起動されています。")};
+    Result result = lockFile();
+    if (result.locked())
+        heldOnce_ = true;
+    else
+        unlock();
+    return result;
+}
+
+// Holds the folder the lock lies in. False only when another copy holds it; a folder that
+// cannot be held (missing, or on a file system without such locks) leaves the lock file
+// alone to decide.
+bool RecordLock::holdFolder() {
+    FileDescriptor fd(
+        ::open(folderOf(nativePath_).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!fd.valid())
+        return true;
+    if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0)
+        return errno != EWOULDBLOCK;
+    folderFd_ = std::move(fd);
+    return true;
+}
+
+// Whether the folder at the lock's place is the one held and the lock file there is ours.
+// Without a held folder, only the lock file counts.
+bool RecordLock::stillHeld() const {
+    struct stat held {};
+    struct stat named {};
+    if (folderFd_.valid())
+        return ::fstat(folderFd_.get(), &held) == 0 &&
+               ::stat(folderOf(nativePath_).constData(), &named) == 0 && sameFile(held, named);
+    return ::fstat(fd_.get(), &held) == 0 && ::lstat(nativePath_.constData(), &named) == 0 &&
+           sameFile(held, named);
+}
+
+RecordLock::Result RecordLock::confirm() {
+    if (!heldOnce_ || (fd_.valid() && stillHeld()))
+        return {};
+    // The place was lost: its folder deleted (and perhaps made again), or, without a held
+    // folder, the lock file replaced. Taken again unless another copy has it now.
+    if (const int error = makeFolders(folderOf(nativePath_)))
+        return unusable(error);
+    Result result = lock();
+    if (result.outcome == Outcome::RunningHere)
+        result.message = QStringLiteral("既に起動されている別のコピーが記録を使っているため、"
+                                        "記録を保存しませんでした。");
+    return result;
+}
+
+RecordLock::Result RecordLock::lockFile() {
     // A few rounds at most: each one only repeats when another start or end changed the
     // file between two steps.
     for (int round = 0; round < 8; ++round) {
@@ -159,6 +210,7 @@ RecordLock::Result RecordLock::takeOpened(FileDescriptor fd) {
 }
 
 void RecordLock::unlock() {
+    folderFd_.close();
     if (!fd_.valid())
         return;
     struct stat mine {};

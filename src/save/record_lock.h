@@ -22,6 +22,11 @@ namespace rz6 {
 // - a folder, link or anything but a regular file at the lock's name, or a lock that cannot
 //   be written, refuses the start with a message that names the file and the reason.
 // Nothing is ever written through a link or into anything but a regular file.
+//
+// The folder that holds the lock is held as well (a second flock, on the folder itself), so
+// a second copy is refused even after rz6.lock was deleted, renamed or replaced while the
+// first runs; and before every save the running copy checks that it still holds the folder
+// at the record's place, so two copies never both write one record.
 class RecordLock {
 public:
     enum class Outcome { Locked, RunningHere, RunningElsewhere, Unusable };
@@ -39,6 +44,10 @@ public:
     Result lock();
     // Removes the lock file (if it is still ours) and lets go of it.
     void unlock();
+    // Before a save: whether this copy still holds the record's place. A folder that was
+    // deleted is made again and held anew; when another copy took the place meanwhile, the
+    // result says so and the save must not be made. Locked when nothing was held.
+    Result confirm();
 
     // The text a lock holds: process number, program name and host name, one a line.
     static QByteArray contents(long processId, const QByteArray& hostName);
@@ -49,9 +58,15 @@ private:
     Result unusable(const QString& reason) const;
     std::optional<Result> holdOrRefuse(int fd) const;
     Result takeOpened(FileDescriptor fd);
+    Result lockFile();
+    bool holdFolder();
+    bool stillHeld() const;
 
     QByteArray nativePath_;
     FileDescriptor fd_;
+    FileDescriptor folderFd_;
+    // Once this copy has held the record's place, every save needs it held again.
+    bool heldOnce_ = false;
 };
 
 } // namespace rz6

@@ -2,6 +2,7 @@
 // Copyright (c) 2026 ソードリズム制作班
 #include "common/app_info.h"
 #include "save/record_location.h"
+#include "save/system_text.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <sys/stat.h>
 
@@ -116,6 +118,10 @@ TEST_F(RecordLocationTest, NoUsableFolderIsReportedInJapanese) {
     EXPECT_TRUE(cannotMake.errorMessage.startsWith(
         QStringLiteral("記録を保存するフォルダを作成できません。")));
     EXPECT_TRUE(cannotMake.errorMessage.contains(underAFile));
+    // With the system's reason, as every file message gives it.
+    EXPECT_TRUE(
+        cannotMake.errorMessage.endsWith(QStringLiteral("理由：") + japaneseReason(ENOTDIR)))
+        << cannotMake.errorMessage.toStdString();
 
     const RecordLocation cannotWrite = chooseRecordLocation(programDir(), dataDir(), never);
     EXPECT_FALSE(cannotWrite.ok());

@@ -89,6 +89,23 @@ TEST_F(RecordFileTest, MissingFileIsCreatedEmptyAndFirstSaveWrites180Bytes) {
     EXPECT_EQ(entriesOf(dir.path()), QStringList{QStringLiteral("rz6.DAT")}); // no leftovers
 }
 
+// The record's folder deleted while the game ran: the save makes it again, readable by the
+// player alone as the first start makes it, and writes the whole record there.
+TEST_F(RecordFileTest, SaveMakesADeletedFolderAgain) {
+    const QString folder = dir.filePath(QStringLiteral("data/rz6"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    RecordFile file(folder + QStringLiteral("/rz6.DAT"));
+    RecordTable table{};
+    ASSERT_TRUE(file.load(table).ok);
+    ASSERT_TRUE(QDir(dir.filePath(QStringLiteral("data"))).removeRecursively());
+
+    ASSERT_TRUE(file.save(sampleTable()).ok);
+    EXPECT_EQ(readAll(folder + QStringLiteral("/rz6.DAT")), recordBytes(sampleTable()));
+    struct stat made {};
+    ASSERT_EQ(::stat(QFile::encodeName(folder).constData(), &made), 0);
+    EXPECT_EQ(made.st_mode & 07777, 0700u);
+}
+
 TEST_F(RecordFileTest, ShortFilesFillOnlyWhatTheyHold) {
     RecordFile file(path);
     writeFile(path, {});

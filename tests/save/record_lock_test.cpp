@@ -3,6 +3,7 @@
 // One copy of the game per record: a lock nobody holds is taken over, a held one refuses the
 // start, and anything but a regular file at the lock's name refuses it without being touched.
 #include "save/record_lock.h"
+#include "save/system_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -63,6 +64,8 @@ TEST(RecordLockTest, EachStateOfTheLockFileGivesItsOutcome) {
          Outcome::Locked, ""},
         {"other host", [&] { writeFile(path, "4242\nrz6\nfar-away-host\n"); },
          Outcome::RunningElsewhere, "far-away-host"},
+        // Two lines are not a lock's text: no host is read from them, the file is taken over.
+        {"two lines", [&] { writeFile(path, "4242\nfar-away-host\n"); }, Outcome::Locked, ""},
         {"folder", [&] { ::mkdir(path.constData(), 0700); }, Outcome::Unusable, "フォルダ"},
         {"link to a file", [&] { ::symlink(victim.constData(), path.constData()); },
          Outcome::Unusable, "シンボリックリンク"},
@@ -102,6 +105,65 @@ TEST(RecordLockTest, EachStateOfTheLockFileGivesItsOutcome) {
         ::unlink(path.constData());
         ::rmdir(path.constData());
     }
+}
+
+// A device at the lock's name is never opened, let alone written.
+TEST(RecordLockTest, DeviceAtTheLockNameRefusesTheStart) {
+    RecordLock lock("/dev/null");
+    const RecordLock::Result result = lock.lock();
+    EXPECT_EQ(result.outcome, RecordLock::Outcome::Unusable);
+    EXPECT_TRUE(result.message.contains(fileKindName(S_IFCHR))) << result.message.toStdString();
+}
+
+// One copy per record whatever becomes of the lock file: deleted, renamed or replaced while
+// the first copy runs, a second start is still refused; and a copy whose folder was deleted
+// and made again by another copy does not save over that copy's record.
+TEST(RecordLockTest, SecondCopyRefusedWhateverHappensToTheLockFile) {
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.filePath(QStringLiteral("data")));
+    const QByteArray path = folder + "/rz6.lock";
+    using Outcome = RecordLock::Outcome;
+    const std::function<void()> losses[] = {
+        [&] { ::unlink(path.constData()); },
+        [&] { ::rename(path.constData(), (folder + "/moved").constData()); },
+        [&] {
+            ::unlink(path.constData());
+            writeFile(path, RecordLock::contents(endedProcess(), RecordLock::thisHostName()));
+        },
+    };
+    for (const auto& lose : losses) {
+        ASSERT_EQ(::mkdir(folder.constData(), 0700), 0);
+        RecordLock first(path);
+        ASSERT_TRUE(first.lock().locked());
+        lose();
+        RecordLock second(path);
+        EXPECT_EQ(second.lock().outcome, Outcome::RunningHere);
+        EXPECT_TRUE(first.confirm().locked()) << "the first copy still holds the place";
+        first.unlock();
+        QDir(QFile::decodeName(folder)).removeRecursively();
+    }
+
+    // The folder deleted: the running copy makes it again (as the start does) and holds it.
+    ASSERT_EQ(::mkdir(folder.constData(), 0700), 0);
+    RecordLock first(path);
+    ASSERT_TRUE(first.lock().locked());
+    QDir(QFile::decodeName(folder)).removeRecursively();
+    EXPECT_TRUE(first.confirm().locked());
+    struct stat made {};
+    ASSERT_EQ(::stat(folder.constData(), &made), 0);
+    EXPECT_EQ(made.st_mode & 07777, 0700u);
+    EXPECT_EQ(RecordLock(path).lock().outcome, Outcome::RunningHere);
+
+    // Deleted again, and another copy started in the new folder first: no save for this one.
+    QDir(QFile::decodeName(folder)).removeRecursively();
+    ASSERT_EQ(::mkdir(folder.constData(), 0700), 0);
+    RecordLock other(path);
+    ASSERT_TRUE(other.lock().locked());
+    const RecordLock::Result lost = first.confirm();
+    EXPECT_EQ(lost.outcome, Outcome::RunningHere);
+    EXPECT_TRUE(lost.message.contains(QStringLiteral("保存しませんでした")))
+        << lost.message.toStdString();
+    EXPECT_TRUE(other.confirm().locked());
 }
 
 // A lock that cannot be made says where and why.
