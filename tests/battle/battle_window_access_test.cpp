@@ -5,6 +5,7 @@
 #include "accessible_probe.h"
 #include "battle_window_fixture.h"
 #include <QAccessibleActionInterface>
+#include <QKeyEvent>
 #include <QSignalSpy>
 
 #include <map>
@@ -80,6 +81,17 @@ TEST_F(BattleWindowAccessTest, LabelButtonsAreButtonsToKeyboardAndBus) {
     QTest::keyClick(quit, Qt::Key_Space);
     QTest::keyClick(quit, Qt::Key_Enter, Qt::KeypadModifier);
     QTest::keyClick(quit, Qt::Key_Escape);
+    // Space or Enter with Ctrl, Alt or Shift is another command, not a press; a key held
+    // down presses once, not again with every repeat.
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return})
+        for (const Qt::KeyboardModifier modifier :
+             {Qt::ControlModifier, Qt::AltModifier, Qt::ShiftModifier})
+            QTest::keyClick(quit, key, modifier);
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
+        QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(quit, &repeat);
+    }
+    EXPECT_EQ(pressed.count(), 3);
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(quit);
     ASSERT_NE(iface->actionInterface(), nullptr);
     EXPECT_TRUE(iface->actionInterface()->actionNames().contains(
