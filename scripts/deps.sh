@@ -12,7 +12,7 @@ packages=(
 )
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(libgtest-dev clang-format xvfb xauth xdotool x11-utils x11-apps desktop-file-utils appstream
-               clang libclang-rt-14-dev util-linux
+               clang libclang-rt-14-dev util-linux strace
                python3-pyatspi gir1.2-atspi-2.0 at-spi2-core dbus-daemon
                debhelper lintian dpkg-dev)
 fi

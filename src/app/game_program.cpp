@@ -8,10 +8,23 @@
 #include "record/technique_record_window.h"
 #include "result/match_rating.h"
 #include "save/record_file.h"
+#include "save/record_lock.h"
 
 #include <QMessageBox>
+#include <QWindow>
+
+#include <cstdio>
 
 namespace rz6 {
+namespace {
+
+// Told where no window can show it: a quit signal or a lost display.
+void tellOnStandardError(const QString& message) {
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+} // namespace
 
 GameProgram::GameProgram(const QString& recordPath, RandomSource& random, Reporter reporter)
     : recordFile_(std::make_unique<RecordFile>(recordPath)), random_(random),
@@ -59,6 +72,8 @@ void GameProgram::buildBattleWindow() {
     battleWindow_->show();
     battleWindow_->activateWindow();
     battleWindow_->setFocus();
+    // A message from the read before it (or the save of the window before) opens over it.
+    showReportsInFront();
 }
 
 bool GameProgram::destroyBattleWindow() {
@@ -73,8 +88,10 @@ void GameProgram::rebuildBattleWindow() {
     // The fresh window reads back what was just written. When the save failed, the record
     // in memory is the only whole copy of this run's landings: keep it rather than read
     // the older file over it.
+    betweenWindows_ = true;
     if (destroyBattleWindow())
         loadRecord();
+    betweenWindows_ = false;
     buildBattleWindow();
 }
 
@@ -102,9 +119,6 @@ void GameProgram::openResultWindow() {
     // The match's overall score enters the five best once, whatever the player does next.
     updateBestTotals(recordTable_, rating.overallScore);
     resultWindow_ = new ResultWindow(rating);
-    // The match is over and its landings and best totals are in the table: written now, a
-    // crash or a kill while the result screen waits loses nothing that has finished.
-    saveRecord();
     connect(resultWindow_, &ResultWindow::rematchRequested, this, &GameProgram::rematch,
             Qt::QueuedConnection);
     connect(resultWindow_, &ResultWindow::quitRequested, this, &GameProgram::quit,
@@ -115,6 +129,10 @@ void GameProgram::openResultWindow() {
     resultWindow_->show();
     resultWindow_->raise();
     resultWindow_->activateWindow();
+    // The match is over and its landings and best totals are in the table: written now, a
+    // crash or a kill while the result screen waits loses nothing that has finished. Once
+    // the result is up, so that a message about the save opens in front of it.
+    saveRecord();
 }
 
 // One help screen at a time; asked again, the open one comes to the front. It outlives
@@ -186,18 +204,46 @@ void GameProgram::quit() {
         resultWindow_->closeWithoutAction();
     if (battleWindow_)
         destroyBattleWindow();
+    // With every screen gone, a message about the last save shows on its own.
+    showReportsInFront();
     finishWhenReportsRead();
+}
+
+void GameProgram::quitOnSignal() {
+    // A box already waiting (a failed read at start, or the last save when the player had
+    // quit already) must not hold the end up either: its text goes to standard error.
+    const bool lastSaveUnread = finished_;
+    for (const QPointer<QMessageBox>& box : std::as_const(reportBoxes_))
+        if (box && box->isVisible()) {
+            tellOnStandardError(box->text());
+            if (lastSaveUnread)
+                exitStatus_ = 1;
+            box->hide();
+        }
+    quitBySignal_ = true;
+    quit();
+    finishWhenReportsRead();
+}
+
+bool GameProgram::saveWithoutDisplay() {
+    const RecordLock::Result held = lock_ ? lock_->confirm() : RecordLock::Result{};
+    const auto result =
+        held.locked() ? recordFile_->save(recordTable_) : RecordFileResult{false, held.message};
+    if (!result.ok)
+        tellOnStandardError(result.message);
+    return result.ok;
 }
 
 // A message about the last save stays until the player has read it; the program ends then.
 void GameProgram::finishWhenReportsRead() {
     if (!finished_ || finishAnnounced_)
         return;
-    for (const QPointer<QMessageBox>& box : std::as_const(reportBoxes_))
-        if (box && box->isVisible())
-            return;
+    if (!quitBySignal_)
+        for (const QPointer<QMessageBox>& box : std::as_const(reportBoxes_))
+            if (box && box->isVisible())
+                return;
     finishAnnounced_ = true;
-    emit finished();
+    emit finished(exitStatus_);
 }
 
 void GameProgram::loadRecord() {
@@ -207,6 +253,12 @@ void GameProgram::loadRecord() {
 }
 
 bool GameProgram::saveRecord() {
+    if (lock_) {
+        if (const RecordLock::Result held = lock_->confirm(); !held.locked()) {
+            report(held.message);
+            return false;
+        }
+    }
     const auto result = recordFile_->save(recordTable_);
     if (!result.ok)
         report(result.message);
@@ -214,21 +266,64 @@ bool GameProgram::saveRecord() {
 }
 
 void GameProgram::report(const QString& message) {
+    if (quitBySignal_) {
+        // Nobody may be there to click a box: the reason goes where a log keeps it.
+        exitStatus_ = 1;
+        if (!reporter_)
+            tellOnStandardError(message);
+    }
     if (reporter_) {
         reporter_(message);
         return;
     }
-    // Opened without a loop of its own, so the clock, the signals and a quit carry on; the
-    // program owns it and deletes it at the latest with itself.
-    auto* box = new QMessageBox(QMessageBox::Warning, QString::fromUtf8(appInfo::displayTitle),
-                                message, QMessageBox::Ok);
-    box->setObjectName(QStringLiteral("ReportBox"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    connect(box, &QMessageBox::finished, this, &GameProgram::finishWhenReportsRead,
-            Qt::QueuedConnection);
-    reportBoxes_.removeAll(nullptr);
-    reportBoxes_.append(box);
-    box->open();
+    if (quitBySignal_)
+        return;
+    pendingReports_.append(message);
+    showReportsInFront();
+}
+
+// The screen a message is about: the result screen while it shows, else the battle window.
+QWidget* GameProgram::frontScreen() const {
+    if (resultWindow_ && resultWindow_->isVisible())
+        return resultWindow_;
+    if (battleWindow_ && battleWindow_->isVisible())
+        return battleWindow_;
+    return nullptr;
+}
+
+// Opens the waiting messages over the front screen and brings every open one above it. With
+// no screen up yet (the read at start) or between two battle windows they wait for the next
+// screen, so that it does not open over them; once the game is ending they show on their own.
+void GameProgram::showReportsInFront() {
+    QWidget* front = frontScreen();
+    if (!finished_ && (betweenWindows_ || !front))
+        return;
+    for (const QString& message : std::as_const(pendingReports_)) {
+        // Opened without a loop of its own, so the clock, the signals and a quit carry on;
+        // the program owns it and deletes it at the latest with itself.
+        auto* box = new QMessageBox(QMessageBox::Warning, QString::fromUtf8(appInfo::displayTitle),
+                                    message, QMessageBox::Ok);
+        box->setObjectName(QStringLiteral("ReportBox"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        connect(box, &QMessageBox::finished, this, &GameProgram::finishWhenReportsRead,
+                Qt::QueuedConnection);
+        reportBoxes_.removeAll(nullptr);
+        reportBoxes_.append(box);
+        // Not a child of the screen, which may go before the message is read; a window
+        // manager still keeps it above that screen.
+        if (front) {
+            box->winId();
+            box->windowHandle()->setTransientParent(front->windowHandle());
+        }
+        box->open();
+    }
+    pendingReports_.clear();
+    // Without a window manager the last window raised is on top.
+    for (const QPointer<QMessageBox>& box : std::as_const(reportBoxes_))
+        if (box && box->isVisible()) {
+            box->raise();
+            box->activateWindow();
+        }
 }
 
 } // namespace rz6

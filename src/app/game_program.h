@@ -22,6 +22,7 @@ namespace rz6 {
 
 class RandomSource;
 class RecordFile;
+class RecordLock;
 
 // The program object: owns the player's record for the whole run, the record file and every
 // screen. Every battle window is built right after the record is read and is destroyed right
@@ -43,6 +44,9 @@ public:
     GameProgram(const QByteArray& nativeRecordPath, RandomSource& random, Reporter reporter = {});
     ~GameProgram() override;
 
+    // The lock this copy holds on the record: confirmed before every save, so that a copy
+    // that lost its place never writes over another's record.
+    void guardSavesWith(RecordLock& lock) { lock_ = &lock; }
     // Reads the record and shows the first battle window.
     void start();
     // Abandons the window on show for a fresh one (the record is saved, then read back).
@@ -52,6 +56,13 @@ public:
     // Saves the record, closes every window and announces the end once any message about
     // that save has been read.
     void quit();
+    // The same for a quit signal from the desktop, a terminal or a service manager: nothing
+    // waits for the player, a failed save is told on standard error, and the end is
+    // announced at once with a status of 1 when the record could not be saved.
+    void quitOnSignal();
+    // The display is gone and the program ends without returning to its loop: the record is
+    // written as it stands, with no window touched; a failure goes to standard error.
+    bool saveWithoutDisplay();
 
     BattleWindow* battleWindow() const { return battleWindow_.data(); }
     ResultWindow* resultWindow() const { return resultWindow_.data(); }
@@ -63,8 +74,9 @@ public:
 signals:
     // A match has finished; emitted before its result screen opens.
     void matchSummarised(const rz6::MatchSummary& summary);
-    // The program should end now (main connects this to the event loop's exit).
-    void finished();
+    // The program should end now with this status (main connects this to the event loop's
+    // exit): 0, or 1 when a quit signal found the record unsavable.
+    void finished(int exitStatus);
 
 private:
     void buildBattleWindow();
@@ -80,6 +92,8 @@ private:
     void loadRecord();
     bool saveRecord();
     void report(const QString& message);
+    QWidget* frontScreen() const;
+    void showReportsInFront();
     void finishWhenReportsRead();
 
     RecordTable recordTable_{};
@@ -87,6 +101,7 @@ private:
     std::unique_ptr<RecordFile> recordFile_;
     RandomSource& random_;
     Reporter reporter_;
+    RecordLock* lock_ = nullptr;
     QPointer<BattleWindow> battleWindow_;
     QPointer<ResultWindow> resultWindow_;
     QPointer<HelpWindow> helpWindow_;
@@ -94,6 +109,12 @@ private:
     QPointer<QWidget> subScreen_;
     bool finished_ = false;
     bool finishAnnounced_ = false;
+    // Set by a quit signal: from then on no box is opened or waited for.
+    bool quitBySignal_ = false;
+    int exitStatus_ = 0;
+    // Set while one battle window is replaced by the next: a message waits for the new one.
+    bool betweenWindows_ = false;
+    QStringList pendingReports_;
     QList<QPointer<QMessageBox>> reportBoxes_;
 };
 

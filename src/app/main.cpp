@@ -15,8 +15,27 @@
 #include <QMessageBox>
 
 #include <csignal>
+#include <cstdlib>
 
 namespace {
+
+// What must not be lost when the program ends without returning from its loop.
+struct LastWords {
+    rz6::GameProgram* program = nullptr;
+    rz6::RecordLock* lock = nullptr;
+};
+LastWords lastWords;
+
+// A broken connection to the display (a crashed X server, a dropped remote session) makes
+// Qt end the program with exit() from inside the event loop, past every window and every
+// destructor on main's stack. Those objects still stand here: the record is written as it
+// stands, with this match's landings, and the lock is let go.
+void saveWhenEndedUnexpectedly() {
+    if (lastWords.program)
+        lastWords.program->saveWithoutDisplay();
+    if (lastWords.lock)
+        lastWords.lock->unlock();
+}
 
 // Messages before any window exists: nothing can be destroyed under the box, so it may
 // wait here. Without an icon, as every message of the game.
@@ -75,15 +94,19 @@ int main(int argc, char* argv[]) {
     rz6::ClockRandomSource random;
     rz6::GameProgram program(rz6::joinPath(location.nativeFolder, rz6::appInfo::recordFileName),
                              random);
-    QObject::connect(&program, &rz6::GameProgram::finished, &app, &QApplication::quit,
-                     Qt::QueuedConnection);
+    QObject::connect(
+        &program, &rz6::GameProgram::finished, &app,
+        [](int exitStatus) { QApplication::exit(exitStatus); }, Qt::QueuedConnection);
     rz6::QuitSignals quitSignals;
     QObject::connect(&quitSignals, &rz6::QuitSignals::quitRequested, &program,
-                     &rz6::GameProgram::quit);
+                     &rz6::GameProgram::quitOnSignal);
     // A desktop session that ends the event loop by itself still gets the record saved.
     QObject::connect(&app, &QApplication::aboutToQuit, &program, &rz6::GameProgram::quit);
     app.setQuitOnLastWindowClosed(false);
 
+    program.guardSavesWith(lock);
+    lastWords = {&program, &lock};
+    std::atexit(saveWhenEndedUnexpectedly);
     program.start();
     if (!location.carriedOverFrom.isEmpty())
         program.tell(QStringLiteral("プログラムのフォルダにある記録「%1」を引き継ぎました。\n"
@@ -91,6 +114,7 @@ int main(int argc, char* argv[]) {
                                     "そのまま残ります）。")
                          .arg(location.carriedOverFrom, location.folder));
     const int status = app.exec();
+    lastWords = {};
     lock.unlock();
     return status;
 }

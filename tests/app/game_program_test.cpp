@@ -5,9 +5,11 @@
 #include "app/game_program.h"
 #include "qt_test_support.h"
 #include "battle/scripted_random_source.h"
+#include "save/record_lock.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
@@ -331,6 +333,59 @@ TEST_F(GameProgramTest, UnusableRecordPathIsReportedAndTheGameGoesOn) {
     EXPECT_EQ(program->recordTable()[8 + 5], 1);
     program->quit();
     EXPECT_EQ(finished->count(), 1);
+}
+
+// A save that fails after a good read (the new file cannot be made beside a record whose name
+// leaves no room for the temporary one): the restart keeps the landings in memory rather
+// than reading the older file back over them, and the next save that works writes them.
+TEST_F(GameProgramTest, FailedSaveIsNeverUndoneByReadingTheOlderFileBack) {
+    const QString longName = folder.filePath(QString(250, QLatin1Char('r')));
+    {
+        QFile f(longName);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(180, '\0'));
+    }
+    makeProgram(longName);
+    program->start();
+    ASSERT_TRUE(messages.isEmpty());
+    landOnce();
+    program->battleWindow()->restartMatch();
+    settle();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(program->recordTable()[8 + 5], 1);
+    EXPECT_NE(program->battleWindow(), nullptr);
+
+    // Asked to end by a signal, nothing waits for the player and the status says it failed.
+    program->quitOnSignal();
+    settle();
+    ASSERT_EQ(finished->count(), 1);
+    EXPECT_EQ(finished->at(0).at(0).toInt(), 1);
+    EXPECT_EQ(messages.size(), 2);
+}
+
+// With the display gone, the record is written as it stands, this match's landings in it;
+// a copy that lost its place to another copy writes nothing at all.
+TEST_F(GameProgramTest, SaveWithoutDisplayWritesTheLandingsUnlessAnotherCopyHoldsThePlace) {
+    RecordLock lock(QFile::encodeName(folder.filePath(QStringLiteral("rz6.lock"))));
+    ASSERT_TRUE(lock.lock().locked());
+    program->guardSavesWith(lock);
+    program->start();
+    landOnce();
+    EXPECT_TRUE(program->saveWithoutDisplay());
+    EXPECT_EQ(readInt(file(), 20 + 4 * 8), 1);
+
+    // The folder deleted and another copy started there: this one must not write.
+    ASSERT_TRUE(QDir(folder.path()).removeRecursively());
+    ASSERT_TRUE(QDir().mkpath(folder.path()));
+    RecordLock other(QFile::encodeName(folder.filePath(QStringLiteral("rz6.lock"))));
+    ASSERT_TRUE(other.lock().locked());
+    program->battleWindow()->restartMatch();
+    settle();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_FALSE(QFile::exists(recordPath()));
+    EXPECT_FALSE(program->saveWithoutDisplay());
+    EXPECT_FALSE(QFile::exists(recordPath()));
+    program.reset(); // its last save asks the lock, which goes with this test
 }
 
 // The character select screen opens over the battle window, changes it through what a

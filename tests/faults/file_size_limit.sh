@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Copyright (c) 2026 ソードリズム制作班
 # A save that runs into the file-size limit (RLIMIT_FSIZE, with SIGXFSZ ignored as a shell's
-# `ulimit -f` leaves it) must tell the player and keep the old record exactly as it was.
+# `ulimit -f` leaves it) must tell the player and keep the old record exactly as it was. The
+# player quits through the menu, so the message waits in front until it has been read.
 source "$(dirname "$0")/../lib/rz6_test_lib.sh"
 setupWork
 startDisplay
@@ -17,9 +18,10 @@ limited() { trap '' XFSZ; ulimit -f 2; exec "$@"; }
 export -f limited
 startGame "$folder/rz6" bash -c 'limited "$@"' limited
 
-expectWindow battle "$gamePid" >/dev/null
-kill -TERM "$gamePid"
-box=$(expectWindow message "$gamePid")
+window=$(expectWindow battle "$gamePid")
+quitThroughMenu "$gamePid" "$window"
+box=$(waitMessageBox "$gamePid")
+expectInFront "$box" "the message about the failed save"
 running "$gamePid" || fail "the game ended before the player saw the message"
 pressOk "$box"
 waitExit "$gamePid"

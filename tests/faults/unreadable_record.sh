@@ -2,9 +2,13 @@
 # SPDX-License-Identifier: MIT
 # Copyright (c) 2026 ソードリズム制作班
 # Records the game cannot use: a folder in the record's place, a file the player may not
-# read, and a 1 MiB file of noise. Each has one defined outcome and loses nothing it could keep:
+# read, a named pipe, and a 1 MiB file of noise. Each has one defined outcome and loses
+# nothing it could keep:
 # - a folder or an unreadable file: a message at start, the game plays, a second message at
 #   quit says the record was not overwritten, and the file or folder is left as it was;
+# - a named pipe: every message (at start, at the result screen, after a rematch) opens in
+#   front of the window it is about, and SIGTERM ends the game at once with status 1, the
+#   reason on standard error and no box waiting;
 # - noise: read as a record (its first 180 bytes), and saved back with every other byte kept.
 source "$(dirname "$0")/../lib/rz6_test_lib.sh"
 setupWork
@@ -14,10 +18,14 @@ startDisplay
 runWithTwoWarnings() {
     local folder=$1; shift
     startGame "$folder/rz6" "$@"
-    pressOk "$(expectWindow message "$gamePid")"
-    expectWindow battle "$gamePid" >/dev/null
-    kill -TERM "$gamePid"
-    pressOk "$(expectWindow message "$gamePid")"
+    local box window
+    box=$(waitMessageBox "$gamePid")
+    window=$(expectWindow battle "$gamePid")
+    expectInFront "$box" "the message at start"
+    pressOk "$box"
+    waitFor "the message at start to close" eval "! hasMessageBox $gamePid"
+    quitThroughMenu "$gamePid" "$window"
+    pressOk "$(waitMessageBox "$gamePid")"
     waitExit "$gamePid"
     [[ $exitStatus == 0 ]] || fail "the game ended with status $exitStatus"
 }
@@ -66,6 +74,38 @@ elif [[ $(id -u) != 0 ]]; then
 else
     echo "unreadable: skipped, setpriv is not installed to drop root's rights"
 fi
+
+# A named pipe at the record's name, through a whole match and a rematch. Nothing may ever
+# open the pipe, so no writer is needed: a game that did would hang here.
+folder=$(gameFolder pipe)
+mkfifo "$folder/rz6.DAT"
+startGame "$folder/rz6"
+box=$(waitMessageBox "$gamePid")
+window=$(expectWindow battle "$gamePid")
+expectInFront "$box" "the message at start"
+pressOk "$box"
+waitFor "the message at start to close" eval "! hasMessageBox $gamePid"
+focusWindow "$window"
+xdotool key --window "$window" F5
+xdotool type --window "$window" --delay 0 "$(printf '112112112%.0s' {1..15})"
+result=$(waitTitled "$gamePid" '競技終了')
+box=$(waitMessageBox "$gamePid")
+expectInFront "$box" "the message about the save at the result screen"
+pressOk "$box"
+waitFor "the message at the result to close" eval "! hasMessageBox $gamePid"
+clickAt "$result" 368 388 # 再試合
+waitFor "the result screen to close" eval "! hasWindowTitled $gamePid 競技終了"
+box=$(waitMessageBox "$gamePid")
+expectInFront "$box" "the message about the save at the rematch"
+# Asked to end by a signal with that box still open: nothing waits for a click.
+signalled=$SECONDS
+kill -TERM "$gamePid"
+waitExit "$gamePid"
+((SECONDS - signalled <= 5)) || fail "the game took $((SECONDS - signalled)) s to end on SIGTERM"
+[[ $exitStatus == 1 ]] || fail "SIGTERM with an unsavable record ended with status $exitStatus"
+grep -q '上書きしませんでした' "$work"/game-*.log || fail "no reason on standard error"
+[[ -p $folder/rz6.DAT ]] || fail "the named pipe in the record's place was changed"
+echo "pipe: ok"
 
 # 1 MiB of noise from a fixed seed.
 folder=$(gameFolder noise)

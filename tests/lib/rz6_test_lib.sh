@@ -210,10 +210,59 @@ expectWindow() {
     echo "$window"
 }
 
-# Presses OK on a message box.
+# Presses OK on a message box. A box that never came (its wait failed in a command
+# substitution) fails the test here, rather than leaving xdotool to wait for ever.
 pressOk() {
-    xdotool windowfocus --sync "$1" key --clearmodifiers Return 2>/dev/null ||
+    [[ -n $1 ]] || fail "no message box to answer"
+    timeout 10 xdotool windowfocus --sync "$1" key --clearmodifiers Return 2>/dev/null ||
         xdotool key --window "$1" Return
+}
+
+# Prints the id of a message box of the process (a titled window narrower than the battle
+# window); fails when it shows none.
+messageBoxOf() {
+    local id
+    for id in $(titledWindows "$1"); do
+        if (($(windowWidth "$id") != clientWidth)); then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}
+
+hasMessageBox() {
+    running "$1" || fail "process $1 ended before it showed a message"
+    messageBoxOf "$1" >/dev/null
+}
+
+# Waits for a message box of the process, whatever other windows it shows, and prints its id.
+waitMessageBox() {
+    waitFor "a message box of process $1" hasMessageBox "$1"
+    messageBoxOf "$1"
+}
+
+# The window on show in front of all others, as a decimal id: xwininfo lists the root's
+# children in the X server's stacking order, topmost first (no window manager here, so
+# every top-level window is a child of the root).
+topWindow() {
+    local id
+    for id in $(xwininfo -root -children | awk '$1 ~ /^0x/ {print $1}'); do
+        if xwininfo -id "$id" | grep -q 'Map State: IsViewable'; then
+            echo $((id))
+            return 0
+        fi
+    done
+    return 1
+}
+
+isTopWindow() {
+    [[ $(topWindow) == "$1" ]]
+}
+
+# Waits until the window is in front of every other; fails the test if it stays behind.
+expectInFront() {
+    waitFor "window $1 ($2) to come in front" isTopWindow "$1"
 }
 
 windowWidth() {
