@@ -41,6 +41,13 @@ bool isFolder(const QByteArray& path) {
     return ::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+// A folder CMake builds in: the program there is rebuilt, and the folder itself deleted
+// (rm -rf build, git clean), with no thought for a record inside it.
+bool isBuildFolder(const QByteArray& folder) {
+    struct stat info {};
+    return !folder.isEmpty() && ::lstat(joinPath(folder, "CMakeCache.txt").constData(), &info) == 0;
+}
+
 QByteArray cleanFolder(const QByteArray& folder) {
     QByteArray clean = folder;
     while (clean.size() > 1 && clean.endsWith('/'))
@@ -105,6 +112,8 @@ RecordLocation chooseRecordLocation(const QByteArray& programFolder,
     bool installedCopy = false;
     for (const QByteArray& installed : installedProgramFolders)
         installedCopy = installedCopy || sameFolder(programFolder, installed);
+    // A game run from the source tree keeps its record where an installed one does.
+    installedCopy = installedCopy || isBuildFolder(programFolder);
     if (!programFolder.isEmpty() && !installedCopy && probe(programFolder)) {
         location.nativeFolder = cleanFolder(programFolder);
         location.folder = QFile::decodeName(location.nativeFolder);

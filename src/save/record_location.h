@@ -38,7 +38,9 @@ bool canCreateFileIn(const QString& folder);
 //   carriedOverFrom names it; the original is never written.
 // A program folder equal to one of installedProgramFolders (the bin folders of installed
 // copies) is never used: even when root could write there, a record among the system's
-// programs would be lost or shared by accident.
+// programs would be lost or shared by accident. Nor is a build folder (one that holds
+// CMake's CMakeCache.txt), which a rebuild or a clean deletes whole; a record left there by
+// an older build is carried over once.
 RecordLocation chooseRecordLocation(const QByteArray& programFolder,
                                     const QByteArray& userDataFolder, const FolderProbe& canCreate,
                                     const QList<QByteArray>& installedProgramFolders);

@@ -190,26 +190,32 @@ TEST(InstalledFoldersTest, IncludeDebiansGamesFolder) {
     EXPECT_TRUE(installedProgramFolders().contains(QByteArray("/usr/games")));
 }
 
-// A record beside a program that can no longer write there is copied, every byte, to the
-// data folder once; the original is left exactly as it was and an existing record wins.
-TEST_F(RecordLocationTest, RecordBesideAReadOnlyProgramIsCarriedOver) {
-    QByteArray record(180, '\x01');
-    record += "the player's own bytes";
-    writeFile(programDir() + QStringLiteral("/rz6.DAT"), record);
-    const QByteArray stamp = readAll(programDir() + QStringLiteral("/rz6.DAT"));
+// A record beside a program that can no longer write there, or beside one in a build folder
+// (which a rebuild or clean deletes whole), is copied, every byte, to the data folder once;
+// the original is left exactly as it was and an existing record wins.
+TEST_F(RecordLocationTest, RecordBesideAReadOnlyOrBuildFolderProgramIsCarriedOver) {
+    for (const bool buildFolder : {false, true}) {
+        SCOPED_TRACE(buildFolder ? "build folder" : "read-only folder");
+        QDir(dataDir()).removeRecursively();
+        QByteArray record(180, '\x01');
+        record += "the player's own bytes";
+        writeFile(programDir() + QStringLiteral("/rz6.DAT"), record);
+        if (buildFolder)
+            writeFile(programDir() + QStringLiteral("/CMakeCache.txt"), "# CMake\n");
+        const FolderProbe probe = buildFolder ? FolderProbe() : refusing(programDir());
 
-    const RecordLocation first =
-        chooseRecordLocation(programDir(), dataDir(), refusing(programDir()));
-    ASSERT_TRUE(first.ok()) << first.errorMessage.toStdString();
-    EXPECT_EQ(first.carriedOverFrom, programDir() + QStringLiteral("/rz6.DAT"));
-    EXPECT_EQ(readAll(dataDir() + QStringLiteral("/rz6.DAT")), record);
-    EXPECT_EQ(readAll(programDir() + QStringLiteral("/rz6.DAT")), stamp);
+        const RecordLocation first = chooseRecordLocation(programDir(), dataDir(), probe);
+        ASSERT_TRUE(first.ok()) << first.errorMessage.toStdString();
+        EXPECT_FALSE(first.portable);
+        EXPECT_EQ(first.carriedOverFrom, programDir() + QStringLiteral("/rz6.DAT"));
+        EXPECT_EQ(readAll(dataDir() + QStringLiteral("/rz6.DAT")), record);
+        EXPECT_EQ(readAll(programDir() + QStringLiteral("/rz6.DAT")), record);
 
-    writeFile(dataDir() + QStringLiteral("/rz6.DAT"), QByteArray(180, '\x02'));
-    const RecordLocation second =
-        chooseRecordLocation(programDir(), dataDir(), refusing(programDir()));
-    EXPECT_TRUE(second.carriedOverFrom.isEmpty()) << "told once, copied once";
-    EXPECT_EQ(readAll(dataDir() + QStringLiteral("/rz6.DAT")), QByteArray(180, '\x02'));
+        writeFile(dataDir() + QStringLiteral("/rz6.DAT"), QByteArray(180, '\x02'));
+        const RecordLocation second = chooseRecordLocation(programDir(), dataDir(), probe);
+        EXPECT_TRUE(second.carriedOverFrom.isEmpty()) << "told once, copied once";
+        EXPECT_EQ(readAll(dataDir() + QStringLiteral("/rz6.DAT")), QByteArray(180, '\x02'));
+    }
 }
 
 // A folder whose name is not UTF-8 is used as the bytes it is.
