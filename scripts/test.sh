@@ -1,25 +1,33 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Copyright (c) 2026 ソードリズム制作班
-# Installs what is missing, builds the game with its tests and runs every test.
-#   scripts/test.sh          the ordinary build
-#   scripts/test.sh --all    also the AddressSanitizer/UBSan build and the fuzz targets (CI)
+# Installs what is missing, builds the game with its tests and runs them. Tests are picked
+# by their labels (tests/CMakeLists.txt says what each label means).
+#   scripts/test.sh          the quick run: the ordinary build, every test but the slow ones
+#   scripts/test.sh --all    the full run (CI): every test, each where it finds the most, and
+#                            the fuzz targets. The ordinary build runs the unit tests and the
+#                            tests that are the same in every build (lint, the package); the
+#                            AddressSanitizer/UBSan build runs everything else, the slow
+#                            screen × way-out sweep included.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh" --test
 
 run_suite() {
-    local dir=$1; shift
+    local dir=$1 select=$2; shift 2
     "$root/scripts/build.sh" "$dir" -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON "$@"
-    ctest --test-dir "$dir" --output-on-failure --timeout 300 -j "$(nproc)"
+    # shellcheck disable=SC2086 # the label selection is two words
+    ctest --test-dir "$dir" --output-on-failure --timeout 300 -j "$(nproc)" $select
 }
 
-run_suite "$root/build-test"
-if [[ "${1:-}" == "--all" ]]; then
-    # Leaks are reported, except those of the system libraries Qt loads (scripts/lsan.supp).
-    ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp" \
-        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-        run_suite "$root/build-asan" -DRZ6_SANITIZE=ON
-    # About a minute of fuzzing for each target.
-    "$root/scripts/fuzz.sh" "$root/build-fuzz" 60
+if [[ "${1:-}" != "--all" ]]; then
+    run_suite "$root/build-test" "-LE slow"
+    exit
 fi
+run_suite "$root/build-test" "-L unit|once"
+# Leaks are reported, except those of the system libraries Qt loads (scripts/lsan.supp).
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp" \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    run_suite "$root/build-asan" "-LE once" -DRZ6_SANITIZE=ON
+# About a minute of fuzzing for each target.
+"$root/scripts/fuzz.sh" "$root/build-fuzz" 60

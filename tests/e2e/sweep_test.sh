@@ -9,17 +9,16 @@
 # no lock behind when it ended by itself, and the record must hold exactly what the play so
 # far wrote: a match that ended has put its total (no strike lands, and of the fifteen typed
 # only ten count, so between -1000 and 0) in place of the lowest best total; nothing else changes. After a SIGKILL the next start takes the lock over.
-#   usage: sweep_test.sh path/to/rz6 ["screens" "ways"]   (a part of the table, for debugging)
+#   usage: sweep_test.sh path/to/rz6 ["screens" ["ways"]]   (a part of the table)
+# The test suite runs one part per screen (tests/e2e/CMakeLists.txt reads the screens here).
 source "$(dirname "$0")/../lib/rz6_test_lib.sh"
 setupWork
 startDisplay
 
 screens=(charselect record detail about result)
 ways=(rematch restart quit-menu quit-button clock-end wm-close TERM HUP INT KILL)
-if [[ -n ${2:-} ]]; then
-    read -ra screens <<<"$2"
-    read -ra ways <<<"${3:?ways}"
-fi
+[[ -z ${2:-} ]] || read -ra screens <<<"$2"
+[[ -z ${3:-} ]] || read -ra ways <<<"$3"
 
 # The record the game finds: best totals 100, 50, 20, 10 and -2000, 落腕撃 (id 8) landed 3
 # times, 三連突 twice.
