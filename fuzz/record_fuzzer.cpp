@@ -71,7 +71,7 @@ void checkFile(const QString& path, const QByteArray& content, const rz6::Record
         check(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "cannot write the test file");
         check(file.write(content) == content.size(), "cannot write the test file");
     }
-    rz6::RecordFile record(path);
+    rz6::RecordFile record(QFile::encodeName(path));
     rz6::RecordTable loaded = untouchedTable();
     check(record.load(loaded).ok, "load of a plain file failed");
     check(loaded == decoded, "load and decodeRecord disagree");
@@ -129,11 +129,11 @@ void checkOtherKind(const QString& folder, std::uint8_t kind, const QByteArray& 
         ::mkdir(path.constData(), 0700);
         break;
     }
-    rz6::RecordFile record(path);
+    rz6::RecordFile record(QFile::encodeName(path));
     rz6::RecordTable table = untouchedTable();
     check(!record.load(table).ok, "a record that is no regular file was read");
     check(table == untouchedTable(), "a refused load changed the table");
-    rz6::RecordFile fresh(path);
+    rz6::RecordFile fresh(QFile::encodeName(path));
     check(!fresh.save(table).ok, "a record that is no regular file was replaced");
     check(readAll(QFile::decodeName(victim)) == content, "a file behind a link was changed");
     removeAt(path);

@@ -26,10 +26,6 @@ void tellOnStandardError(const QString& message) {
 
 } // namespace
 
-GameProgram::GameProgram(const QString& recordPath, RandomSource& random, Reporter reporter)
-    : recordFile_(std::make_unique<RecordFile>(recordPath)), random_(random),
-      reporter_(std::move(reporter)) {}
-
 GameProgram::GameProgram(const QByteArray& nativeRecordPath, RandomSource& random,
                          Reporter reporter)
     : recordFile_(std::make_unique<RecordFile>(nativeRecordPath)), random_(random),

@@ -39,7 +39,6 @@ public:
     // Shows a message to the player (a message box in the game; tests collect them).
     using Reporter = std::function<void(const QString& message)>;
 
-    GameProgram(const QString& recordPath, RandomSource& random, Reporter reporter = {});
     // The record's path as the system's bytes, so any folder name works.
     GameProgram(const QByteArray& nativeRecordPath, RandomSource& random, Reporter reporter = {});
     ~GameProgram() override;

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 ソードリズム制作班
 #include "app/game_program.h"
+#include "app/game_style.h"
+#include "app/quit_signals.h"
 #include "battle/clock_random_source.h"
 #include "common/app_info.h"
-#include "common/game_style.h"
 #include "common/japanese_fonts.h"
 #include "common/pictures.h"
-#include "common/quit_signals.h"
 #include "save/file_layer.h"
 #include "save/record_location.h"
 #include "save/record_lock.h"

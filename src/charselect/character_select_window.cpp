@@ -65,8 +65,7 @@ CharacterSelectWindow::CharacterSelectWindow(CharacterTarget& target, QWidget* o
     tileBackground(this, tileHolder_->pixmap());
     choose(0);
 
-    if (owner)
-        connect(owner, &QObject::destroyed, this, [this] { ownerDestroyed(); });
+    connect(owner, &QObject::destroyed, this, [this] { ownerDestroyed(); });
 }
 
 void CharacterSelectWindow::ownerDestroyed() {

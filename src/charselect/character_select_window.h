@@ -35,7 +35,7 @@ public:
     // disables itself while this window is open, and a child window would be disabled along
     // with it, leaving nothing to click. This window still stays above its owner, and goes
     // away without another word to the target if the owner is destroyed first.
-    explicit CharacterSelectWindow(CharacterTarget& target, QWidget* owner = nullptr);
+    CharacterSelectWindow(CharacterTarget& target, QWidget* owner);
 
     // Index of the marked option, 0..2.
     int chosenIndex() const;

@@ -121,8 +121,6 @@ int trySaveTemporary(const QByteArray& recordPath) {
     return probe.error();
 }
 
-RecordFile::RecordFile(const QString& path) : RecordFile(QFile::encodeName(path)) {}
-
 RecordFile::RecordFile(QByteArray nativePath)
     : nativePath_(std::move(nativePath)), path_(QFile::decodeName(nativePath_)) {}
 

@@ -34,7 +34,6 @@ struct RecordFileResult {
 // - Every failure is reported, none as success, and nothing is shown from here.
 class RecordFile {
 public:
-    explicit RecordFile(const QString& path);
     explicit RecordFile(QByteArray nativePath);
 
     // The path as shown to the player.

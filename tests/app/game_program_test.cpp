@@ -55,8 +55,9 @@ protected:
     static void SetUpTestSuite() { testApplication(); }
 
     void makeProgram(const QString& path) {
-        program = std::make_unique<GameProgram>(
-            path, random, [this](const QString& message) { messages << message; });
+        program =
+            std::make_unique<GameProgram>(QFile::encodeName(path), random,
+                                          [this](const QString& message) { messages << message; });
         finished = std::make_unique<QSignalSpy>(program.get(), &GameProgram::finished);
     }
     void SetUp() override { makeProgram(recordPath()); }

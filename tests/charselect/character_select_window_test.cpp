@@ -74,7 +74,8 @@ class CharacterSelectWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         test::testApplication();
-        window = new CharacterSelectWindow(target);
+        owner = std::make_unique<QWidget>();
+        window = new CharacterSelectWindow(target, owner.get());
         spy = std::make_unique<QSignalSpy>(window.data(), &CharacterSelectWindow::confirmed);
         window->show();
         window->activateWindow();
@@ -122,6 +123,7 @@ protected:
         return visible;
     }
 
+    std::unique_ptr<QWidget> owner; // the battle window, never shown here
     RecordingTarget target;
     QPointer<CharacterSelectWindow> window;
     std::unique_ptr<QSignalSpy> spy;

@@ -77,7 +77,7 @@ protected:
 };
 
 TEST_F(RecordFileTest, MissingFileIsCreatedEmptyAndFirstSaveWrites180Bytes) {
-    RecordFile file(path);
+    RecordFile file(QFile::encodeName(path));
     RecordTable table{};
     ASSERT_TRUE(file.load(table).ok);
     EXPECT_TRUE(QFileInfo(path).isFile());
@@ -107,7 +107,7 @@ TEST_F(RecordFileTest, SaveMakesADeletedFolderAgain) {
 }
 
 TEST_F(RecordFileTest, ShortFilesFillOnlyWhatTheyHold) {
-    RecordFile file(path);
+    RecordFile file(QFile::encodeName(path));
     writeFile(path, {});
     RecordTable table{};
     table[3] = 42;
@@ -129,7 +129,7 @@ TEST_F(RecordFileTest, SaveKeepsEveryByteAfterTheRecord) {
     for (const qsizetype size : {qsizetype(300), qsizetype(1024 * 1024)}) {
         const QByteArray original = noise(size, 7u + unsigned(size));
         writeFile(path, original);
-        RecordFile file(path);
+        RecordFile file(QFile::encodeName(path));
         RecordTable table{};
         ASSERT_TRUE(file.load(table).ok);
         RecordTable expected{};
@@ -148,7 +148,7 @@ TEST_F(RecordFileTest, SaveKeepsEveryByteAfterTheRecord) {
 TEST_F(RecordFileTest, LoadThenSaveUnchangedGivesTheSameBytes) {
     const QByteArray original = recordBytes(sampleTable()) + noise(20, 3);
     writeFile(path, original);
-    RecordFile file(path);
+    RecordFile file(QFile::encodeName(path));
     RecordTable table{};
     ASSERT_TRUE(file.load(table).ok);
     EXPECT_EQ(table, sampleTable());
@@ -160,7 +160,7 @@ TEST_F(RecordFileTest, SaveKeepsThePermissionsOfTheOldFile) {
     writeFile(path, QByteArray(180, '\0'));
     const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
     ASSERT_TRUE(QFile::setPermissions(path, permissions));
-    RecordFile file(path);
+    RecordFile file(QFile::encodeName(path));
     RecordTable table{};
     ASSERT_TRUE(file.load(table).ok);
     ASSERT_TRUE(file.save(sampleTable()).ok);
@@ -174,7 +174,7 @@ TEST_F(RecordFileTest, SaveKeepsThePermissionsOfTheOldFile) {
 // succeeds.
 TEST_F(RecordFileTest, UnreadableRecordIsReportedAndNeverOverwritten) {
     ASSERT_TRUE(QDir().mkdir(path));
-    RecordFile file(path);
+    RecordFile file(QFile::encodeName(path));
     RecordTable table{};
     table[1] = 5;
     const RecordFileResult loaded = file.load(table);
@@ -211,7 +211,7 @@ TEST_F(RecordFileTest, PathThatCannotBeCreatedFailsBothWays) {
     const QString notAFolder = dir.filePath(QStringLiteral("plain"));
     writeFile(notAFolder, "x");
     const QString inside = notAFolder + QStringLiteral("/rz6.DAT");
-    RecordFile file(inside);
+    RecordFile file(QFile::encodeName(inside));
     RecordTable table{};
     const RecordFileResult loaded = file.load(table);
     EXPECT_FALSE(loaded.ok);
@@ -273,7 +273,7 @@ TEST_F(RecordFileTest, AnythingButARegularFileIsRefusedAndLeftAlone) {
         }
         struct stat before {};
         ASSERT_EQ(::lstat(target.constData(), &before), 0);
-        RecordFile file(path);
+        RecordFile file(QFile::encodeName(path));
         RecordTable table{};
         table[2] = 9;
         const RecordFileResult loaded = file.load(table); // returns at once, even for a pipe
@@ -283,7 +283,8 @@ TEST_F(RecordFileTest, AnythingButARegularFileIsRefusedAndLeftAlone) {
             << loaded.message.toStdString();
         EXPECT_EQ(table[2], 9);
 
-        RecordFile fresh(path); // a save without a failed load is refused just the same
+        RecordFile fresh(
+            QFile::encodeName(path)); // a save without a failed load is refused just the same
         const RecordFileResult saved = fresh.save(sampleTable());
         EXPECT_FALSE(saved.ok);
         EXPECT_TRUE(saved.message.contains(QString::fromUtf8(c.kind)));
@@ -311,7 +312,7 @@ TEST_F(RecordFileTest, ReplacedRecordKeepsOwnerGroupAndMode) {
     struct stat before {};
     ASSERT_EQ(::stat(target.constData(), &before), 0);
 
-    RecordFile file(path);
+    RecordFile file(QFile::encodeName(path));
     RecordTable table{};
     ASSERT_TRUE(file.load(table).ok);
     ASSERT_TRUE(file.save(sampleTable()).ok);
@@ -360,7 +361,7 @@ TEST_F(RecordFileTest, ReadOnlyFolderFailsTheSaveAndKeepsTheRecord) {
     if (!mount.bindReadOnly(real, seen))
         GTEST_SKIP() << "no right to mount here";
 
-    RecordFile file(seen + QStringLiteral("/rz6.DAT"));
+    RecordFile file(QFile::encodeName(seen + QStringLiteral("/rz6.DAT")));
     RecordTable table{};
     ASSERT_TRUE(file.load(table).ok);
     EXPECT_EQ(table, sampleTable());
@@ -370,7 +371,7 @@ TEST_F(RecordFileTest, ReadOnlyFolderFailsTheSaveAndKeepsTheRecord) {
     EXPECT_EQ(readAll(real + QStringLiteral("/rz6.DAT")), history);
 
     // A missing record in a read-only folder cannot be created.
-    RecordFile missing(seen + QStringLiteral("/other.DAT"));
+    RecordFile missing(QFile::encodeName(seen + QStringLiteral("/other.DAT")));
     EXPECT_FALSE(missing.load(table).ok);
 }
 
@@ -384,7 +385,7 @@ TEST_F(RecordFileTest, FullDiskFailsTheSaveAndKeepsTheRecord) {
     const QString recordPath = small + QStringLiteral("/rz6.DAT");
     const QByteArray history = recordBytes(sampleTable()) + noise(5000, 5);
     writeFile(recordPath, history);
-    RecordFile file(recordPath);
+    RecordFile file(QFile::encodeName(recordPath));
     RecordTable table{};
     ASSERT_TRUE(file.load(table).ok);
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 ソードリズム制作班
-#include "common/quit_signals.h"
+#include "app/quit_signals.h"
 
 #include <QSocketNotifier>
 

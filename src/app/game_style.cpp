@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 ソードリズム制作班
-#include "common/game_style.h"
+#include "app/game_style.h"
 
 #include <QApplication>
 #include <QProxyStyle>
