@@ -496,10 +496,13 @@ void BattleWindow::afterInput() {
     showMatch();
     if (match_.pausing()) {
         clock_.stop();
-        if (!pauseTimer_.isActive())
+        // The outcome must be on screen for the whole pause, not at its end. Drawn once as
+        // the pause starts: keys typed meanwhile only queue and change nothing on show, so a
+        // burst of them must not redraw the whole window for every key.
+        if (!pauseTimer_.isActive()) {
             pauseTimer_.start(match_.pauseLength());
-        // The outcome must be on screen for the whole pause, not at its end.
-        client_->repaint();
+            client_->repaint();
+        }
     } else if (!match_.clockNeeded()) {
         clock_.stop();
     } else if (!clock_.isActive()) {
