@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
+#include "history/history_csv.h"
+
+#include "battle/technique_catalogue.h"
+#include "charselect/characters.h"
+#include "common/qt_text.h"
+#include "result/match_rating.h"
+#include "save/file_layer.h"
+#include "save/system_text.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QStringList>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace rz6 {
+
+namespace {
+
+QString quoted(QString field) {
+    if (!field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')) &&
+        !field.contains(QLatin1Char('\n')) && !field.contains(QLatin1Char('\r')))
+        return field;
+    field.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return QLatin1Char('"') + field + QLatin1Char('"');
+}
+
+QString isoTime(const HistoryMatch& match) {
+    return QDateTime::fromMSecsSinceEpoch(match.endedUtcMs, Qt::OffsetFromUTC,
+                                          match.utcOffsetSeconds)
+        .toString(Qt::ISODateWithMs);
+}
+
+QString characterName(int index) {
+    if (index < 0 || index >= characterCount)
+        return QString::number(index);
+    return fromUtf8(characters()[static_cast<std::size_t>(index)].name);
+}
+
+// The rank without the spaces that pad it to four characters on the result screen.
+QString plainRank(int rankClass) {
+    if (rankClass < 1 || rankClass > rankClassCount)
+        return QString::number(rankClass);
+    QString name = fromUtf8(rankName(rankClass));
+    name.remove(QChar(0x3000));
+    name.remove(QLatin1Char(' '));
+    return name;
+}
+
+QString techniquesText(const HistoryMatch& match) {
+    QStringList parts;
+    for (const LandedTechnique& landed : match.techniques) {
+        const auto technique = techniqueById(landed.techniqueId);
+        const QString name =
+            technique ? fromUtf8(technique->name) : QStringLiteral("#%1").arg(landed.techniqueId);
+        parts << QStringLiteral("%1×%2").arg(name).arg(landed.count);
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+// Each key as "<key>:<ms>", Enter written as "Enter".
+QString keysText(const HistoryMatch& match) {
+    QStringList parts;
+    for (const TimedKey& key : match.keys) {
+        const QString name = key.key == u'\r' ? QStringLiteral("Enter") : QString(QChar(key.key));
+        parts << QStringLiteral("%1:%2").arg(name).arg(key.atMs);
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+const QString exportFailure = QStringLiteral("CSVファイル「%1」に書き出せませんでした。\n理由：%2");
+
+} // namespace
+
+QByteArray historyCsv(const std::vector<HistoryMatch>& matches) {
+    QString text = QStringLiteral("終了日時,キャラ,評価点,技術点,総合評価,段位,最大コンボ,"
+                                  "命中,防御,空振り,反撃,中断,技,盤の種,キー\r\n");
+    for (const HistoryMatch& m : matches) {
+        const QStringList fields{isoTime(m),
+                                 characterName(m.character),
+                                 QString::number(m.score),
+                                 QString::number(m.techniquePoints),
+                                 QString::number(m.overallScore),
+                                 plainRank(m.rankClass),
+                                 QString::number(m.longestCombo),
+                                 QString::number(m.landings),
+                                 QString::number(m.blocks),
+                                 QString::number(m.misses),
+                                 QString::number(m.counters),
+                                 QString::number(m.abandons),
+                                 techniquesText(m),
+                                 QString::number(m.boardSeed),
+                                 keysText(m)};
+        QStringList row;
+        for (const QString& field : fields)
+            row << quoted(field);
+        text += row.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    }
+    return text.toUtf8();
+}
+
+HistoryResult writeHistoryCsv(const QByteArray& csv, const QByteArray& path,
+                              const QList<QByteArray>& protectedFiles) {
+    const QString shown = QFile::decodeName(path);
+    auto failure = [&](const QString& reason) {
+        return HistoryResult{false, exportFailure.arg(shown, reason)};
+    };
+    // Compared as files, not as names: a link or another spelling of the record's path is
+    // the record all the same.
+    struct stat target {};
+    if (::stat(path.constData(), &target) == 0) {
+        for (const QByteArray& kept : protectedFiles) {
+            struct stat other {};
+            if (::stat(kept.constData(), &other) == 0 && other.st_dev == target.st_dev &&
+                other.st_ino == target.st_ino)
+                return failure(QStringLiteral("ゲームの記録ファイルか戦績ファイルです。"
+                                              "上書きはしません"));
+        }
+    }
+    struct stat named {};
+    if (::lstat(path.constData(), &named) == 0 && !S_ISREG(named.st_mode))
+        return failure(notRegularReason(named.st_mode));
+
+    // Written whole beside the target, then put in its place: never half a file.
+    QByteArray temporary = path + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return failure(japaneseReason(errno));
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    const bool written = writeAll(fd, csv.constData(), static_cast<std::size_t>(csv.size())) &&
+                         ::fchmod(fd, 0666 & ~mask) == 0 && syncToDisk(fd);
+    const int error = errno;
+    ::close(fd);
+    if (!written || ::rename(temporary.constData(), path.constData()) != 0) {
+        const int renameError = written ? errno : error;
+        ::unlink(temporary.constData());
+        return failure(japaneseReason(renameError));
+    }
+    return {};
+}
+
+} // namespace rz6

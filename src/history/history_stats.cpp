@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
+#include "history/history_stats.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace rz6 {
+
+namespace {
+
+double averageOf(const std::vector<HistoryMatch>& matches, std::size_t from, std::size_t to) {
+    if (to <= from)
+        return 0;
+    double sum = 0;
+    for (std::size_t i = from; i < to; ++i)
+        sum += static_cast<double>(matches[i].overallScore);
+    return sum / static_cast<double>(to - from);
+}
+
+// Folds one group's matches (given by index, oldest first) into its figures.
+HistoryFigures figuresOf(const std::vector<HistoryMatch>& matches,
+                         const std::vector<std::size_t>& picked) {
+    HistoryFigures figures;
+    figures.matches = static_cast<int>(picked.size());
+    if (picked.empty())
+        return figures;
+    double sum = 0;
+    double recentSum = 0;
+    figures.best = matches[picked.front()].overallScore;
+    const std::size_t recentFrom =
+        picked.size() > std::size_t(recentMatchCount) ? picked.size() - recentMatchCount : 0;
+    for (std::size_t n = 0; n < picked.size(); ++n) {
+        const std::int64_t overall = matches[picked[n]].overallScore;
+        figures.best = std::max(figures.best, overall);
+        sum += static_cast<double>(overall);
+        if (n >= recentFrom)
+            recentSum += static_cast<double>(overall);
+    }
+    figures.average = sum / static_cast<double>(picked.size());
+    figures.recentAverage = recentSum / static_cast<double>(picked.size() - recentFrom);
+    return figures;
+}
+
+} // namespace
+
+HistorySummary summariseHistory(const std::vector<HistoryMatch>& matches) {
+    std::vector<std::size_t> all(matches.size());
+    std::iota(all.begin(), all.end(), std::size_t(0));
+    std::array<std::vector<std::size_t>, characterCount> byCharacter;
+    for (std::size_t i = 0; i < matches.size(); ++i)
+        if (matches[i].character >= 0 && matches[i].character < characterCount)
+            byCharacter[static_cast<std::size_t>(matches[i].character)].push_back(i);
+    HistorySummary summary;
+    summary.all = figuresOf(matches, all);
+    for (std::size_t c = 0; c < byCharacter.size(); ++c)
+        summary.byCharacter[c] = figuresOf(matches, byCharacter[c]);
+    return summary;
+}
+
+std::vector<double> movingAverage(const std::vector<HistoryMatch>& matches, int window) {
+    std::vector<double> averages(matches.size());
+    double sum = 0;
+    const std::size_t span = static_cast<std::size_t>(std::max(window, 1));
+    for (std::size_t i = 0; i < matches.size(); ++i) {
+        sum += static_cast<double>(matches[i].overallScore);
+        if (i >= span)
+            sum -= static_cast<double>(matches[i - span].overallScore);
+        averages[i] = sum / static_cast<double>(std::min(i + 1, span));
+    }
+    return averages;
+}
+
+std::vector<std::size_t> bestMatches(const std::vector<HistoryMatch>& matches, int count) {
+    std::vector<std::size_t> order(matches.size());
+    std::iota(order.begin(), order.end(), std::size_t(0));
+    const std::size_t kept = std::min(order.size(), static_cast<std::size_t>(std::max(count, 0)));
+    std::partial_sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(kept), order.end(),
+                      [&](std::size_t a, std::size_t b) {
+                          if (matches[a].overallScore != matches[b].overallScore)
+                              return matches[a].overallScore > matches[b].overallScore;
+                          return a < b;
+                      });
+    order.resize(kept);
+    return order;
+}
+
+HistoryTrend historyTrend(const std::vector<HistoryMatch>& matches) {
+    const std::size_t n = matches.size();
+    const std::size_t ten = recentMatchCount;
+    if (n < 2 * ten)
+        return HistoryTrend::TooFew;
+    const double recent = averageOf(matches, n - ten, n);
+    const double before = averageOf(matches, n - 2 * ten, n - ten);
+    const double margin = std::max(1.0, std::abs(before) / 20.0);
+    if (recent > before + margin)
+        return HistoryTrend::Rising;
+    if (recent < before - margin)
+        return HistoryTrend::Falling;
+    return HistoryTrend::Level;
+}
+
+} // namespace rz6

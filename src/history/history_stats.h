@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
+#pragma once
+
+#include "charselect/characters.h"
+#include "history/history_match.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace rz6 {
+
+// How many matches the 戦績 screen's moving average and "last ten" figures span, and how
+// many best matches it marks.
+inline constexpr int recentMatchCount = 10;
+inline constexpr int markedBestCount = 5;
+
+// The figures of one group of matches (all of them, or one character's).
+struct HistoryFigures {
+    int matches = 0;
+    std::int64_t best = 0;    // meaningful only when matches > 0
+    double average = 0;       // of every match's 総合評価
+    double recentAverage = 0; // of the last recentMatchCount matches (or fewer)
+};
+
+// The summary line of the 戦績 screen: all matches, and each character's.
+struct HistorySummary {
+    HistoryFigures all;
+    std::array<HistoryFigures, characterCount> byCharacter{};
+};
+
+// Whether the last matches are getting better than the ones before them.
+enum class HistoryTrend { TooFew, Rising, Falling, Level };
+
+// Matches are given oldest first, as the history holds them.
+HistorySummary summariseHistory(const std::vector<HistoryMatch>& matches);
+
+// For every match, the average 総合評価 of it and the up to window-1 matches before it.
+std::vector<double> movingAverage(const std::vector<HistoryMatch>& matches,
+                                  int window = recentMatchCount);
+
+// The indices of the `count` best matches by 総合評価, best first; of equal totals the
+// earlier match counts as better, as the first to reach it.
+std::vector<std::size_t> bestMatches(const std::vector<HistoryMatch>& matches,
+                                     int count = markedBestCount);
+
+// The last ten against the ten before them: a change of more than a twentieth of the
+// earlier average (at least one point) counts as a trend. Needs two full tens.
+HistoryTrend historyTrend(const std::vector<HistoryMatch>& matches);
+
+} // namespace rz6

@@ -1,0 +1,463 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
+#include "history/history_store.h"
+
+#include "save/system_text.h"
+
+#include <QFile>
+
+#include <sqlite3.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <unordered_map>
+
+namespace rz6 {
+
+namespace {
+
+const QString openFailure = QStringLiteral("戦績ファイル「%1」を開けませんでした。\n理由：%2");
+const QString writeFailure = QStringLiteral("戦績ファイル「%1」に書き込めませんでした。"
+                                            "この試合は戦績に残りません（記録ファイルには"
+                                            "いつも通り保存されます）。\n理由：%2");
+const QString readOnlyNotice = QStringLiteral("戦績ファイル「%1」は読むだけで開きました。"
+                                              "これからの試合は戦績に残りません（記録ファイル"
+                                              "にはいつも通り保存されます）。\n理由：%2");
+
+QString damagedReason() {
+    return QStringLiteral("このゲームの戦績ファイルではないか、壊れています");
+}
+
+// The first bytes of every SQLite database.
+constexpr char sqliteHeader[] = "SQLite format 3";
+
+// What lies at the name before SQLite is let near it: nothing, or a regular file. Its
+// identity is kept so that a swap between this look and SQLite's open is noticed.
+struct FileLook {
+    bool ok = false;
+    bool empty = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    QString reason;
+};
+
+// Opening a device may already do something, and opening a pipe may wait for ever: the kind
+// is read from the name first, then again from what was opened, without following a link.
+FileLook lookAt(const QByteArray& path) {
+    FileLook look;
+    struct stat named {};
+    if (::lstat(path.constData(), &named) != 0) {
+        if (errno != ENOENT) {
+            look.reason = japaneseReason(errno);
+            return look;
+        }
+        // A new history: made here, only if nothing appeared at the name meanwhile.
+        const int made =
+            ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (made < 0) {
+            look.reason = japaneseReason(errno);
+            return look;
+        }
+        ::close(made);
+        if (::lstat(path.constData(), &named) != 0) {
+            look.reason = japaneseReason(errno);
+            return look;
+        }
+    }
+    if (!S_ISREG(named.st_mode)) {
+        look.reason = notRegularReason(named.st_mode);
+        return look;
+    }
+    const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        look.reason = japaneseReason(errno);
+        return look;
+    }
+    struct stat opened {};
+    char header[sizeof sqliteHeader] = {};
+    const bool regular = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode);
+    const ssize_t got = regular ? ::read(fd, header, sizeof header) : -1;
+    const int readError = errno;
+    ::close(fd);
+    if (!regular) {
+        look.reason = notRegularReason(opened.st_mode);
+        return look;
+    }
+    if (got < 0) {
+        look.reason = japaneseReason(readError);
+        return look;
+    }
+    look.empty = opened.st_size == 0;
+    if (!look.empty &&
+        (got != ssize_t(sizeof header) || std::memcmp(header, sqliteHeader, sizeof header) != 0)) {
+        look.reason = damagedReason();
+        return look;
+    }
+    look.device = opened.st_dev;
+    look.inode = opened.st_ino;
+    look.ok = true;
+    return look;
+}
+
+bool sameFile(const QByteArray& path, const FileLook& look) {
+    struct stat now {};
+    return ::lstat(path.constData(), &now) == 0 && S_ISREG(now.st_mode) &&
+           now.st_dev == look.device && now.st_ino == look.inode;
+}
+
+// A prepared statement that is finalised when it goes out of scope.
+class Statement {
+public:
+    Statement(sqlite3* db, const char* sql) {
+        code_ = sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr);
+    }
+    ~Statement() { sqlite3_finalize(stmt_); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+    bool ok() const { return code_ == SQLITE_OK; }
+    int code() const { return code_; }
+    sqlite3_stmt* get() const { return stmt_; }
+    // Binds 64-bit integers to the parameters 1.. in order.
+    template <typename... Values> void bind(Values... values) {
+        int index = 0;
+        ((sqlite3_bind_int64(stmt_, ++index, static_cast<sqlite3_int64>(values))), ...);
+    }
+    // Runs a statement that returns no rows; resets it for the next run.
+    int run() {
+        const int code = sqlite3_step(stmt_);
+        sqlite3_reset(stmt_);
+        return code == SQLITE_DONE ? SQLITE_OK : code;
+    }
+    std::int64_t column(int index) const { return sqlite3_column_int64(stmt_, index); }
+
+private:
+    sqlite3_stmt* stmt_ = nullptr;
+    int code_ = SQLITE_OK;
+};
+
+// One integer from a query such as "PRAGMA user_version"; the code says whether it worked.
+std::int64_t queryNumber(sqlite3* db, const char* sql, int& code) {
+    Statement query(db, sql);
+    if (!query.ok()) {
+        code = query.code();
+        return 0;
+    }
+    code = sqlite3_step(query.get());
+    if (code != SQLITE_ROW)
+        return 0;
+    code = SQLITE_OK;
+    return query.column(0);
+}
+
+constexpr const char* schemaSql = R"sql(
+CREATE TABLE matches(
+    id INTEGER PRIMARY KEY,
+    ended_utc_ms INTEGER NOT NULL,
+    utc_offset_s INTEGER NOT NULL,
+    character INTEGER NOT NULL,
+    score INTEGER NOT NULL,
+    technique_points INTEGER NOT NULL,
+    overall_score INTEGER NOT NULL,
+    rank_class INTEGER NOT NULL,
+    longest_combo INTEGER NOT NULL,
+    landings INTEGER NOT NULL,
+    blocks INTEGER NOT NULL,
+    misses INTEGER NOT NULL,
+    counters INTEGER NOT NULL,
+    abandons INTEGER NOT NULL,
+    board_seed INTEGER NOT NULL);
+CREATE TABLE match_techniques(
+    match_id INTEGER NOT NULL REFERENCES matches(id),
+    technique_id INTEGER NOT NULL,
+    count INTEGER NOT NULL,
+    PRIMARY KEY(match_id, technique_id)) WITHOUT ROWID;
+CREATE TABLE match_keys(
+    match_id INTEGER NOT NULL REFERENCES matches(id),
+    seq INTEGER NOT NULL,
+    key INTEGER NOT NULL,
+    at_ms INTEGER NOT NULL,
+    PRIMARY KEY(match_id, seq)) WITHOUT ROWID;
+PRAGMA application_id = 1383741000;
+PRAGMA user_version = 1;
+)sql";
+static_assert(HistoryStore::applicationId == 1383741000);
+static_assert(HistoryStore::schemaVersion == 1);
+
+} // namespace
+
+HistoryStore::HistoryStore(QByteArray nativePath)
+    : nativePath_(std::move(nativePath)), path_(QFile::decodeName(nativePath_)) {}
+
+HistoryStore::~HistoryStore() {
+    close();
+}
+
+void HistoryStore::close() {
+    if (db_)
+        sqlite3_close_v2(db_);
+    db_ = nullptr;
+}
+
+HistoryResult HistoryStore::open() {
+    if (state_ == State::Closed)
+        opened_ = openFile();
+    return opened_;
+}
+
+HistoryResult HistoryStore::fail(const QString& format, const QString& reason) {
+    close();
+    state_ = State::Unusable;
+    problem_ = format.arg(path_, reason);
+    return {false, problem_};
+}
+
+QString HistoryStore::sqliteReason(int code) const {
+    const int system = db_ ? sqlite3_system_errno(db_) : 0;
+    switch (code & 0xff) {
+    case SQLITE_FULL:
+        return japaneseReason(ENOSPC);
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+    case SQLITE_SCHEMA:
+    case SQLITE_ERROR:
+        return damagedReason();
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("ほかのプログラムが使用中です");
+    case SQLITE_READONLY:
+        return system != 0 ? japaneseReason(system) : japaneseReason(EROFS);
+    default:
+        if (system != 0)
+            return japaneseReason(system);
+        return QStringLiteral("データベースのエラー（%1）")
+            .arg(QString::fromUtf8(sqlite3_errstr(code)));
+    }
+}
+
+HistoryResult HistoryStore::openFile() {
+    const FileLook look = lookAt(nativePath_);
+    if (!look.ok)
+        return fail(openFailure, look.reason);
+
+    // No link is followed and the database's own checks of a hostile file stay on.
+    int code = sqlite3_open_v2(nativePath_.constData(), &db_,
+                               SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW, nullptr);
+    bool writable = code == SQLITE_OK;
+    QString readOnlyReason;
+    if (!writable) {
+        readOnlyReason = sqliteReason(code);
+        close();
+        code = sqlite3_open_v2(nativePath_.constData(), &db_,
+                               SQLITE_OPEN_READONLY | SQLITE_OPEN_NOFOLLOW, nullptr);
+        if (code != SQLITE_OK)
+            return fail(openFailure, sqliteReason(code));
+    }
+    if (!sameFile(nativePath_, look))
+        return fail(openFailure, QStringLiteral("開いている間に別のファイルに置き換えられました"));
+    sqlite3_db_config(db_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    sqlite3_db_config(db_, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    // Another program reading the file holds us up for a moment at most.
+    sqlite3_busy_timeout(db_, 1000);
+
+    const std::int64_t application = queryNumber(db_, "PRAGMA application_id", code);
+    const std::int64_t version =
+        code == SQLITE_OK ? queryNumber(db_, "PRAGMA user_version", code) : 0;
+    const std::int64_t tables =
+        code == SQLITE_OK ? queryNumber(db_, "SELECT count(*) FROM sqlite_schema", code) : 0;
+    if (code != SQLITE_OK)
+        return fail(openFailure, sqliteReason(code));
+
+    if (application == 0 && version == 0 && tables == 0) {
+        // A new (empty) file becomes this game's history.
+        if (!writable)
+            return fail(openFailure, readOnlyReason);
+        QString reason;
+        if (!createSchema(reason))
+            return fail(openFailure, reason);
+    } else if (application != applicationId) {
+        return fail(openFailure, QStringLiteral("ほかのプログラムのデータベースです"));
+    } else if (version > schemaVersion) {
+        // A newer game wrote it: read what this program understands, write nothing.
+        close();
+        code = sqlite3_open_v2(nativePath_.constData(), &db_,
+                               SQLITE_OPEN_READONLY | SQLITE_OPEN_NOFOLLOW, nullptr);
+        if (code != SQLITE_OK)
+            return fail(openFailure, sqliteReason(code));
+        writable = false;
+        readOnlyReason = QStringLiteral("新しい版のゲームで作られたファイルです（版 %1、"
+                                        "このゲームは版 %2 まで）")
+                             .arg(version)
+                             .arg(schemaVersion);
+    } else if (version < 1 || tables < 3) {
+        return fail(openFailure, damagedReason());
+    }
+
+    if (!writable) {
+        sqlite3_exec(db_, "PRAGMA query_only = ON", nullptr, nullptr, nullptr);
+        state_ = State::ReadOnly;
+        problem_ = readOnlyNotice.arg(path_, readOnlyReason);
+        return {true, problem_};
+    }
+    // Every commit waits until the match is on the disk.
+    code = sqlite3_exec(db_, "PRAGMA synchronous = FULL", nullptr, nullptr, nullptr);
+    if (code != SQLITE_OK)
+        return fail(openFailure, sqliteReason(code));
+    state_ = State::Writable;
+    return {};
+}
+
+bool HistoryStore::createSchema(QString& reason) {
+    const int code = sqlite3_exec(db_, "PRAGMA synchronous = FULL", nullptr, nullptr, nullptr);
+    const std::string sql = std::string("BEGIN IMMEDIATE;") + schemaSql + "COMMIT;";
+    if (code != SQLITE_OK ||
+        sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
+        reason = sqliteReason(sqlite3_extended_errcode(db_));
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        return false;
+    }
+    return true;
+}
+
+HistoryResult HistoryStore::append(const HistoryMatch& match) {
+    open();
+    if (state_ != State::Writable || writeFailed_) {
+        // Told once: the first append that cannot write says why, later ones fail quietly.
+        const bool tell = !told_;
+        told_ = true;
+        return {false, tell ? problem_ : QString()};
+    }
+
+    int code = sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    if (code == SQLITE_OK) {
+        Statement insertMatch(
+            db_, "INSERT INTO matches(ended_utc_ms, utc_offset_s, character, score, "
+                 "technique_points, overall_score, rank_class, longest_combo, landings, blocks, "
+                 "misses, counters, abandons, board_seed) VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
+        Statement insertTechnique(
+            db_, "INSERT INTO match_techniques(match_id, technique_id, count) VALUES(?,?,?)");
+        Statement insertKey(db_,
+                            "INSERT INTO match_keys(match_id, seq, key, at_ms) VALUES(?,?,?,?)");
+        code = !insertMatch.ok()       ? insertMatch.code()
+               : !insertTechnique.ok() ? insertTechnique.code()
+                                       : insertKey.code();
+        if (code == SQLITE_OK) {
+            insertMatch.bind(match.endedUtcMs, match.utcOffsetSeconds, match.character, match.score,
+                             match.techniquePoints, match.overallScore, match.rankClass,
+                             match.longestCombo, match.landings, match.blocks, match.misses,
+                             match.counters, match.abandons,
+                             // Kept bit for bit in SQLite's signed integer.
+                             static_cast<std::int64_t>(match.boardSeed));
+            code = insertMatch.run();
+        }
+        const sqlite3_int64 id = sqlite3_last_insert_rowid(db_);
+        for (const LandedTechnique& landed : match.techniques) {
+            if (code != SQLITE_OK)
+                break;
+            insertTechnique.bind(id, landed.techniqueId, landed.count);
+            code = insertTechnique.run();
+        }
+        for (std::size_t seq = 0; seq < match.keys.size() && code == SQLITE_OK; ++seq) {
+            insertKey.bind(id, seq, match.keys[seq].key, match.keys[seq].atMs);
+            code = insertKey.run();
+        }
+        if (code == SQLITE_OK)
+            code = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+    }
+    if (code == SQLITE_OK)
+        return {};
+    code = sqlite3_extended_errcode(db_);
+    const QString reason = sqliteReason(code);
+    if (!sqlite3_get_autocommit(db_))
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    // A file in trouble is not touched again this run.
+    writeFailed_ = true;
+    told_ = true;
+    problem_ = writeFailure.arg(path_, reason);
+    return {false, problem_};
+}
+
+std::vector<HistoryMatch> HistoryStore::matches(bool withKeys, HistoryResult* result) {
+    std::vector<HistoryMatch> found;
+    const HistoryResult opening = open();
+    auto failed = [&](const QString& message) {
+        if (result)
+            *result = {false, message};
+        return std::vector<HistoryMatch>();
+    };
+    if (state_ == State::Unusable)
+        return failed(opening.message.isEmpty() ? problem_ : opening.message);
+
+    // Read in one transaction, so matches, techniques and keys agree with each other.
+    sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr);
+    std::unordered_map<std::int64_t, std::size_t> indexOf;
+    int code = SQLITE_OK;
+    {
+        Statement query(db_, "SELECT id, ended_utc_ms, utc_offset_s, character, score, "
+                             "technique_points, overall_score, rank_class, longest_combo, "
+                             "landings, blocks, misses, counters, abandons, board_seed "
+                             "FROM matches ORDER BY id");
+        code = query.code();
+        while (code == SQLITE_OK && (code = sqlite3_step(query.get())) == SQLITE_ROW) {
+            code = SQLITE_OK;
+            HistoryMatch m;
+            m.endedUtcMs = query.column(1);
+            m.utcOffsetSeconds = static_cast<int>(query.column(2));
+            m.character = static_cast<int>(query.column(3));
+            m.score = static_cast<std::int32_t>(query.column(4));
+            m.techniquePoints = query.column(5);
+            m.overallScore = query.column(6);
+            m.rankClass = static_cast<int>(query.column(7));
+            m.longestCombo = static_cast<int>(query.column(8));
+            m.landings = static_cast<int>(query.column(9));
+            m.blocks = static_cast<int>(query.column(10));
+            m.misses = static_cast<int>(query.column(11));
+            m.counters = static_cast<int>(query.column(12));
+            m.abandons = static_cast<int>(query.column(13));
+            m.boardSeed = static_cast<std::uint64_t>(query.column(14));
+            indexOf.emplace(query.column(0), found.size());
+            found.push_back(std::move(m));
+        }
+        if (code == SQLITE_DONE)
+            code = SQLITE_OK;
+    }
+    if (code == SQLITE_OK) {
+        Statement query(db_, "SELECT match_id, technique_id, count FROM match_techniques "
+                             "ORDER BY match_id, technique_id");
+        code = query.code();
+        while (code == SQLITE_OK && (code = sqlite3_step(query.get())) == SQLITE_ROW) {
+            code = SQLITE_OK;
+            if (const auto at = indexOf.find(query.column(0)); at != indexOf.end())
+                found[at->second].techniques.push_back(
+                    {static_cast<int>(query.column(1)), static_cast<int>(query.column(2))});
+        }
+        if (code == SQLITE_DONE)
+            code = SQLITE_OK;
+    }
+    if (code == SQLITE_OK && withKeys) {
+        Statement query(db_, "SELECT match_id, key, at_ms FROM match_keys ORDER BY match_id, seq");
+        code = query.code();
+        while (code == SQLITE_OK && (code = sqlite3_step(query.get())) == SQLITE_ROW) {
+            code = SQLITE_OK;
+            if (const auto at = indexOf.find(query.column(0)); at != indexOf.end())
+                found[at->second].keys.push_back(
+                    {static_cast<char16_t>(query.column(1)), query.column(2)});
+        }
+        if (code == SQLITE_DONE)
+            code = SQLITE_OK;
+    }
+    sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+    if (code != SQLITE_OK) {
+        // Damaged inside: neither read nor written again this run.
+        const QString message = openFailure.arg(path_, sqliteReason(code));
+        fail(openFailure, sqliteReason(code));
+        return failed(message);
+    }
+    if (result)
+        *result = {};
+    return found;
+}
+
+} // namespace rz6

@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
+#pragma once
+
+#include "history/history_match.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+struct sqlite3;
+
+namespace rz6 {
+
+// What became of one operation on the history: success, or a failure with a Japanese text
+// for the player that names the file and the reason. Showing it is the caller's business.
+struct HistoryResult {
+    bool ok = true;
+    QString message; // empty on success
+};
+
+// The match history "rz6-history.sqlite", an SQLite database beside the record.
+//
+// Guarantees:
+// - Nothing is opened before the first call that needs the file (open(), append(),
+//   matches()), so the game's start never waits for it.
+// - Only a regular file is opened. A symbolic link, named pipe, device, socket or folder at
+//   its name is refused before SQLite sees it, with a message that says what it is; a
+//   missing file is created new (never through a link).
+// - A file that is not this game's history (another program's database, or no database at
+//   all) and a damaged one are refused and left exactly as they are.
+// - The schema carries its version. A file of a newer version is opened read-only: its
+//   matches are read, nothing is ever written to it, and the player is told why.
+// - append() writes one match in one transaction with full synchronous writes: when it
+//   returns true the match is on the disk; a kill at any moment loses at most that match,
+//   and the file always opens with every match written before it.
+// - Once a write has failed the store writes no more this run, so a file in trouble is not
+//   touched again; the failure is reported once, each later append() fails quietly.
+// - The path is kept as the bytes the system uses, so any folder name works.
+class HistoryStore {
+public:
+    // The version of the schema this program writes (PRAGMA user_version).
+    static constexpr int schemaVersion = 1;
+    // Marks the file as this game's (PRAGMA application_id): "Rz6H".
+    static constexpr int applicationId = 0x527A3648;
+
+    enum class State { Closed, Writable, ReadOnly, Unusable };
+
+    explicit HistoryStore(QByteArray nativePath);
+    ~HistoryStore();
+    HistoryStore(const HistoryStore&) = delete;
+    HistoryStore& operator=(const HistoryStore&) = delete;
+
+    const QString& path() const { return path_; }
+    const QByteArray& nativePath() const { return nativePath_; }
+    State state() const { return state_; }
+
+    // Opens the file the first time; later calls return what that opening said. Ok for a
+    // writable file; a read-only (newer) file gives ok with a message to show once.
+    HistoryResult open();
+
+    // Why the history cannot be read (Unusable) or written (ReadOnly, or after a failed
+    // write), as the 戦績 screen says it; empty while all is well.
+    const QString& problem() const { return problem_; }
+
+    // Writes one finished match. Fails with a message the first time it cannot; afterwards
+    // it fails with an empty message, so the player is told once.
+    HistoryResult append(const HistoryMatch& match);
+
+    // Every match, oldest first. The keys are read only when asked for (the screen never
+    // needs them, the CSV does).
+    std::vector<HistoryMatch> matches(bool withKeys, HistoryResult* result = nullptr);
+
+private:
+    HistoryResult openFile();
+    bool createSchema(QString& reason);
+    HistoryResult fail(const QString& format, const QString& reason);
+    QString sqliteReason(int code) const;
+    void close();
+
+    QByteArray nativePath_;
+    QString path_;
+    sqlite3* db_ = nullptr;
+    State state_ = State::Closed;
+    HistoryResult opened_;
+    QString problem_;
+    bool writeFailed_ = false;
+    bool told_ = false; // the player has heard why nothing is written
+};
+
+} // namespace rz6

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
+#include "history/history_stats.h"
+
+#include <gtest/gtest.h>
+
+namespace rz6 {
+namespace {
+
+std::vector<HistoryMatch> withTotals(const std::vector<std::int64_t>& totals, int character = 0) {
+    std::vector<HistoryMatch> matches;
+    for (std::int64_t total : totals) {
+        HistoryMatch m;
+        m.overallScore = total;
+        m.character = character;
+        matches.push_back(m);
+    }
+    return matches;
+}
+
+// The average runs over the last ten at most, and over fewer at the start.
+TEST(HistoryStats, MovingAverageSpansTheLastTen) {
+    std::vector<std::int64_t> totals;
+    for (int i = 1; i <= 12; ++i)
+        totals.push_back(i * 10);
+    const auto averages = movingAverage(withTotals(totals));
+    ASSERT_EQ(averages.size(), 12u);
+    EXPECT_DOUBLE_EQ(averages[0], 10);
+    EXPECT_DOUBLE_EQ(averages[1], 15);
+    EXPECT_DOUBLE_EQ(averages[9], 55);  // 10..100
+    EXPECT_DOUBLE_EQ(averages[11], 75); // 30..120
+}
+
+// Of equal totals the earlier match is the better; negative totals rank below zero.
+TEST(HistoryStats, BestFiveByTotalEarlierFirstOnTies) {
+    const auto matches = withTotals({-5, 300, 100, 300, 0, 200, 50});
+    EXPECT_EQ(bestMatches(matches), (std::vector<std::size_t>{1, 3, 5, 2, 6}));
+    EXPECT_EQ(bestMatches(withTotals({7, -1})), (std::vector<std::size_t>{0, 1}));
+}
+
+TEST(HistoryStats, SummaryPerCharacter) {
+    auto matches = withTotals({100, 200, 300});
+    auto more = withTotals({-50, 50}, 2);
+    matches.insert(matches.end(), more.begin(), more.end());
+    const HistorySummary summary = summariseHistory(matches);
+    EXPECT_EQ(summary.all.matches, 5);
+    EXPECT_EQ(summary.all.best, 300);
+    EXPECT_DOUBLE_EQ(summary.all.average, 120);
+    EXPECT_EQ(summary.byCharacter[0].matches, 3);
+    EXPECT_DOUBLE_EQ(summary.byCharacter[0].recentAverage, 200);
+    EXPECT_EQ(summary.byCharacter[1].matches, 0);
+    EXPECT_EQ(summary.byCharacter[2].best, 50);
+    EXPECT_DOUBLE_EQ(summary.byCharacter[2].average, 0);
+}
+
+TEST(HistoryStats, TrendComparesTheLastTenWithTheTenBefore) {
+    std::vector<std::int64_t> totals(19, 1000);
+    EXPECT_EQ(historyTrend(withTotals(totals)), HistoryTrend::TooFew);
+    totals.push_back(1000);
+    EXPECT_EQ(historyTrend(withTotals(totals)), HistoryTrend::Level);
+    totals.push_back(3000); // the last ten now average 1200
+    EXPECT_EQ(historyTrend(withTotals(totals)), HistoryTrend::Rising);
+    totals.push_back(-5000);
+    EXPECT_EQ(historyTrend(withTotals(totals)), HistoryTrend::Falling);
+}
+
+} // namespace
+} // namespace rz6

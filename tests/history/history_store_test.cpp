@@ -1,0 +1,217 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
+#include "history/history_csv.h"
+#include "history/history_store.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace rz6 {
+namespace {
+
+HistoryMatch sampleMatch(int n) {
+    HistoryMatch m;
+    m.endedUtcMs = 1'780'000'000'000 + n * 60'000;
+    m.utcOffsetSeconds = 9 * 3600;
+    m.character = n % 3;
+    m.score = 1000 * n - 70;
+    m.techniquePoints = 300 * n;
+    m.overallScore = m.score + m.techniquePoints;
+    m.rankClass = 1 + n % 10;
+    m.techniques = {{8, 2 + n}, {21, 1}};
+    m.longestCombo = 4;
+    m.landings = 3 + n;
+    m.blocks = 2;
+    m.misses = 1;
+    m.counters = 1;
+    m.abandons = 1;
+    m.boardSeed = 0xFEDCBA9876543210ull + static_cast<unsigned>(n); // beyond SQLite's signed range
+    m.keys = {{u'7', 120}, {u'4', 300}, {u'1', 455}, {u'0', 610}, {u'\r', 9000 + n}};
+    return m;
+}
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Runs SQL on the file as another program would.
+void runSql(const QString& path, const char* sql) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    sqlite3_close(db);
+}
+
+class HistoryStoreTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("rz6-history.sqlite"));
+    QByteArray native = QFile::encodeName(path);
+};
+
+// A match comes back whole, also to a store opened afresh, oldest first.
+TEST_F(HistoryStoreTest, MatchesComeBackWhole) {
+    {
+        HistoryStore store(native);
+        EXPECT_EQ(store.state(), HistoryStore::State::Closed); // nothing opened until needed
+        EXPECT_FALSE(QFile::exists(path));
+        ASSERT_TRUE(store.append(sampleMatch(1)).ok);
+        ASSERT_TRUE(store.append(sampleMatch(2)).ok);
+    }
+    HistoryStore store(native);
+    HistoryResult result;
+    const auto read = store.matches(true, &result);
+    ASSERT_TRUE(result.ok) << result.message.toStdString();
+    EXPECT_EQ(read, (std::vector<HistoryMatch>{sampleMatch(1), sampleMatch(2)}));
+    const auto withoutKeys = store.matches(false);
+    ASSERT_EQ(withoutKeys.size(), 2u);
+    EXPECT_TRUE(withoutKeys[0].keys.empty());
+    EXPECT_EQ(withoutKeys[0].techniques, sampleMatch(1).techniques);
+}
+
+// A file of a newer version is read, never written, and the player is told once.
+TEST_F(HistoryStoreTest, NewerVersionIsReadOnly) {
+    {
+        HistoryStore store(native);
+        ASSERT_TRUE(store.append(sampleMatch(1)).ok);
+    }
+    runSql(path, "PRAGMA user_version = 2");
+    const QByteArray before = bytesOf(path);
+    HistoryStore store(native);
+    EXPECT_TRUE(store.open().ok);
+    EXPECT_EQ(store.state(), HistoryStore::State::ReadOnly);
+    EXPECT_EQ(store.matches(false).size(), 1u);
+    const HistoryResult first = store.append(sampleMatch(2));
+    EXPECT_FALSE(first.ok);
+    EXPECT_TRUE(first.message.contains(path));
+    EXPECT_TRUE(first.message.contains(QStringLiteral("新しい版")));
+    EXPECT_EQ(store.append(sampleMatch(3)).message, QString()); // told once
+    EXPECT_EQ(bytesOf(path), before);
+}
+
+// Files the game cannot use are refused with their name and reason, and kept byte for byte.
+TEST_F(HistoryStoreTest, UnusableFilesAreLeftAlone) {
+    struct Case {
+        const char* what;
+        std::function<void(const QString&)> make;
+        QString reason;
+    };
+    const QString damaged = QStringLiteral("このゲームの戦績ファイルではないか、壊れています");
+    const Case cases[] = {
+        {"text", [](const QString& p) { writeBytes(p, "終了日時,キャラ\n"); }, damaged},
+        {"short header", [](const QString& p) { writeBytes(p, "SQLite format"); }, damaged},
+        {"another program's database",
+         [](const QString& p) {
+             runSql(p, "CREATE TABLE scores(x); INSERT INTO scores VALUES(1)");
+         },
+         QStringLiteral("ほかのプログラムのデータベースです")},
+        {"damaged pages",
+         [](const QString& p) {
+             {
+                 HistoryStore store(QFile::encodeName(p));
+                 store.append(sampleMatch(1));
+             }
+             QByteArray bytes = bytesOf(p);
+             bytes.replace(4096, 4096, QByteArray(4096, '\xA5')); // the matches table's page
+             writeBytes(p, bytes);
+         },
+         damaged},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(path);
+        c.make(path);
+        const QByteArray before = bytesOf(path);
+        HistoryStore store(native);
+        HistoryResult read;
+        store.matches(false, &read);
+        const HistoryResult written = store.append(sampleMatch(2));
+        EXPECT_FALSE(read.ok);
+        EXPECT_FALSE(written.ok);
+        EXPECT_TRUE(read.message.contains(path));
+        EXPECT_TRUE(read.message.contains(c.reason)) << read.message.toStdString();
+        EXPECT_EQ(store.state(), HistoryStore::State::Unusable);
+        EXPECT_EQ(bytesOf(path), before);
+    }
+}
+
+// A link, a pipe or a folder at the history's name is refused before SQLite opens it:
+// nothing is written through the link, and the pipe never holds the game up.
+TEST_F(HistoryStoreTest, OnlyARegularFileIsOpened) {
+    const QString target = dir.filePath(QStringLiteral("elsewhere"));
+    writeBytes(target, "not to be touched");
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+        QString kind;
+    };
+    const Case cases[] = {
+        {"symlink", [&] { ASSERT_EQ(::symlink(QFile::encodeName(target), native), 0); },
+         QStringLiteral("シンボリックリンク")},
+        {"dangling symlink",
+         [&] { ASSERT_EQ(::symlink(QFile::encodeName(dir.filePath("none")), native), 0); },
+         QStringLiteral("シンボリックリンク")},
+        {"fifo", [&] { ASSERT_EQ(::mkfifo(native, 0600), 0); }, QStringLiteral("FIFO")},
+        {"folder", [&] { ASSERT_EQ(::mkdir(native, 0700), 0); }, QStringLiteral("フォルダ")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ::unlink(native);
+        ::rmdir(native);
+        c.make();
+        HistoryStore store(native);
+        const HistoryResult result = store.append(sampleMatch(1));
+        EXPECT_FALSE(result.ok);
+        EXPECT_TRUE(result.message.contains(c.kind)) << result.message.toStdString();
+        EXPECT_EQ(bytesOf(target), QByteArray("not to be touched"));
+        EXPECT_FALSE(QFile::exists(dir.filePath("none")));
+    }
+}
+
+// The CSV holds a header and one row per match, UTF-8 with ISO dates in local time.
+TEST_F(HistoryStoreTest, CsvRowsAndRefusals) {
+    HistoryMatch m = sampleMatch(1);
+    m.techniques = {{8, 2}};
+    const QString csv = QString::fromUtf8(historyCsv({m, sampleMatch(2)}));
+    const QStringList lines = csv.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("終了日時,キャラ,評価点,技術点,総合評価,段位")));
+    EXPECT_TRUE(lines[1].startsWith(
+        QStringLiteral("2026-05-29T05:27:40.000+09:00,灰原　雪菜,930,300,1230,")))
+        << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].contains(QStringLiteral(",落腕撃×2,18364758544493064721,7:120 4:300")))
+        << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].endsWith(QStringLiteral("Enter:9001")));
+
+    const QByteArray out = QFile::encodeName(dir.filePath(QStringLiteral("戦績.csv")));
+    ASSERT_TRUE(writeHistoryCsv(csv.toUtf8(), out, {}).ok);
+    EXPECT_EQ(QString::fromUtf8(bytesOf(QFile::decodeName(out))), csv);
+
+    // The record, reached by its name or through a link, is never written over.
+    const QByteArray record = QFile::encodeName(dir.filePath(QStringLiteral("rz6.DAT")));
+    writeBytes(QFile::decodeName(record), QByteArray(180, '\1'));
+    const QByteArray link = QFile::encodeName(dir.filePath(QStringLiteral("link.csv")));
+    ASSERT_EQ(::symlink(record, link), 0);
+    for (const QByteArray& target : {record, link}) {
+        const HistoryResult refused = writeHistoryCsv(csv.toUtf8(), target, {native, record});
+        EXPECT_FALSE(refused.ok);
+        EXPECT_TRUE(refused.message.contains(QStringLiteral("記録ファイル")));
+    }
+    EXPECT_EQ(bytesOf(QFile::decodeName(record)), QByteArray(180, '\1'));
+}
+
+} // namespace
+} // namespace rz6
