@@ -1,0 +1,182 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
+// Figures of the match history, on whatever Qt platform is set (bench/run.sh uses a virtual
+// X server), in a temporary folder on the disk the folder given (default: the system's
+// temporary folder) lies on:
+//   history_bench [MATCHES] [FOLDER]
+// fills a history with MATCHES generated matches (10 000 by default), then times
+//   - writing one more match with its keys through the game's store, sync included;
+//   - showing the 戦績 screen: reading every match, building the screen, its first paint.
+// Figures are printed as "name=value" lines, beside their goals.
+
+#include "common/japanese_fonts.h"
+#include "history/history_store.h"
+#include "history/history_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <random>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double msSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// A plausible match: about eighty keys over two minutes, a few techniques.
+rz6::HistoryMatch generatedMatch(std::mt19937_64& random, int n) {
+    rz6::HistoryMatch m;
+    m.endedUtcMs = 1'750'000'000'000 + std::int64_t(n) * 1'800'000;
+    m.utcOffsetSeconds = 9 * 3600;
+    m.character = int(random() % 3);
+    m.score = std::int32_t(random() % 9000) - 500;
+    m.techniquePoints = m.score / 5;
+    m.overallScore = m.score + m.techniquePoints + n / 4;
+    m.rankClass = int(random() % 10) + 1;
+    for (int t = 0; t < 5; ++t)
+        m.techniques.push_back({int(t * 5 + random() % 5), int(random() % 4) + 1});
+    m.longestCombo = int(random() % 10);
+    m.landings = 12;
+    m.blocks = 3;
+    m.misses = 2;
+    m.counters = 1;
+    m.abandons = 1;
+    m.boardSeed = random();
+    std::int64_t at = 0;
+    for (int k = 0; k < 80; ++k) {
+        at += std::int64_t(random() % 1500);
+        m.keys.push_back({char16_t(u'0' + random() % 10), at});
+    }
+    return m;
+}
+
+// Fills the history quickly, without a sync per match: what is timed is the game's own
+// writing afterwards, not the filling.
+bool fill(const QByteArray& path, int count, std::mt19937_64& random) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open(path.constData(), &db) != SQLITE_OK)
+        return false;
+    sqlite3_exec(db, "PRAGMA synchronous = OFF; BEGIN", nullptr, nullptr, nullptr);
+    sqlite3_stmt* match = nullptr;
+    sqlite3_stmt* technique = nullptr;
+    sqlite3_stmt* key = nullptr;
+    sqlite3_prepare_v2(db,
+                       "INSERT INTO matches(ended_utc_ms, utc_offset_s, character, score, "
+                       "technique_points, overall_score, rank_class, longest_combo, landings, "
+                       "blocks, misses, counters, abandons, board_seed) "
+                       "VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)",
+                       -1, &match, nullptr);
+    sqlite3_prepare_v2(db, "INSERT OR IGNORE INTO match_techniques VALUES(?,?,?)", -1, &technique,
+                       nullptr);
+    sqlite3_prepare_v2(db, "INSERT INTO match_keys VALUES(?,?,?,?)", -1, &key, nullptr);
+    for (int n = 0; n < count; ++n) {
+        const rz6::HistoryMatch m = generatedMatch(random, n);
+        const std::int64_t values[] = {m.endedUtcMs,      m.utcOffsetSeconds,
+                                       m.character,       m.score,
+                                       m.techniquePoints, m.overallScore,
+                                       m.rankClass,       m.longestCombo,
+                                       m.landings,        m.blocks,
+                                       m.misses,          m.counters,
+                                       m.abandons,        std::int64_t(m.boardSeed)};
+        for (int i = 0; i < 14; ++i)
+            sqlite3_bind_int64(match, i + 1, values[i]);
+        sqlite3_step(match);
+        sqlite3_reset(match);
+        const sqlite3_int64 id = sqlite3_last_insert_rowid(db);
+        for (const auto& t : m.techniques) {
+            sqlite3_bind_int64(technique, 1, id);
+            sqlite3_bind_int64(technique, 2, t.techniqueId);
+            sqlite3_bind_int64(technique, 3, t.count);
+            sqlite3_step(technique);
+            sqlite3_reset(technique);
+        }
+        for (std::size_t s = 0; s < m.keys.size(); ++s) {
+            sqlite3_bind_int64(key, 1, id);
+            sqlite3_bind_int64(key, 2, sqlite3_int64(s));
+            sqlite3_bind_int64(key, 3, m.keys[s].key);
+            sqlite3_bind_int64(key, 4, m.keys[s].atMs);
+            sqlite3_step(key);
+            sqlite3_reset(key);
+        }
+    }
+    sqlite3_finalize(match);
+    sqlite3_finalize(technique);
+    sqlite3_finalize(key);
+    const bool ok = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return ok;
+}
+
+struct Spread {
+    double median = 0;
+    double worst = 0;
+};
+
+Spread spread(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return {values[values.size() / 2], values.back()};
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    rz6::installJapaneseFonts();
+    const int count = argc > 1 ? std::atoi(argv[1]) : 10000;
+    QTemporaryDir dir(argc > 2 ? QString::fromLocal8Bit(argv[2]) + QStringLiteral("/history-XXXXXX")
+                               : QDir::tempPath() + QStringLiteral("/history-XXXXXX"));
+    const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("rz6-history.sqlite")));
+    std::mt19937_64 random(20261207);
+    {
+        rz6::HistoryStore store(path); // makes the schema
+        if (!store.open().ok || !fill(path, count, random)) {
+            std::fprintf(stderr, "could not fill the history\n");
+            return 1;
+        }
+    }
+
+    rz6::HistoryStore store(path);
+    store.open();
+    std::vector<double> writes;
+    for (int n = 0; n < 21; ++n) {
+        const rz6::HistoryMatch m = generatedMatch(random, count + n);
+        const auto start = Clock::now();
+        if (!store.append(m).ok) {
+            std::fprintf(stderr, "a write failed\n");
+            return 1;
+        }
+        writes.push_back(msSince(start));
+    }
+    const Spread write = spread(writes);
+    std::printf("history_matches=%d\n", count + 21);
+    std::printf("write_match_ms median=%.2f max=%.2f (goal: < 20 ms, sync included)\n",
+                write.median, write.worst);
+
+    std::vector<double> shows;
+    for (int n = 0; n < 7; ++n) {
+        const auto start = Clock::now();
+        rz6::HistoryStore reader(path);
+        auto* window = new rz6::HistoryWindow(reader.matches(false), reader.problem());
+        window->show();
+        // The first paint, drawn now rather than whenever the window system asks.
+        window->grab();
+        QApplication::processEvents();
+        shows.push_back(msSince(start));
+        delete window;
+        QApplication::processEvents();
+    }
+    const Spread show = spread(shows);
+    std::printf("show_screen_ms median=%.1f max=%.1f (goal: < 150 ms)\n", show.median, show.worst);
+    return 0;
+}

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
+#include "history/history_window.h"
+
+#include "qt_test_support.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+#include <QXYSeries>
+
+#include <gtest/gtest.h>
+
+namespace rz6 {
+namespace {
+
+// Seven matches an hour apart: characters 0,1,2,0,1,0,0 with these totals.
+std::vector<HistoryMatch> fixture() {
+    test::testApplication();
+    const std::int64_t totals[] = {500, 1200, -100, 800, 3000, 2500, 700};
+    const int characters[] = {0, 1, 2, 0, 1, 0, 0};
+    std::vector<HistoryMatch> matches;
+    for (int i = 0; i < 7; ++i) {
+        HistoryMatch m;
+        m.endedUtcMs = 1'780'000'000'000 + i * 3'600'000LL;
+        m.utcOffsetSeconds = 9 * 3600;
+        m.character = characters[i];
+        m.overallScore = totals[i];
+        m.rankClass = 5;
+        m.longestCombo = i;
+        m.landings = 10 - i;
+        matches.push_back(m);
+    }
+    return matches;
+}
+
+QXYSeries* series(QWidget& window, const QString& name) {
+    auto* view = window.findChild<QChartView*>(QStringLiteral("HistoryChart"));
+    for (QAbstractSeries* s : view->chart()->series())
+        if (s->objectName() == name)
+            return static_cast<QXYSeries*>(s);
+    return nullptr;
+}
+
+std::vector<double> yValues(QXYSeries* s) {
+    std::vector<double> ys;
+    for (const QPointF& p : s->points())
+        ys.push_back(p.y());
+    return ys;
+}
+
+QStringList column(QTableView* table, int col) {
+    QStringList texts;
+    for (int row = 0; row < table->model()->rowCount(); ++row)
+        texts << table->model()->index(row, col).data().toString();
+    return texts;
+}
+
+// The chart draws each character's matches in order, marks the five best and averages the
+// last ten; the description sums it up in words.
+TEST(HistoryWindow, ChartFollowsTheMatches) {
+    HistoryWindow window(fixture(), QString());
+    EXPECT_EQ(yValues(series(window, "CharacterSeries(0)")),
+              (std::vector<double>{500, 800, 2500, 700}));
+    EXPECT_EQ(yValues(series(window, "CharacterSeries(2)")), (std::vector<double>{-100}));
+    EXPECT_EQ(yValues(series(window, "BestSeries")),
+              (std::vector<double>{3000, 2500, 1200, 800, 700}));
+    const auto averages = yValues(series(window, "AverageSeries"));
+    ASSERT_EQ(averages.size(), 7u);
+    EXPECT_DOUBLE_EQ(averages.back(), 8600.0 / 7);
+    EXPECT_EQ(series(window, "AverageSeries")->points().front().x(), 1'780'000'000'000.0);
+    EXPECT_EQ(window.chartDescription(),
+              QStringLiteral("総合評価のグラフ。7試合、最高 3000、平均 1229、直近10試合の平均 "
+                             "1229。傾向を見るには20試合が必要です。"));
+    const QString summary = window.findChild<QLabel*>(QStringLiteral("HistorySummary"))->text();
+    EXPECT_TRUE(summary.contains(QStringLiteral("灰原　雪菜：2試合　最高 3000　平均 2100")))
+        << summary.toStdString();
+}
+
+// The table lists newest first in local time, sorts by a column's number and keeps one
+// character's rows when asked.
+TEST(HistoryWindow, TableSortsAndFilters) {
+    HistoryWindow window(fixture(), QString());
+    auto* table = window.findChild<QTableView*>(QStringLiteral("HistoryTable"));
+    EXPECT_EQ(column(table, 2), (QStringList{"700", "2500", "3000", "800", "-100", "1200", "500"}));
+    EXPECT_EQ(column(table, 0).front(), QStringLiteral("2026-05-29 11:26"));
+
+    table->sortByColumn(2, Qt::DescendingOrder); // numbers, not texts: -100 last
+    EXPECT_EQ(column(table, 2), (QStringList{"3000", "2500", "1200", "800", "700", "500", "-100"}));
+
+    auto* filter = window.findChild<QComboBox*>(QStringLiteral("CharacterFilter"));
+    filter->setCurrentIndex(2); // the second character
+    EXPECT_EQ(column(table, 2), (QStringList{"3000", "1200"}));
+    EXPECT_EQ(column(table, 1), (QStringList{"灰原　雪菜", "灰原　雪菜"}));
+    filter->setCurrentIndex(0);
+    EXPECT_EQ(table->model()->rowCount(), 7);
+}
+
+// An empty history says why; the keyboard closes the screen once.
+TEST(HistoryWindow, EmptyScreenSaysWhyAndEscapeCloses) {
+    const QString reason =
+        QStringLiteral("戦績ファイル「x」を開けませんでした。\n理由：フォルダです");
+    test::testApplication();
+    auto* window = new HistoryWindow({}, reason);
+    QSignalSpy closed(window, &HistoryWindow::closed);
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("HistoryNote"))->text(), reason);
+    EXPECT_FALSE(window->findChild<QPushButton*>(QStringLiteral("ExportButton"))->isEnabled());
+    window->show();
+    QTest::keyClick(window, Qt::Key_Escape);
+    window->close();
+    EXPECT_EQ(closed.count(), 1);
+}
+
+} // namespace
+} // namespace rz6
