@@ -350,6 +350,8 @@ void BattleWindow::buildMenus() {
     restartAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     mfile->addSeparator()->setObjectName(QStringLiteral("mline1"));
     recordAction_ = action(mfile, "mwhis", QStringLiteral("履歴"));
+    historyAction_ = action(mfile, "mseki", QStringLiteral("戦績"));
+    historyAction_->setShortcut(QKeySequence(Qt::Key_F6));
     quitAction_ = action(mfile, "mend", QStringLiteral("終了"));
 
     QMenu* mopt = menuBar()->addMenu(QStringLiteral("設定"));
@@ -371,6 +373,7 @@ void BattleWindow::buildMenus() {
     connect(startAction_, &QAction::triggered, this, &BattleWindow::startMatch);
     connect(restartAction_, &QAction::triggered, this, &BattleWindow::restartMatch);
     connect(recordAction_, &QAction::triggered, this, &BattleWindow::showRecord);
+    connect(historyAction_, &QAction::triggered, this, &BattleWindow::showHistory);
     connect(quitAction_, &QAction::triggered, this, &BattleWindow::quitGame);
     connect(characterAction_, &QAction::triggered, this, &BattleWindow::chooseCharacter);
     connect(aboutAction_, &QAction::triggered, this, &BattleWindow::showAbout);
@@ -514,6 +517,8 @@ void BattleWindow::startMatch() {
     if (!isEnabled() || match_.phase() != MatchPhase::Idle)
         return;
     match_.start();
+    timedKeys_.clear();
+    matchStartMs_ = matchClock_();
     afterInput();
 }
 
@@ -530,6 +535,10 @@ void BattleWindow::restartMatch() {
 
 void BattleWindow::showRecord() {
     request(true, &BattleWindow::recordRequested);
+}
+
+void BattleWindow::showHistory() {
+    request(true, &BattleWindow::historyRequested);
 }
 
 void BattleWindow::chooseCharacter() {
@@ -598,6 +607,9 @@ bool BattleWindow::eventFilter(QObject* watched, QEvent* event) {
 void BattleWindow::pressKey(char16_t key) {
     if (!isEnabled())
         return;
+    const bool matchKey = key == Match::enterKey || (key >= u'0' && key <= u'9');
+    if (matchKey && match_.phase() == MatchPhase::Running)
+        timedKeys_.push_back({key, matchClock_() - matchStartMs_});
     announce(match_.press(key));
     afterInput();
 }

@@ -4,11 +4,16 @@
 
 #include "battle/match.h"
 #include "charselect/character_target.h"
+#include "history/history_match.h"
 
 #include <QMainWindow>
 #include <QTimer>
 
 #include <array>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <vector>
 
 class QAction;
 class QFrame;
@@ -42,6 +47,7 @@ public:
     void startMatch();
     void restartMatch();
     void showRecord();
+    void showHistory();
     void chooseCharacter();
     void quitGame();
     void showAbout();
@@ -65,6 +71,14 @@ public:
     const QTimer& clockTimer() const { return clock_; }
     const QTimer& pauseTimer() const { return pauseTimer_; }
 
+    // A steady clock in milliseconds; the keys of a match are timed from its start with it.
+    // The game's own runs on the system's steady clock; tests set one they drive.
+    using MatchClock = std::function<std::int64_t()>;
+    void setMatchClock(MatchClock clock) { matchClock_ = std::move(clock); }
+    // Every digit and Enter typed during the match on show, with its time from the start
+    // command, for the match history.
+    const std::vector<TimedKey>& timedKeys() const { return timedKeys_; }
+
 signals:
     // A strike was launched or a sequence given up with Enter: what it did. Emitted before
     // the window shows it; the program object counts landings into the record from this.
@@ -81,6 +95,9 @@ signals:
     // character select screen (使用キャラ). The program object opens it over this window,
     // which takes no input until the screen gives it back.
     void recordRequested();
+    // The player asked for the match history (戦績, F6), opened over this window like the
+    // technique record.
+    void historyRequested();
     void characterSelectRequested();
 
 protected:
@@ -106,10 +123,19 @@ private:
     QAction* startAction_ = nullptr;
     QAction* restartAction_ = nullptr;
     QAction* recordAction_ = nullptr;
+    QAction* historyAction_ = nullptr;
     QAction* quitAction_ = nullptr;
     QAction* characterAction_ = nullptr;
     QAction* aboutAction_ = nullptr;
     QAction* helpAction_ = nullptr;
+
+    MatchClock matchClock_ = [] {
+        using namespace std::chrono;
+        return std::int64_t(
+            duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+    };
+    std::int64_t matchStartMs_ = 0;
+    std::vector<TimedKey> timedKeys_;
 
     // "試合開始", "履　　　歴", "キャラ選択", "終　　　了".
     std::array<LabelButton*, buttonCount> buttons_{};

@@ -8,7 +8,8 @@ namespace rz6 {
 
 void ClockRandomSource::seedFromClock() {
     const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-    engine_.seed(static_cast<std::uint64_t>(now));
+    seed_ = static_cast<std::uint64_t>(now);
+    engine_.seed(seed_);
 }
 
 double ClockRandomSource::next() {

@@ -15,9 +15,11 @@ class ClockRandomSource final : public RandomSource {
 public:
     void seedFromClock() override;
     double next() override;
+    std::uint64_t seed() const override { return seed_; }
 
 private:
-    std::mt19937_64 engine_{0x5eed};
+    std::uint64_t seed_ = 0x5eed;
+    std::mt19937_64 engine_{seed_};
 };
 
 } // namespace rz6

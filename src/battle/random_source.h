@@ -2,6 +2,8 @@
 // Copyright (c) 2026 ソードリズム制作班
 #pragma once
 
+#include <cstdint>
+
 namespace rz6 {
 
 // Where the board's digits come from. The game's own source is seeded from the clock at
@@ -14,6 +16,9 @@ public:
     virtual void seedFromClock() = 0;
     // A number uniformly distributed in [0, 1).
     virtual double next() = 0;
+    // The seed the last seedFromClock() took: with it the same boards can be dealt again (the
+    // match history keeps it). A source that is not seeded gives 0.
+    virtual std::uint64_t seed() const { return 0; }
 };
 
 } // namespace rz6
