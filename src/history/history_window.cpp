@@ -371,8 +371,9 @@ void HistoryWindow::buildChart() {
             low = std::min(low, m.overallScore);
             high = std::max(high, m.overallScore);
         }
-        // Half an hour either side keeps a lone match or a single evening readable.
-        constexpr std::int64_t margin = 30 * 60 * 1000;
+        // A little room either side (at least half an hour), so the first and last marks are
+        // drawn whole and a lone match or a single evening stays readable.
+        const std::int64_t margin = std::max<std::int64_t>(30 * 60 * 1000, (last - first) / 40);
         dates->setRange(QDateTime::fromMSecsSinceEpoch(first - margin),
                         QDateTime::fromMSecsSinceEpoch(last + margin));
         if ((last - first) < 2LL * 24 * 3600 * 1000)
@@ -478,6 +479,12 @@ void HistoryWindow::changeEvent(QEvent* event) {
 void HistoryWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         close();
+        return;
+    }
+    // Enter presses the focused button, as Space does and as in the game's other screens.
+    auto* button = qobject_cast<QPushButton*>(focusWidget());
+    if (button && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        button->click();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -101,7 +101,7 @@ TEST(HistoryWindow, TableSortsAndFilters) {
     EXPECT_EQ(table->model()->rowCount(), 7);
 }
 
-// An empty history says why; the keyboard closes the screen once.
+// An empty history says why; Enter on 閉じる closes the screen, once whatever follows.
 TEST(HistoryWindow, EmptyScreenSaysWhyAndEscapeCloses) {
     const QString reason =
         QStringLiteral("戦績ファイル「x」を開けませんでした。\n理由：フォルダです");
@@ -111,6 +111,10 @@ TEST(HistoryWindow, EmptyScreenSaysWhyAndEscapeCloses) {
     EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("HistoryNote"))->text(), reason);
     EXPECT_FALSE(window->findChild<QPushButton*>(QStringLiteral("ExportButton"))->isEnabled());
     window->show();
+    auto* closeButton = window->findChild<QPushButton*>(QStringLiteral("CloseButton"));
+    closeButton->setFocus();
+    QTest::keyClick(closeButton, Qt::Key_Return); // Enter presses the focused button
+    EXPECT_EQ(closed.count(), 1);
     QTest::keyClick(window, Qt::Key_Escape);
     window->close();
     EXPECT_EQ(closed.count(), 1);
