@@ -5,11 +5,15 @@
 #include "charselect/character_select_window.h"
 #include "common/app_info.h"
 #include "common/window_centring.h"
+#include "history/history_csv.h"
+#include "history/history_entry.h"
+#include "history/history_window.h"
 #include "record/technique_record_window.h"
 #include "result/match_rating.h"
 #include "save/record_file.h"
 #include "save/record_lock.h"
 
+#include <QFile>
 #include <QMessageBox>
 #include <QWindow>
 
@@ -24,12 +28,26 @@ void tellOnStandardError(const QString& message) {
     std::fflush(stderr);
 }
 
+// A file in the record's folder (the record's path as the system's bytes).
+QByteArray besideRecord(const QByteArray& recordPath, const char* name) {
+    return recordPath.left(recordPath.lastIndexOf('/') + 1) + name;
+}
+
 } // namespace
 
 GameProgram::GameProgram(const QByteArray& nativeRecordPath, RandomSource& random,
                          Reporter reporter)
-    : recordFile_(std::make_unique<RecordFile>(nativeRecordPath)), random_(random),
-      reporter_(std::move(reporter)) {}
+    : recordFile_(std::make_unique<RecordFile>(nativeRecordPath)),
+      history_(
+          std::make_unique<HistoryStore>(besideRecord(nativeRecordPath, appInfo::historyFileName))),
+      protectedFiles_{nativeRecordPath, besideRecord(nativeRecordPath, appInfo::lockFileName),
+                      besideRecord(nativeRecordPath, appInfo::historyFileName)},
+      random_(random), reporter_(std::move(reporter)) {}
+
+void GameProgram::setClocks(WallClock wall, BattleWindow::MatchClock steady) {
+    wallClock_ = std::move(wall);
+    matchClock_ = std::move(steady);
+}
 
 GameProgram::~GameProgram() {
     for (const QPointer<QMessageBox>& box : std::as_const(reportBoxes_))
@@ -60,6 +78,9 @@ void GameProgram::buildBattleWindow() {
             Qt::QueuedConnection);
     connect(battleWindow_, &BattleWindow::helpRequested, this, &GameProgram::openHelpWindow);
     connect(battleWindow_, &BattleWindow::recordRequested, this, &GameProgram::openRecordWindow);
+    connect(battleWindow_, &BattleWindow::historyRequested, this, &GameProgram::openHistoryWindow);
+    if (matchClock_)
+        battleWindow_->setMatchClock(matchClock_);
     connect(battleWindow_, &BattleWindow::characterSelectRequested, this,
             &GameProgram::openCharacterSelect);
     // Centred on the screen, as every battle screen opens.
@@ -129,6 +150,19 @@ void GameProgram::openResultWindow() {
     // crash or a kill while the result screen waits loses nothing that has finished. Once
     // the result is up, so that a message about the save opens in front of it.
     saveRecord();
+    recordHistory(rating);
+}
+
+// The finished match goes into the history as its result screen appears, beside the record.
+// The history never holds the game up: a file it cannot write is reported once, and the
+// record is saved as always.
+void GameProgram::recordHistory(const MatchRating& rating) {
+    const QDateTime ended = wallClock_();
+    const HistoryResult written = history_->append(
+        historyMatch(*lastSummary_, rating, random_.seed(), battleWindow_->timedKeys(),
+                     {ended.toMSecsSinceEpoch(), ended.offsetFromUtc()}));
+    if (!written.message.isEmpty())
+        report(written.message);
 }
 
 // One help screen at a time; asked again, the open one comes to the front. It outlives
@@ -160,6 +194,43 @@ void GameProgram::openRecordWindow() {
         battle->setFocus();
     });
     openOverBattle(screen);
+}
+
+// The 戦績 screen reads the history when it opens (the first use opens the file); like the
+// record screen it only reads, and the clock runs on behind it.
+void GameProgram::openHistoryWindow() {
+    if (!battleWindow_)
+        return;
+    HistoryResult read;
+    std::vector<HistoryMatch> matches = history_->matches(false, &read);
+    auto* screen =
+        new HistoryWindow(std::move(matches), read.ok ? history_->problem() : read.message);
+    BattleWindow* battle = battleWindow_;
+    connect(screen, &HistoryWindow::exportRequested, this, &GameProgram::exportHistory);
+    connect(screen, &HistoryWindow::closed, battle, [battle] {
+        if (battle->match().phase() == MatchPhase::Ended)
+            return;
+        battle->setEnabled(true);
+        battle->activateWindow();
+        battle->setFocus();
+    });
+    openOverBattle(screen);
+}
+
+// The whole history, keys included, as CSV in the file the player chose.
+void GameProgram::exportHistory(const QString& path) {
+    auto* screen = qobject_cast<HistoryWindow*>(subScreen_.data());
+    HistoryResult result;
+    const std::vector<HistoryMatch> matches = history_->matches(true, &result);
+    if (result.ok)
+        result = writeHistoryCsv(historyCsv(matches), QFile::encodeName(path), protectedFiles_);
+    if (!result.ok) {
+        report(result.message);
+        return;
+    }
+    if (screen)
+        screen->showNote(
+            QStringLiteral("「%1」に%2試合を書き出しました。").arg(path).arg(matches.size()));
 }
 
 // The character select screen changes the battle window through CharacterTarget only; it is

@@ -5,9 +5,12 @@
 #include "battle/battle_window.h"
 #include "battle/match_summary.h"
 #include "help/help_window.h"
+#include "history/history_store.h"
+#include "result/match_rating.h"
 #include "result/result_window.h"
 #include "save/record_table.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
@@ -50,6 +53,11 @@ public:
     void start();
     // Abandons the window on show for a fresh one (the record is saved, then read back).
     void rebuildBattleWindow();
+    // The clocks the history reads: the wall clock for when a match ended, a steady one in
+    // milliseconds for when each key was typed. The game's own are the system's; tests set
+    // clocks they drive, before start().
+    using WallClock = std::function<QDateTime()>;
+    void setClocks(WallClock wall, BattleWindow::MatchClock steady);
     // Shows the player a message (a box over the screens, without a loop of its own).
     void tell(const QString& message) { report(message); }
     // Saves the record, closes every window and announces the end once any message about
@@ -66,6 +74,8 @@ public:
     BattleWindow* battleWindow() const { return battleWindow_.data(); }
     ResultWindow* resultWindow() const { return resultWindow_.data(); }
     HelpWindow* helpWindow() const { return helpWindow_.data(); }
+    QWidget* subScreen() const { return subScreen_.data(); }
+    HistoryStore& history() { return *history_; }
     const RecordTable& recordTable() const { return recordTable_; }
     // What the last finished match did, once one has finished.
     const std::optional<MatchSummary>& lastSummary() const { return lastSummary_; }
@@ -83,7 +93,10 @@ private:
     void applyStrike(const StrikeResult& result);
     void keepSummary();
     void openResultWindow();
+    void recordHistory(const MatchRating& rating);
     void openRecordWindow();
+    void openHistoryWindow();
+    void exportHistory(const QString& path);
     void openCharacterSelect();
     void openOverBattle(QWidget* screen);
     void rematch();
@@ -98,6 +111,12 @@ private:
     RecordTable recordTable_{};
     std::optional<MatchSummary> lastSummary_;
     std::unique_ptr<RecordFile> recordFile_;
+    // The match history beside the record; opened when it is first needed, not at start.
+    std::unique_ptr<HistoryStore> history_;
+    // The files a CSV export must never write over: the record, its lock, the history.
+    QList<QByteArray> protectedFiles_;
+    WallClock wallClock_ = [] { return QDateTime::currentDateTime(); };
+    BattleWindow::MatchClock matchClock_;
     RandomSource& random_;
     Reporter reporter_;
     RecordLock* lock_ = nullptr;

@@ -5,6 +5,8 @@
 #include "app/game_program.h"
 #include "qt_test_support.h"
 #include "battle/scripted_random_source.h"
+#include "history/history_store.h"
+#include "history/history_window.h"
 #include "save/record_lock.h"
 
 #include <QAction>
@@ -17,6 +19,7 @@
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTabBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -497,6 +500,85 @@ TEST_F(GameProgramTest, F1OpensOneHelpScreenThatEscapeCloses) {
     settle();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(help);
+}
+
+} // namespace
+} // namespace rz6::test
+
+namespace rz6::test {
+namespace {
+
+// A finished match goes into the history beside the record as its result appears, with its
+// figures, its keys timed from the start and the end time, all from the clocks given; the
+// 戦績 screen lists it and the CSV export never writes over the record.
+TEST_F(GameProgramTest, FinishedMatchGoesIntoTheHistoryAndTheScreen) {
+    std::int64_t steady = 0;
+    const QDateTime ended(QDate(2026, 12, 7), QTime(20, 15), Qt::OffsetFromUTC, 9 * 3600);
+    program->setClocks([&] { return ended; }, [&] { return steady += 25; });
+    program->start();
+    const QString historyPath = folder.filePath(QStringLiteral("rz6-history.sqlite"));
+    EXPECT_FALSE(QFile::exists(historyPath)); // not opened before it is needed
+    landOnce();
+    finishMatch();
+    ASSERT_NE(program->resultWindow(), nullptr);
+    const QByteArray record = file();
+
+    const auto kept = HistoryStore(QFile::encodeName(historyPath)).matches(true);
+    ASSERT_EQ(kept.size(), 1u);
+    const HistoryMatch& m = kept[0];
+    EXPECT_EQ(m.endedUtcMs, ended.toMSecsSinceEpoch());
+    EXPECT_EQ(m.utcOffsetSeconds, 9 * 3600);
+    EXPECT_EQ(m.overallScore, 165);
+    EXPECT_EQ(m.score, 150);
+    EXPECT_EQ(m.techniques, (std::vector<LandedTechnique>{{8, 1}}));
+    EXPECT_EQ(m.landings, 1);
+    EXPECT_EQ(m.blocks, 9);
+    ASSERT_EQ(m.keys.size(), 40u);
+    for (std::size_t i = 0; i < m.keys.size(); ++i)
+        EXPECT_EQ(m.keys[i].atMs, std::int64_t(25 * (i + 1))) << i;
+    EXPECT_EQ(m.keys[3], (TimedKey{u'0', 100}));
+    EXPECT_TRUE(messages.isEmpty());
+
+    emit program->resultWindow()->rematchRequested();
+    settle();
+    program->battleWindow()->findChild<QAction*>(QStringLiteral("mseki"))->trigger();
+    auto* screen = qobject_cast<HistoryWindow*>(shownTopLevel("senseki"));
+    ASSERT_NE(screen, nullptr);
+    EXPECT_FALSE(program->battleWindow()->isEnabled());
+    auto* table = screen->findChild<QTableView*>(QStringLiteral("HistoryTable"));
+    ASSERT_EQ(table->model()->rowCount(), 1);
+    EXPECT_EQ(table->model()->index(0, 2).data().toString(), QStringLiteral("165"));
+
+    emit screen->exportRequested(recordPath());
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("記録ファイルか戦績ファイル")));
+    const QString csv = folder.filePath(QStringLiteral("out.csv"));
+    emit screen->exportRequested(csv);
+    QFile out(csv);
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    EXPECT_EQ(out.readAll().count("\r\n"), 2);
+    EXPECT_EQ(file(), record);
+    QTest::keyClick(screen, Qt::Key_Escape);
+    settle();
+    EXPECT_TRUE(program->battleWindow()->isEnabled());
+}
+
+// A history that cannot be written is reported once, naming the file; the record is saved
+// as always and the game plays on.
+TEST_F(GameProgramTest, UnwritableHistoryIsReportedOnceAndTheRecordIsSaved) {
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("rz6-history.sqlite")));
+    program->start();
+    for (int match = 0; match < 2; ++match) {
+        landOnce();
+        finishMatch();
+        ASSERT_NE(program->resultWindow(), nullptr);
+        emit program->resultWindow()->rematchRequested();
+        settle();
+    }
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(folder.filePath(QStringLiteral("rz6-history.sqlite"))));
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("フォルダ")));
+    EXPECT_EQ(readInt(file(), 20 + 4 * 8), 2);
 }
 
 } // namespace
