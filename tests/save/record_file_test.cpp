@@ -94,7 +94,7 @@ TEST_F(RecordFileTest, MissingFileIsCreatedEmptyAndFirstSaveWrites180Bytes) {
 TEST_F(RecordFileTest, SaveMakesADeletedFolderAgain) {
     const QString folder = dir.filePath(QStringLiteral("data/rz6"));
     ASSERT_TRUE(QDir().mkpath(folder));
-    RecordFile file(folder + QStringLiteral("/rz6.DAT"));
+    RecordFile file(QFile::encodeName(folder + QStringLiteral("/rz6.DAT")));
     RecordTable table{};
     ASSERT_TRUE(file.load(table).ok);
     ASSERT_TRUE(QDir(dir.filePath(QStringLiteral("data"))).removeRecursively());
