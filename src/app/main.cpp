@@ -4,6 +4,7 @@
 #include "app/game_style.h"
 #include "app/quit_signals.h"
 #include "battle/clock_random_source.h"
+#include "battle/dealt_digits_source.h"
 #include "common/app_info.h"
 #include "common/japanese_fonts.h"
 #include "common/pictures.h"
@@ -91,7 +92,13 @@ int main(int argc, char* argv[]) {
         return locked.outcome == rz6::RecordLock::Outcome::Unusable ? 1 : 0;
     }
 
-    rz6::ClockRandomSource random;
+    // Rehearsals of the game by its end-to-end tests deal known boards from a row of digits
+    // in RZ6_REHEARSAL_BOARD; a player's game always deals from the clock.
+    rz6::ClockRandomSource clockRandom;
+    std::optional<rz6::DealtDigitsSource> rehearsal =
+        rz6::DealtDigitsSource::fromDigits(qgetenv("RZ6_REHEARSAL_BOARD").toStdString());
+    rz6::RandomSource& random = rehearsal ? static_cast<rz6::RandomSource&>(*rehearsal)
+                                          : static_cast<rz6::RandomSource&>(clockRandom);
     rz6::GameProgram program(rz6::joinPath(location.nativeFolder, rz6::appInfo::recordFileName),
                              random);
     QObject::connect(
