@@ -3,6 +3,7 @@
 #include "battle/battle_window.h"
 
 #include "charselect/characters.h"
+#include "common/accessibility.h"
 #include "common/app_info.h"
 #include "common/back_color.h"
 #include "common/label_button.h"
@@ -254,6 +255,22 @@ QString inputDescription(bool windowOpen) {
     return windowOpen ? QStringLiteral("入力（連撃受付中）") : QStringLiteral("入力");
 }
 
+// The outcome on screen as one phrase: the message and the points it shows, the combo count
+// of a strike that carried the combo on and, when the strike spent a turn, the turns left.
+// "金剛撃、100点、残り9ターン", "旋風斬、100点、2連撃", "姿勢を崩した！、-50点".
+QString outcomePhrase(const Match& match, const StrikeResult& result) {
+    QStringList parts{QString::fromStdString(match.message())};
+    if (!match.pointsText().empty())
+        parts << QString::fromStdString(match.pointsText()) + QStringLiteral("点");
+    const bool scored =
+        result.outcome == StrikeOutcome::Technique || result.outcome == StrikeOutcome::Counter;
+    if (scored && !match.comboText().empty())
+        parts << QString::fromStdString(match.comboText());
+    if (result.turnSpent)
+        parts << QStringLiteral("残り%1ターン").arg(result.turnsLeft);
+    return parts.join(QStringLiteral("、"));
+}
+
 QString pieceName(const Piece& piece) {
     return piece.index < 0 ? fromUtf8(piece.name) : indexedName(piece.name, piece.index);
 }
@@ -336,6 +353,8 @@ BattleWindow::BattleWindow(RandomSource& random, QWidget* parent)
     showMatch();
 }
 
+BattleWindow::~BattleWindow() = default;
+
 void BattleWindow::buildMenus() {
     auto action = [this](QMenu* menu, const char* name, const QString& text) {
         QAction* a = menu->addAction(text);
@@ -369,6 +388,17 @@ void BattleWindow::buildMenus() {
     helpAction_ = menuBar()->addAction(QStringLiteral("遊び方"));
     helpAction_->setObjectName(QStringLiteral("mhelp"));
     helpAction_->setShortcut(QKeySequence(Qt::Key_F1));
+
+    // F10 opens the first menu, as on the other Linux desktops; Alt and the menus' own
+    // keys work as before.
+    auto* menuKey = new QAction(this);
+    menuKey->setObjectName(QStringLiteral("menuKey"));
+    menuKey->setShortcut(QKeySequence(Qt::Key_F10));
+    addAction(menuKey);
+    connect(menuKey, &QAction::triggered, this, [this] {
+        if (isEnabled())
+            menuBar()->setActiveAction(menuBar()->actions().constFirst());
+    });
 
     connect(startAction_, &QAction::triggered, this, &BattleWindow::startMatch);
     connect(restartAction_, &QAction::triggered, this, &BattleWindow::restartMatch);
@@ -437,6 +467,8 @@ void BattleWindow::buildWidgets(QWidget* client) {
     statusBar->setObjectName(QStringLiteral("StatusBar1"));
     statusBar->setGeometry(twipsRect(statusBarBox));
     statusBar->setAccessibleName(QStringLiteral("ステータスバー"));
+    exposeAsStatusBar(statusBar);
+    announcer_ = std::make_unique<Announcer>(statusBar, false);
     // A status bar has the desktop's own face, not the window's tiled background.
     setBackColor(statusBar, QApplication::palette().color(QPalette::Window));
     const QString panelTexts[] = {firstCharacterStatus, QStringLiteral("評価"),
@@ -610,13 +642,22 @@ void BattleWindow::pressKey(char16_t key) {
     const bool matchKey = key == Match::enterKey || (key >= u'0' && key <= u'9');
     if (matchKey && match_.phase() == MatchPhase::Running)
         timedKeys_.push_back({key, matchClock_() - matchStartMs_});
-    announce(match_.press(key));
+    const std::optional<StrikeResult> result = match_.press(key);
+    announce(result);
     afterInput();
+    // A key typed during the pause waits in the queue; its outcome is told when it is handled.
+    if (result)
+        speak(*result);
 }
 
 void BattleWindow::announce(std::optional<StrikeResult> result) {
     if (result)
         emit struck(*result);
+}
+
+// Called once the screen shows the outcome, so the phrase and the picture agree.
+void BattleWindow::speak(const StrikeResult& result) {
+    announcer_->announce(outcomePhrase(match_, result));
 }
 
 void BattleWindow::keyPressEvent(QKeyEvent* event) {
@@ -652,13 +693,17 @@ void BattleWindow::tick() {
 
 void BattleWindow::endPause() {
     pauseTimer_.stop();
-    for (StrikeResult& result : match_.endPause())
-        announce(std::move(result));
+    const std::vector<StrikeResult> results = match_.endPause();
+    for (const StrikeResult& result : results)
+        announce(result);
     // The clock fell due while the outcome was on show: its tick comes right after the keys
     // typed meanwhile, so the combo window opens at once rather than one interval late.
     if (!match_.pausing())
         tick();
     afterInput();
+    // What the queued keys did; the screen shows the last of it.
+    if (!results.empty())
+        speak(results.back());
 }
 
 void BattleWindow::setStatusText(const QString& text) {

@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -22,6 +23,7 @@ class QProgressBar;
 
 namespace rz6 {
 
+class Announcer;
 class LabelButton;
 
 // The battle screen `rz6`: the program's main window. It owns one match and shows it; it
@@ -39,6 +41,7 @@ public:
     static constexpr int statusPanelCount = 3;
 
     explicit BattleWindow(RandomSource& random, QWidget* parent = nullptr);
+    ~BattleWindow() override;
 
     const Match& match() const { return match_; }
 
@@ -114,6 +117,8 @@ private:
     void highlightButton(int index);
     void request(bool offered, void (BattleWindow::*signal)());
     void announce(std::optional<StrikeResult> result);
+    // Tells a screen reader what a strike or Enter put on screen, once it shows.
+    void speak(const StrikeResult& result);
 
     Match match_;
     // The clock tick; its interval is the match's.
@@ -151,6 +156,7 @@ private:
     // Character, "評価", score.
     std::array<QLabel*, statusPanelCount> statusPanels_{};
     QWidget* client_ = nullptr;
+    std::unique_ptr<Announcer> announcer_;
 };
 
 } // namespace rz6

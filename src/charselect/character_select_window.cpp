@@ -4,6 +4,7 @@
 
 #include "charselect/character_target.h"
 #include "charselect/characters.h"
+#include "common/accessibility.h"
 #include "common/back_color.h"
 #include "common/label_button.h"
 #include "common/pictures.h"
@@ -61,12 +62,15 @@ CharacterSelectWindow::CharacterSelectWindow(CharacterTarget& target, QWidget* o
     setUpSubScreen(this, twips(clientWidth), twips(clientHeight), windowBackColor);
 
     buildWidgets();
+    announcer_ = std::make_unique<Announcer>(this, true);
 
     tileBackground(this, tileHolder_->pixmap());
     choose(0);
 
     connect(owner, &QObject::destroyed, this, [this] { ownerDestroyed(); });
 }
+
+CharacterSelectWindow::~CharacterSelectWindow() = default;
 
 void CharacterSelectWindow::ownerDestroyed() {
     // The target lives with its owner: say nothing more to it, not even on the way out.
@@ -147,6 +151,11 @@ void CharacterSelectWindow::choose(int index) {
     applyCharacter(index);
 }
 
+void CharacterSelectWindow::chooseByKey(int index) {
+    choose(index);
+    announcer_->announce(fromUtf8(character(index).name));
+}
+
 void CharacterSelectWindow::applyCharacter(int index) {
     const Character& c = character(index);
     target_.setStatusText(fromUtf8(statusText(c)));
@@ -206,11 +215,11 @@ void CharacterSelectWindow::keyPressEvent(QKeyEvent* event) {
         return;
     case Qt::Key_Left:
     case Qt::Key_Up:
-        choose((current + characterCount - 1) % characterCount);
+        chooseByKey((current + characterCount - 1) % characterCount);
         return;
     case Qt::Key_Right:
     case Qt::Key_Down:
-        choose((current + 1) % characterCount);
+        chooseByKey((current + 1) % characterCount);
         return;
     default:
         break;
@@ -218,7 +227,7 @@ void CharacterSelectWindow::keyPressEvent(QKeyEvent* event) {
     // Read as a character, so the keypad's digits work like the main keyboard's.
     const QString typed = event->text();
     if (typed.size() == 1 && typed[0] >= u'1' && typed[0] < QChar(u'1' + characterCount)) {
-        choose(typed[0].unicode() - u'1');
+        chooseByKey(typed[0].unicode() - u'1');
         return;
     }
     QWidget::keyPressEvent(event);

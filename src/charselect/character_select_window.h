@@ -8,12 +8,14 @@
 #include "charselect/characters.h"
 
 #include <array>
+#include <memory>
 
 class QLabel;
 class QRadioButton;
 
 namespace rz6 {
 
+class Announcer;
 class CharacterTarget;
 class LabelButton;
 
@@ -36,6 +38,7 @@ public:
     // with it, leaving nothing to click. This window still stays above its owner, and goes
     // away without another word to the target if the owner is destroyed first.
     CharacterSelectWindow(CharacterTarget& target, QWidget* owner);
+    ~CharacterSelectWindow() override;
 
     // Index of the marked option, 0..2.
     int chosenIndex() const;
@@ -58,6 +61,9 @@ private:
     void clearHighlights();
     // Marks option `index` and applies its character, as a click on it would.
     void choose(int index);
+    // The same from the keyboard; a screen reader says the new choice, which the keys
+    // themselves do not move the focus to.
+    void chooseByKey(int index);
     // Hands the marked character's ready portrait to the battle window and reports
     // confirmed(); does nothing the second time.
     void finish();
@@ -74,6 +80,7 @@ private:
     LabelButton* confirmButton_ = nullptr;
     bool finished_ = false;
     bool centred_ = false;
+    std::unique_ptr<Announcer> announcer_;
 };
 
 } // namespace rz6

@@ -87,4 +87,36 @@ void exposeAsScreen(QWidget* screen) {
     markRole(screen, QAccessible::Dialog);
 }
 
+void exposeAsStatusBar(QWidget* statusBar) {
+    markRole(statusBar, QAccessible::StatusBar);
+}
+
+Announcer::Announcer(QWidget* statusBar, bool makeStatusBar) {
+    QWidget* holder = statusBar;
+    if (makeStatusBar) {
+        holder = new QWidget(statusBar);
+        holder->setObjectName(QStringLiteral("AnnounceBar"));
+        holder->setGeometry(0, 0, 0, 0);
+        holder->setAttribute(Qt::WA_TransparentForMouseEvents);
+        exposeAsStatusBar(holder);
+    }
+    notification_ = new QWidget(holder);
+    notification_->setObjectName(QStringLiteral("Announcement"));
+    notification_->setGeometry(0, 0, 0, 0);
+    notification_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    notification_->setFocusPolicy(Qt::NoFocus);
+    markRole(notification_, QAccessible::Notification);
+}
+
+void Announcer::announce(const QString& phrase) {
+    notification_->setAccessibleName(phrase);
+    // Shown again even when the phrase repeats (a second block in a row is news too).
+    notification_->hide();
+    notification_->show();
+}
+
+QString Announcer::lastPhrase() const {
+    return notification_->accessibleName();
+}
+
 } // namespace rz6

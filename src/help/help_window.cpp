@@ -2,6 +2,7 @@
 // Copyright (c) 2026 ソードリズム制作班
 #include "help/help_window.h"
 
+#include "common/accessibility.h"
 #include "common/app_info.h"
 #include "common/screen_units.h"
 
@@ -112,6 +113,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     text_->setOpenLinks(false);
     text_->setHtml(helpText());
     text_->setAccessibleName(QStringLiteral("遊び方"));
+    // Read-only, with a keyboard caret: the arrow keys move through the text line by line,
+    // and a screen reader reads each line the caret reaches.
+    text_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse |
+                                   Qt::LinksAccessibleByKeyboard);
     QPalette page = text_->palette();
     page.setColor(QPalette::Base, bgrColor(pageBack));
     text_->setPalette(page);
@@ -129,6 +134,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     resize(twips(9270), twips(8400));
     // The text reads at once, to the keyboard and to a screen reader.
     setFocusProxy(text_);
+    exposeAsScreen(this);
 }
 
 void HelpWindow::keyPressEvent(QKeyEvent* event) {

@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -274,13 +275,16 @@ TechniqueRecordWindow::TechniqueRecordWindow(const RecordTable& recordTable, QWi
 void TechniqueRecordWindow::buildScoreTab(const RecordTable& recordTable) {
     QWidget* frame = tabFrames_[0];
     for (int row = 0; row < bestTotalCount; ++row) {
-        new RecordCell(indexedName("Label5", row), fromUtf8(recordLayout::bestTotalCaptions[row]),
-                       recordLayout::rankBox(row), recordLayout::rankColor, Qt::AlignHCenter,
-                       frame);
+        auto* rank = new RecordCell(
+            indexedName("Label5", row), fromUtf8(recordLayout::bestTotalCaptions[row]),
+            recordLayout::rankBox(row), recordLayout::rankColor, Qt::AlignHCenter, frame);
         auto* total = new RecordCell(indexedName("Label4", row), QString::number(recordTable[row]),
                                      recordLayout::totalBox(row), recordLayout::totalColor,
                                      Qt::AlignRight, frame);
         fitText(total);
+        // Tab visits the rows; a screen reader reads each as one line: the rank, its total.
+        rank->setAccessibleName(rank->text() + QLatin1Char(' ') + total->text());
+        rank->setFocusPolicy(Qt::TabFocus);
     }
 }
 
@@ -327,6 +331,9 @@ void TechniqueRecordWindow::buildTechniqueTab(const RecordTable& recordTable) {
         // A technique never landed stays out of sight; its place is left empty.
         if (count != 0) {
             countLabel->setText(QString::number(count));
+            // The row as a screen reader says it: name, landings and keys.
+            name->setAccessibleName(QStringLiteral("%1、%2回、%3")
+                                        .arg(name->text(), countLabel->text(), sequence->text()));
             fitText(name);
             fitText(countLabel);
             fitText(sequence);
@@ -355,6 +362,14 @@ void TechniqueRecordWindow::showDescription(const QString& title, const QString&
     box->setObjectName(QStringLiteral("DescriptionBox"));
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    // Closed, the box gives the keyboard back to the row it was opened from; left to the
+    // window system, it would go to the battle window, which is disabled behind this screen.
+    const QPointer<QWidget> row = focusWidget();
+    connect(box, &QMessageBox::finished, this, [this, row] {
+        activateWindow();
+        if (row)
+            row->setFocus(Qt::OtherFocusReason);
+    });
     box->open();
 }
 

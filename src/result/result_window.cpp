@@ -165,6 +165,14 @@ void ResultWindow::showRating(const MatchRating& rating) {
         figureLabels_[i]->setText(QString::number(values[i]));
     rankSlider_->setValue(rating.rankClass);
     rankSlider_->setAccessibleDescription(fromUtf8(rankName(rating.rankClass)));
+    // A screen reader speaks a dialog's description as it opens: the three figures under
+    // their headings and the rank, before the focus on "再試合".
+    QStringList parts;
+    for (std::size_t i = 0; i < figureLabels_.size(); ++i)
+        parts << Pictures::accessibleName(fromUtf8(figures[i].heading)) + QLatin1Char(' ') +
+                     figureLabels_[i]->text();
+    parts << QStringLiteral("ランク ") + rankSlider_->accessibleDescription();
+    setAccessibleDescription(parts.join(QStringLiteral("、")));
 }
 
 void ResultWindow::pressButton(int index) {

@@ -8,12 +8,31 @@
 #include <QKeyEvent>
 #include <QSignalSpy>
 
+#include <functional>
 #include <map>
 
 namespace rz6::test {
 namespace {
 
 class BattleWindowAccessTest : public BattleWindowFixture {};
+
+// Calls back on every event of one type that reaches the watched object.
+class EventWatch : public QObject {
+public:
+    EventWatch(QObject* watched, QEvent::Type type, std::function<void()> seen)
+        : type_(type), seen_(std::move(seen)) {
+        watched->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == type_)
+            seen_();
+        return false;
+    }
+
+private:
+    QEvent::Type type_;
+    std::function<void()> seen_;
+};
 
 // Each state label is read by its text at every moment of a match, and says what it is in
 // its description; red cells and the pink (open) input are told there too.
@@ -57,6 +76,37 @@ TEST_F(BattleWindowAccessTest, StateLabelsReadTheirTextThroughAMatch) {
         texts.removeDuplicates();
         EXPECT_GT(texts.size(), 1) << name.toStdString() << " never changed";
     }
+}
+
+// A screen reader speaks a notification as it is shown, so every outcome shows the
+// notification once, named by its phrase, as it reaches the screen: never for a typed digit,
+// a step of the gauge or a tick that changes nothing a player hears.
+TEST_F(BattleWindowAccessTest, EveryOutcomeIsAnnouncedOnceAsItShows) {
+    QWidget* notification = widget<QWidget>(QStringLiteral("Announcement"));
+    ASSERT_NE(notification, nullptr);
+    EXPECT_EQ(accessibleRole(notification), QAccessible::Notification);
+    EXPECT_EQ(accessibleRole(widget<QWidget>(QStringLiteral("StatusBar1"))),
+              QAccessible::StatusBar);
+    QStringList heard;
+    EventWatch shows(notification, QEvent::Show, [&] { heard << notification->accessibleName(); });
+    start("1234567812345678"); // no 9 on the board
+    type("12");
+    enter();
+    random.queueDigits("123");
+    type("1230");
+    window->endPause(); // the window opens at once
+    random.queueDigits("456");
+    type("4560");
+    type("7"); // queued during the pause, then dropped by a queued Enter
+    enter();
+    window->endPause();
+    for (int tick = 0; tick < 30; ++tick)
+        window->tick();
+    type("9990");
+    EXPECT_EQ(heard, (QStringList{"姿勢を崩した！、-50点", "金剛撃、100点、残り9ターン",
+                                  "旋風斬、100点、2連撃", "姿勢を崩した！、-50点",
+                                  "空振 9、-100点、残り8ターン"}));
+    EXPECT_TRUE(notification->geometry().isEmpty()) << "the notification must draw nothing";
 }
 
 // Tab walks the window and its four buttons; Space, Enter and the bus's press action press

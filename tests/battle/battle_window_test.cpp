@@ -3,6 +3,7 @@
 // The battle window shows the match and turns keys, clicks and clock ticks into calls on it.
 #include "battle_window_fixture.h"
 
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -98,6 +99,12 @@ TEST_F(BattleWindowTest, MenusAndLabelButtonsFollowTheMatch) {
     QSignalSpy restart(window.get(), &BattleWindow::restartRequested);
     window->restartMatch();
     EXPECT_EQ(restart.count(), 1);
+}
+
+// F10 opens the menu bar's first menu, as on the other Linux desktops.
+TEST_F(BattleWindowTest, F10OpensTheFirstMenu) {
+    QTest::keyClick(window.get(), Qt::Key_F10);
+    EXPECT_EQ(window->menuBar()->activeAction(), window->menuBar()->actions().constFirst());
 }
 
 TEST_F(BattleWindowTest, DealtBoardAndKeypadMarksAgree) {

@@ -5,8 +5,12 @@
 // game, and gives no technique away: they are there to be found.
 #include "battle/technique_catalogue.h"
 #include "help/help_window.h"
+#include "accessible_probe.h"
+#include "qt_test_support.h"
 
 #include <QRegularExpression>
+#include <QTest>
+#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
@@ -28,6 +32,27 @@ TEST(HelpWindowText, ExplainsEveryPartOfAMatchAndNamesNoTechnique) {
     for (const auto& found : sequence.globalMatch(text))
         EXPECT_FALSE(lookupTechnique(found.captured().toStdString()))
             << "gives away " << found.captured().toStdString();
+}
+
+// The help screen is a dialog to a screen reader, and its text has a keyboard caret that the
+// arrow keys move line by line without ever changing the text.
+TEST(HelpWindowScreen, IsADialogWhoseTextTheArrowKeysReadLineByLine) {
+    testApplication();
+    HelpWindow help;
+    help.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+    EXPECT_EQ(accessibleRole(&help), QAccessible::Dialog);
+    auto* text = help.findChild<QTextBrowser*>(QStringLiteral("HelpText"));
+    ASSERT_NE(text, nullptr);
+    EXPECT_TRUE(text->isReadOnly());
+    EXPECT_TRUE(text->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+    const QString before = text->toPlainText();
+    text->setFocus();
+    QTest::keyClick(text, Qt::Key_Down);
+    QTest::keyClick(text, Qt::Key_Down);
+    EXPECT_EQ(text->textCursor().blockNumber(), 2);
+    QTest::keyClicks(text, QStringLiteral("x"));
+    EXPECT_EQ(text->toPlainText(), before);
 }
 
 } // namespace

@@ -135,6 +135,9 @@ TEST_F(TechniqueRecordWindowTest, FreshRecordShowsNoTechniqueAndZeroTotals) {
         EXPECT_EQ(label(4, row)->geometry(), QRect(32, 24 * row, 73, 17));
         EXPECT_EQ(backColor(label(5, row)), 0x00C0C0FFu);
         EXPECT_EQ(label(4, row)->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+        // Tab reaches each rank, which reads with its total.
+        EXPECT_EQ(label(5, row)->focusPolicy(), Qt::TabFocus);
+        EXPECT_EQ(test::accessibleText(label(5, row)), QString::fromUtf8(ranks[row]) + " 0");
     }
     EXPECT_EQ(child<QTabBar>(QStringLiteral("TabStrip1"))->currentIndex(), 0);
     EXPECT_TRUE(child<QWidget>(QStringLiteral("TabFr(0)"))->isVisible());
@@ -227,6 +230,16 @@ TEST_F(TechniqueRecordWindowTest, ClickOnNameOpensItsDescriptionBox) {
     EXPECT_EQ(box->text(), description);
     EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
     EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+    delete box.data();
+
+    // Opened from the keyboard, the box gives the focus back to its row when it closes.
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_Return);
+    box = screen->findChild<QMessageBox*>(QStringLiteral("DescriptionBox"));
+    ASSERT_FALSE(box.isNull());
+    box->setFocus();
+    box->accept();
+    EXPECT_EQ(screen->focusWidget(), name);
     delete screen;
     EXPECT_TRUE(box.isNull());
 }
@@ -329,7 +342,9 @@ TEST_F(TechniqueRecordWindowTest, KeyboardReadsTheRowsAndEscapeCloses) {
         EXPECT_EQ(screen->focusWidget(), expected) << expected->objectName().toStdString();
     }
     EXPECT_EQ(test::accessibleRole(label(1, 14)), QAccessible::Button);
-    EXPECT_EQ(test::accessibleText(label(1, 14)), label(1, 14)->text());
+    // A row reads as one line: name, landings and keys.
+    EXPECT_EQ(test::accessibleText(label(1, 14)),
+              label(1, 14)->text() + QStringLiteral("、1回、") + label(3, 14)->text());
     QTest::keyClick(label(1, 14), Qt::Key_Return);
     QTest::keyClick(label(1, 14), Qt::Key_Space);
     const QString description = shownText(techniqueRecordEntries()[14].description);
