@@ -4,9 +4,10 @@
 accessibility bus, as a player who cannot see the screen does with a screen reader.
 
 Keys go in with xdotool; everything the test knows about the game it reads from the bus:
-the board's digits, the typed sequence, the outcome and its points, the turns, the combo
-window, the result screen's figures and rank, the record screen's rows and the character
-chosen. Run inside a private D-Bus session (accessible_play_test.sh); the accessibility bus
+the board's digits, the typed sequence, the outcome and its points, the turns and the combo
+window. What the screen reader itself speaks (each outcome, the result, a record row, a
+character chosen) is heard with the real Orca in orca_play.py; this test keeps what only
+the bus shows: the roles and actions, how often a label's name changes, and the keys. Run inside a private D-Bus session (accessible_play_test.sh); the accessibility bus
 is started on demand by that session. Exits 77 when the bus cannot be reached.
 
     usage: accessible_play.py path/to/rz6 working-folder
@@ -298,18 +299,9 @@ def main():
     report("strikes (keys, message, points, combo, turns left): " + "; ".join(map(str, outcomes)))
     if landed is None:
         fail("no technique landed in the whole match")
-    final_score = frame_score(frame)
 
-    # --- the result screen ---------------------------------------------------------------
+    # --- the result screen (its figures and rank as spoken: orca_play.py) -----------------
     wait_for("the result screen to take the keyboard", lambda: focus_on("再試合"))
-    figures = [find(result, "label", description=d) for d in ("評価点", "技術点", "総合評価")]
-    rank = find(result, "slider", name="ランク")
-    if None in figures or rank is None:
-        fail("the result screen's figures or rank are not on the bus")
-    report(f"result: dialog '{result.name}', figures {[(f.description, f.name) for f in figures]}, "
-           f"rank '{rank.description}' (value {rank.queryValue().currentValue}), focus on '再試合'")
-    if figures[0].name != final_score:
-        fail(f"the result shows {figures[0].name}, the match ended on {final_score}")
     keys("key", "Escape", "Tab")  # Escape does nothing here; Tab still moves on
     wait_for("Tab to reach 終了", lambda: focus_on("終\u3000了"))
     if not showing_window("dialog", "競技終了"):
@@ -319,52 +311,6 @@ def main():
     frame = showing_window("frame", TITLE)
     wait_for("the new battle screen to take the keyboard", lambda: focus_on(TITLE))
     report("rematch by Tab, Tab, Enter after Escape left the result screen open")
-
-    # --- the record screen ---------------------------------------------------------------
-    tab_to("履\u3000\u3000\u3000歴")
-    mark = len(heard)
-    keys("key", "space")
-    record = wait_for("the record screen", lambda: showing_window("dialog", "技履歴"))
-    wait_for("the record screen to take the keyboard", lambda: activated(mark, "技履歴"))
-    tabs = find(record, "page tab list")
-    tab_to(tabs.name, "page tab list")
-    keys("key", "Right")
-    # A row is named by its caption and described by the technique's description.
-    row = wait_for("the technique tab", lambda: find(record, "push button", description=landed))
-    report(f"record: dialog '{record.name}', tabs {[t.name for t in tabs]}, "
-           f"row '{row.name}' description '{row.description[:24]}…'")
-    tab_to(row.name)
-    mark = len(heard)
-    keys("key", "Return")
-    wait_for("the 技詳細 box", lambda: activated(mark, "技詳細") and focus_on("OK"))
-    box = showing_window("alert", "技詳細")
-    report(f"Enter on the row opened {box.getRoleName()} '{box.name}', focus on 'OK'")
-    keys("key", "Escape")
-    wait_for("the box to close", lambda: window_gone("alert", "技詳細"))
-    keys("key", "Escape")
-    wait_for("Escape to close the record", lambda: window_gone("dialog", "技履歴"))
-    wait_for("the battle screen to take the keyboard back", lambda: focus_on(TITLE))
-
-    # --- the character select screen -----------------------------------------------------
-    status = find(frame, "label", description=None, name="使用キャラ\u3000:\u3000灰原\u3000蓮")
-    tab_to("キャラ選択")
-    mark = len(heard)
-    keys("key", "Return")
-    select = wait_for("the character select screen", lambda: showing_window("dialog", "使用キャラ選択"))
-    wait_for("the character select to take the keyboard", lambda: activated(mark, "使用キャラ選択"))
-    select_name, select_focus = select.name, focused()
-    keys("key", "2")
-    wait_for("the second character's status", lambda: status.name != "使用キャラ\u3000:\u3000灰原\u3000蓮")
-    keys("key", "Escape")
-    wait_for("Escape to close the character select", lambda: window_gone("dialog", "使用キャラ選択"))
-    report(f"character select: dialog '{select_name}', focus on {select_focus}, '2' then Escape: "
-           f"status '{status.name}'")
-    # This screen leaves the keyboard to the window manager, which hands it back to the
-    # battle screen; there is none here, so the test does its part.
-    mark = len(heard)
-    keys("search", "--onlyvisible", "--pid", str(game.pid), "--name", f"^{TITLE}$",
-         "windowfocus", "--sync")
-    wait_for("the battle screen to take the keyboard back", lambda: activated(mark, TITLE))
 
     # --- the end ---------------------------------------------------------------------------
     tab_to("終\u3000\u3000\u3000了")
@@ -378,11 +324,6 @@ def main():
     kinds = sorted({e[0] for e in heard})
     report(f"events heard: {kinds}")
     print("PASS")
-
-
-def frame_score(frame):
-    status_bar = find(frame, "frame", name="ステータスバー")
-    return find(status_bar, "label", description="得点").name
 
 
 if __name__ == "__main__":

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 ソードリズム制作班
+# A match by keys alone with the real screen reader Orca listening (orca_play.py): every
+# moment must be spoken as its exact phrase, as Orca's debug log shows. Orca runs on a
+# private X server, D-Bus session and accessibility bus of this test; it is never started
+# with --replace, which would end every other Orca of the user.
+#   usage: orca_play_test.sh path/to/rz6
+source "$(dirname "$0")/../lib/rz6_test_lib.sh"
+need dbus-run-session xdotool pgrep
+python=/usr/bin/python3 # Debian's, which pyatspi and Orca belong to
+[[ -x $python ]] || skip "$python is not installed"
+[[ -x /usr/libexec/at-spi-bus-launcher ]] || skip "at-spi2-core is not installed (scripts/deps.sh --test)"
+command -v orca >/dev/null || skip "Orca is not installed (scripts/deps.sh --test)"
+setupWork
+startDisplay
+
+folder=$(gameFolder game)
+status=0
+RZ6_TITLE=$title dbus-run-session -- "$python" "$(dirname "$0")/orca_play.py" "$folder/rz6" "$work" || status=$?
+# The log of the last run stays in the build folder, to read what Orca said.
+[[ -n ${RZ6_ORCA_LOG:-} && -f $work/orca-debug.log ]] && cp "$work/orca-debug.log" "$RZ6_ORCA_LOG"
+exit "$status"
