@@ -2,6 +2,7 @@
 // Copyright (c) 2026 ソードリズム制作班
 // Whole matches through the rules: when a match ends, and one full match scored by hand,
 // with what its strikes and its summary report.
+#include "battle/dealt_digits_source.h"
 #include "match_fixture.h"
 
 #include <algorithm>
@@ -162,6 +163,21 @@ TEST_F(WholeMatchTest, ScriptedMatchScoresAsWorkedOutByHand) {
     EXPECT_EQ(results[13].turnsLeft, 0);
     EXPECT_EQ(results[14].points, 110);
     EXPECT_FALSE(results[14].turnSpent);
+}
+
+// A rehearsal deals its row of digits over and over, from the start at every match; only
+// a row of the digits 1..9 makes one.
+TEST(RehearsalBoard, DealsItsRowFromTheStartOfEveryMatch) {
+    for (const char* bad : {"", "120", "12a", " 1"})
+        EXPECT_FALSE(DealtDigitsSource::fromDigits(bad)) << bad;
+    auto source = DealtDigitsSource::fromDigits("129");
+    ASSERT_TRUE(source);
+    for (int match = 0; match < 2; ++match) {
+        Match rehearsal(*source);
+        rehearsal.start();
+        for (int cell = 0; cell < Match::cellCount; ++cell)
+            EXPECT_EQ(rehearsal.cellDigit(cell), "129"[cell % 3] - '0') << cell;
+    }
 }
 
 } // namespace
