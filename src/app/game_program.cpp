@@ -105,10 +105,10 @@ void GameProgram::rebuildBattleWindow() {
     // The fresh window reads back what was just written. When the save failed, the record
     // in memory is the only whole copy of this run's landings: keep it rather than read
     // the older file over it.
-    betweenWindows_ = true;
+    screenComing_ = true;
     if (destroyBattleWindow())
         loadRecord();
-    betweenWindows_ = false;
+    screenComing_ = false;
     buildBattleWindow();
 }
 
@@ -140,16 +140,19 @@ void GameProgram::openResultWindow() {
             Qt::QueuedConnection);
     connect(resultWindow_, &ResultWindow::quitRequested, this, &GameProgram::quit,
             Qt::QueuedConnection);
+    // The match is over and its landings and best totals are in the table: written before
+    // the result screen shows, so a crash or a kill while it waits loses nothing that has
+    // finished. A message about the save waits for the result screen and opens over it.
+    screenComing_ = true;
+    saveRecord();
+    screenComing_ = false;
     // In front of the battle window, centred over it.
     resultWindow_->adjustSize();
     centreWindow(resultWindow_, battleWindow_);
     resultWindow_->show();
     resultWindow_->raise();
     resultWindow_->activateWindow();
-    // The match is over and its landings and best totals are in the table: written now, a
-    // crash or a kill while the result screen waits loses nothing that has finished. Once
-    // the result is up, so that a message about the save opens in front of it.
-    saveRecord();
+    showReportsInFront();
     recordHistory(rating);
 }
 
@@ -363,7 +366,7 @@ QWidget* GameProgram::frontScreen() const {
 // screen, so that it does not open over them; once the game is ending they show on their own.
 void GameProgram::showReportsInFront() {
     QWidget* front = frontScreen();
-    if (!finished_ && (betweenWindows_ || !front))
+    if (!finished_ && (screenComing_ || !front))
         return;
     for (const QString& message : std::as_const(pendingReports_)) {
         // Opened without a loop of its own, so the clock, the signals and a quit carry on;

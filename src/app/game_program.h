@@ -130,8 +130,9 @@ private:
     // Set by a quit signal: from then on no box is opened or waited for.
     bool quitBySignal_ = false;
     int exitStatus_ = 0;
-    // Set while one battle window is replaced by the next: a message waits for the new one.
-    bool betweenWindows_ = false;
+    // Set while a screen is about to show (one battle window replaced by the next, or the
+    // result screen of a match that is being saved): a message waits for that screen.
+    bool screenComing_ = false;
     QStringList pendingReports_;
     QList<QPointer<QMessageBox>> reportBoxes_;
 };

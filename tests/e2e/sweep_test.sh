@@ -189,8 +189,12 @@ runCase() {
     [[ ! -e $folder/rz6.lock ]] || fail "$screen/$way: the lock stayed behind"
     recordIs "$folder/rz6.DAT" "$expected" ||
         fail "$screen/$way: the record is not what the play wrote: $(od -An -tx1 -N24 "$folder/rz6.DAT")"
+    # A finished match is kept in the history beside the record; nothing else is written.
     local others
-    others=$(ls -A "$folder" | grep -vx -e rz6 -e rz6.DAT || true)
+    if ((needsMatch)); then
+        [[ -f $folder/rz6-history.sqlite ]] || fail "$screen/$way: the finished match is not in the history"
+    fi
+    others=$(ls -A "$folder" | grep -vx -e rz6 -e rz6.DAT -e rz6-history.sqlite || true)
     [[ -z $others ]] || fail "$screen/$way: files left beside the record: $others"
     echo "ok: $screen × $way"
 }
