@@ -74,11 +74,13 @@ public:
                                      ? char16_t(u'0' + data_.ConsumeIntegralInRange(0, 9))
                                      : data_.ConsumeIntegral<char16_t>();
             const bool queued = match_->matchRunning() && match_->pausing();
+            // With the ten turns spent and the gauge empty, a key is dropped unheard.
+            const bool dropped = match_->turnsSpent();
             if (auto result = match_->press(key))
                 results_.push_back(*result);
             if (queued) {
                 queue_.push_back(key);
-            } else if (before_.running) {
+            } else if (before_.running && !dropped) {
                 entersHandled = key == Match::enterKey;
                 strikeLaunched = match_->pausing();
             }
@@ -88,10 +90,13 @@ public:
             match_->tick();
             break;
         case Op::EndPause: {
+            // Keys queued behind the pause of the last turn are dropped once the gauge is
+            // empty; an Enter among them costs nothing.
+            const bool dropped = match_->turnsSpent();
             results_ = match_->endPause();
             const std::size_t handled = queue_.size() - match_->queuedKeys();
             for (std::size_t i = 0; i < handled; ++i) {
-                entersHandled += queue_.front() == Match::enterKey;
+                entersHandled += queue_.front() == Match::enterKey && !dropped;
                 queue_.pop_front();
             }
             strikeLaunched = before_.pausing && match_->pausing();
