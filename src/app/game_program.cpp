@@ -33,6 +33,17 @@ QByteArray besideRecord(const QByteArray& recordPath, const char* name) {
     return recordPath.left(recordPath.lastIndexOf('/') + 1) + name;
 }
 
+// A screen that only reads (the record, 戦績) has closed over the battle window, which takes
+// the keys back. The match may have ended while it was open: then the result screen is in
+// front and the battle window stays disabled behind it.
+void takeKeysBack(BattleWindow* battle) {
+    if (battle->match().phase() == MatchPhase::Ended)
+        return;
+    battle->setEnabled(true);
+    battle->activateWindow();
+    battle->setFocus();
+}
+
 } // namespace
 
 GameProgram::GameProgram(const QByteArray& nativeRecordPath, RandomSource& random,
@@ -187,15 +198,7 @@ void GameProgram::openRecordWindow() {
         return;
     auto* screen = new TechniqueRecordWindow(recordTable_);
     BattleWindow* battle = battleWindow_;
-    connect(screen, &TechniqueRecordWindow::closed, battle, [battle] {
-        // The match may have ended while the record was open: then the result screen is in
-        // front and the battle window stays disabled behind it.
-        if (battle->match().phase() == MatchPhase::Ended)
-            return;
-        battle->setEnabled(true);
-        battle->activateWindow();
-        battle->setFocus();
-    });
+    connect(screen, &TechniqueRecordWindow::closed, battle, [battle] { takeKeysBack(battle); });
     openOverBattle(screen);
 }
 
@@ -210,13 +213,7 @@ void GameProgram::openHistoryWindow() {
         new HistoryWindow(std::move(matches), read.ok ? history_->problem() : read.message);
     BattleWindow* battle = battleWindow_;
     connect(screen, &HistoryWindow::exportRequested, this, &GameProgram::exportHistory);
-    connect(screen, &HistoryWindow::closed, battle, [battle] {
-        if (battle->match().phase() == MatchPhase::Ended)
-            return;
-        battle->setEnabled(true);
-        battle->activateWindow();
-        battle->setFocus();
-    });
+    connect(screen, &HistoryWindow::closed, battle, [battle] { takeKeysBack(battle); });
     openOverBattle(screen);
 }
 
