@@ -27,9 +27,17 @@ for p in "${packages[@]}"; do
 done
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
-echo "Installing: ${missing[*]}"
 sudo_cmd=()
-[[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
+if [[ $(id -u) -ne 0 ]]; then
+    # A system installed with a root password has no sudo: say what root should run.
+    if ! command -v sudo >/dev/null; then
+        echo "scripts/deps.sh: packages are missing and there is no sudo; run this as root, then try again:" >&2
+        echo "apt-get install --no-install-recommends ${missing[*]}" >&2
+        exit 1
+    fi
+    sudo_cmd=(sudo)
+fi
+echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 update -q
 "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -q --no-install-recommends "${missing[@]}"

@@ -10,11 +10,13 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 dir=$(realpath -m "${1:-$root/build-fuzz}")
 seconds=${2:-60}
 
-if [[ ! -f "$dir/CMakeCache.txt" ]]; then
+# Warnings are errors when the test command asks (RZ6_WERROR=ON), as in CI.
+werror=${RZ6_WERROR:-OFF}
+if [[ ! -f "$dir/CMakeCache.txt" ]] || ! grep -qx "RZ6_WERROR:BOOL=$werror" "$dir/CMakeCache.txt"; then
     launcher=()
     command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
     CXX=clang++ cmake -S "$root" -B "$dir" "${launcher[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DBUILD_TESTING=OFF -DRZ6_FUZZ=ON
+        -DBUILD_TESTING=OFF -DRZ6_FUZZ=ON -DRZ6_WERROR="$werror"
 fi
 export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=true
 cmake --build "$dir" --parallel "$(nproc)" --target rz6_fuzz_match rz6_fuzz_record

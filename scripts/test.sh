@@ -11,11 +11,19 @@
 #                            screen × way-out sweep included.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+# Through sudo, the build folders would belong to root and a later run as yourself could not
+# write them. deps.sh asks for sudo itself, only to install packages.
+if [[ $(id -u) -eq 0 && -n ${SUDO_USER:-} ]]; then
+    echo "scripts/test.sh: run it as yourself, without sudo (it asks for sudo only to install packages)" >&2
+    exit 1
+fi
 "$root/scripts/deps.sh" --test
 
+# Every build of the test command treats a compiler warning as an error.
+export RZ6_WERROR=ON
 run_suite() {
     local dir=$1 select=$2; shift 2
-    "$root/scripts/build.sh" "$dir" -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON "$@"
+    "$root/scripts/build.sh" "$dir" -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON -DRZ6_WERROR=ON "$@"
     # shellcheck disable=SC2086 # the label selection is two words
     ctest --test-dir "$dir" --output-on-failure --timeout 300 -j "$(nproc)" $select
 }

@@ -307,8 +307,9 @@ TEST_F(RecordFileTest, ReplacedRecordKeepsOwnerGroupAndMode) {
     writeFile(path, recordBytes(RecordTable{}));
     ASSERT_EQ(::chmod(target.constData(), 0444), 0);
     const bool asRoot = ::geteuid() == 0;
-    if (asRoot)
+    if (asRoot) {
         ASSERT_EQ(::chown(target.constData(), 1234, 5678), 0);
+    }
     struct stat before {};
     ASSERT_EQ(::stat(target.constData(), &before), 0);
 

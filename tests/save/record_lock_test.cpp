@@ -86,8 +86,9 @@ TEST(RecordLockTest, EachStateOfTheLockFileGivesItsOutcome) {
                 EXPECT_TRUE(result.message.contains(QString::fromUtf8(c.inMessage)))
                     << result.message.toStdString();
             }
-            if (c.outcome == Outcome::Unusable)
+            if (c.outcome == Outcome::Unusable) {
                 EXPECT_TRUE(result.message.contains(QFile::decodeName(path)));
+            }
             if (result.locked()) {
                 EXPECT_EQ(readAll(path), ours);
                 // A second copy finds it held.
