@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 ソードリズム制作班
+#include "app/command_line.h"
+#include "app/display_check.h"
 #include "app/game_program.h"
 #include "app/game_style.h"
 #include "app/quit_signals.h"
@@ -16,6 +18,7 @@
 #include <QMessageBox>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -66,10 +69,22 @@ protected:
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // The command line is answered on the terminal, with or without a screen.
+    if (const auto status = rz6::answerCommandLine(argc, argv))
+        return *status;
+    const rz6::DisplayPlan display = rz6::planDisplay(rz6::currentDisplaySetting());
+    if (!display.problem.empty()) {
+        std::fprintf(stderr, "%s: %s\n", rz6::appInfo::applicationName, display.problem.c_str());
+        return rz6::exitFailure;
+    }
+    if (!display.platform.empty())
+        qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(display.platform));
     // A write past the file-size limit fails and is reported like any other failed save,
     // rather than killing the game with the record unsaved.
     std::signal(SIGXFSZ, SIG_IGN);
+    rz6::DisplayConnectionWatch watch;
     QApplication app(argc, argv);
+    watch.connected();
     QApplication::setApplicationName(QString::fromLatin1(rz6::appInfo::applicationName));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(rz6::appInfo::desktopFileName));
     IconAfterFirstFrame icon;

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace rz6 {
+
+// What the command line asks of the program. Everything but Play is answered on the
+// terminal and ends the program before anything needs a display.
+enum class CommandAction { Play, Help, Version, Mistake };
+
+// One option the program understands, as the usage screen lists it. A new option is one more
+// row in commandOptions() and one more action.
+struct CommandOption {
+    char shortName;            // "-h"
+    std::string_view longName; // "--help"
+    std::string_view summary;  // the usage screen's line, in Japanese
+    CommandAction action;
+};
+
+std::span<const CommandOption> commandOptions();
+
+// The answer to a command line: what to do, and for a mistake the one line that says why.
+struct CommandLine {
+    CommandAction action = CommandAction::Play;
+    std::string mistake;
+};
+
+// GNU conventions: long options may be abbreviated as long as they stay unambiguous, "--"
+// ends the options, and the program takes no operands.
+CommandLine parseCommandLine(std::span<const char* const> arguments);
+
+// The texts printed for --help and --version, each ending in a newline.
+std::string usageText();
+std::string versionText();
+
+// Exit statuses, as the manual page lists them.
+inline constexpr int exitOk = 0;
+inline constexpr int exitFailure = 1;    // no display, or the record's folder cannot be used
+inline constexpr int exitBadCommand = 2; // a mistake on the command line
+
+// Answers --help, --version and mistakes on the terminal, and returns the exit status; for
+// an ordinary start (no options) returns nothing and the game goes on.
+std::optional<int> answerCommandLine(int argc, const char* const* argv);
+
+} // namespace rz6

@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
+#include "app/display_check.h"
+
+#include "app/command_line.h"
+#include "common/app_info.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace rz6 {
+namespace {
+
+const std::string program = appInfo::applicationName;
+
+// Whether Qt would need a window system for this platform list ("wayland;xcb"); offscreen,
+// vnc and the like need none.
+bool needsWindowSystem(const std::string& platform) {
+    if (platform.empty())
+        return true;
+    std::size_t start = 0;
+    while (start <= platform.size()) {
+        const std::size_t end = std::min(platform.find(';', start), platform.size());
+        const std::string name = platform.substr(start, end - start);
+        if (!(name == "xcb" || name.starts_with("wayland")))
+            return false;
+        start = end + 1;
+    }
+    return true;
+}
+
+std::string environmentValue(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// Messages Qt gives while it connects, held back until we know whether the start failed.
+struct HeldMessage {
+    QtMsgType type;
+    std::string category;
+    QString text;
+};
+// A message handler is a plain function, so what it needs lives here; only one watch exists,
+// for the one application object.
+std::vector<HeldMessage> heldMessages;
+bool xcbFailed = false;
+bool waylandFailed = false;
+
+void printLine(const std::string& line) {
+    std::fputs((program + ": " + line + "\n").c_str(), stderr);
+}
+
+[[noreturn]] void refused() {
+    const std::string display = environmentValue("DISPLAY");
+    const std::string wayland = environmentValue("WAYLAND_DISPLAY");
+    if (xcbFailed || (!waylandFailed && !display.empty()))
+        printLine("X の画面 DISPLAY=" + display +
+                  " に接続できません（X サーバーが動いていないか、接続を拒みました）");
+    else if (!wayland.empty())
+        printLine("Wayland の画面 WAYLAND_DISPLAY=" + wayland + " に接続できません");
+    else
+        printLine("画面に接続できません");
+    std::fflush(stderr);
+    std::_Exit(exitFailure);
+}
+
+void watchMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    const std::string category = context.category ? context.category : "";
+    if (category.starts_with("qt.qpa.xcb") || text.contains(QLatin1String("\"xcb\"")))
+        xcbFailed = xcbFailed || type != QtDebugMsg;
+    if (category.starts_with("qt.qpa.wayland") || text.contains(QLatin1String("\"wayland")))
+        waylandFailed = waylandFailed || type != QtDebugMsg;
+    if (type == QtFatalMsg)
+        refused();
+    heldMessages.push_back({type, category, text});
+}
+
+} // namespace
+
+DisplayPlan planDisplay(const DisplaySetting& setting) {
+    if (!needsWindowSystem(setting.platform))
+        return {};
+    const bool x11 = !setting.display.empty();
+    const bool wayland = !setting.waylandDisplay.empty();
+    if (!x11 && !wayland)
+        return {"画面がありません（DISPLAY も WAYLAND_DISPLAY も設定されていません）。"
+                "デスクトップのセッションから起動してください",
+                {}};
+    // Without the Wayland plugin, an X server beside the compositor (Xwayland) shows the game
+    // even where Qt would pick Wayland on its own.
+    if (x11)
+        return {{}, setting.platform.empty() && !setting.waylandPluginInstalled ? "xcb" : ""};
+    if (!setting.waylandPluginInstalled)
+        return {"Wayland の画面 WAYLAND_DISPLAY=" + setting.waylandDisplay +
+                    " に映す Qt のプラグインがありません。root で apt install qt6-wayland "
+                    "を実行してください",
+                {}};
+    return {{}, setting.platform.empty() ? "wayland" : ""};
+}
+
+DisplaySetting currentDisplaySetting() {
+    DisplaySetting setting{environmentValue("QT_QPA_PLATFORM"), environmentValue("DISPLAY"),
+                           environmentValue("WAYLAND_DISPLAY")};
+    // The places Qt itself looks for plugins: QT_PLUGIN_PATH and its own folder.
+    for (const QString& folder : QCoreApplication::libraryPaths()) {
+        const QDir platforms(folder + QStringLiteral("/platforms"));
+        if (!platforms.entryList({QStringLiteral("libqwayland-*.so")}, QDir::Files).isEmpty())
+            setting.waylandPluginInstalled = true;
+    }
+    return setting;
+}
+
+DisplayConnectionWatch::DisplayConnectionWatch()
+    : previous_(qInstallMessageHandler(watchMessage)) {}
+
+DisplayConnectionWatch::~DisplayConnectionWatch() {
+    connected();
+}
+
+void DisplayConnectionWatch::connected() {
+    if (!watching_)
+        return;
+    watching_ = false;
+    qInstallMessageHandler(previous_);
+    for (const HeldMessage& message : heldMessages) {
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category.c_str());
+        qt_message_output(message.type, context, message.text);
+    }
+    heldMessages.clear();
+}
+
+} // namespace rz6

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 ソードリズム制作班
+#
+# The real program answers its command line with no screen at all, and a start without a
+# usable screen ends in one line that says what is missing, never in Qt's abort.
+#   usage: command_line_test.sh PATH/TO/rz6
+set -uo pipefail
+program=${1:?program}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# A record folder of its own, so that nothing the program might write lands in the player's.
+export XDG_DATA_HOME=$work/data
+
+failures=0
+# case name | expected status | expected first line (a glob) | environment, then arguments
+check() {
+    local name=$1 status=$2 first=$3; shift 3
+    local out got lines
+    out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE \
+        "$@" 2>&1)
+    got=$?
+    lines=$(printf '%s\n' "$out" | wc -l)
+    if [[ $got -ne $status || $(printf '%s\n' "$out" | head -n 1) != $first ||
+        ($status -ne 0 && $lines -ne 1) || $out == *Reinstalling* ]]; then
+        echo "FAIL $name: status $got (want $status), said:"
+        printf '%s\n' "$out" | head -n 5
+        failures=$((failures + 1))
+    else
+        echo "ok   $name: $(printf '%s\n' "$out" | head -n 1)"
+    fi
+}
+check "--help" 0 "使い方: rz6 *" "$program" --help
+check "-h, with a screen named" 0 "使い方: rz6 *" DISPLAY=:97 "$program" -h
+check "--version" 0 "rz6 0.80" "$program" --version
+check "-v" 0 "rz6 0.80" "$program" -v
+check "an unknown option" 2 "rz6: *--frobnicate*" "$program" --frobnicate
+check "an operand" 2 "rz6: *extra*" "$program" extra
+check "no screen at all" 1 "rz6: *DISPLAY*WAYLAND_DISPLAY*" "$program"
+# A display number nobody serves: the connection is refused.
+check "X server refuses" 1 "rz6: *DISPLAY=:97*" DISPLAY=:97 "$program"
+check "Wayland compositor absent" 1 "rz6: *WAYLAND_DISPLAY=rz6-test-none*" \
+    WAYLAND_DISPLAY=rz6-test-none XDG_RUNTIME_DIR="$work" "$program"
+[[ -e $work/data ]] && { echo "FAIL: a start that could not show a window wrote $work/data"; failures=$((failures + 1)); }
+# --help's own lines name every option it understands.
+help=$("$program" --help)
+for option in -h --help -v --version; do
+    [[ $help == *" $option"* ]] || { echo "FAIL: --help does not name $option"; failures=$((failures + 1)); }
+done
+exit $((failures > 0))
