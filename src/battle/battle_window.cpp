@@ -215,19 +215,21 @@ constexpr std::array<int, BattleWindow::statusPanelCount> statusPanelWidths{2400
 
 const QString firstCharacterStatus = fromUtf8(statusText(firstCharacter));
 
-// The About box: the version line, then the credits of the team that made this game.
+// The About box: the version line, the credits of the team that made this game, where the
+// rules are explained, and the copyright with the licence.
 QString aboutText() {
+    const QString team = fromUtf8(appInfo::team);
     return QStringList{
         fromUtf8(appInfo::aboutVersionLine),
         QString(),
-        QStringLiteral("制作　ソードリズム制作班"),
-        QStringLiteral("作画　ソードリズム制作班　美術係"),
-        QStringLiteral("設定　ソードリズム制作班　設定係"),
+        QStringLiteral("制作　%1").arg(team),
+        QStringLiteral("作画　%1　美術係").arg(team),
+        QStringLiteral("設定　%1　設定係").arg(team),
         QString(),
-        // Where the installed game keeps its README (compressed by a distribution's package).
-        QStringLiteral("最新版　%1 をご覧ください")
-            .arg(fromUtf8(appInfo::installedDocumentationFolder)),
-        QStringLiteral("2026　ソードリズム制作班"),
+        QStringLiteral("遊び方　F1（メニュー「遊び方」）、端末では man %1")
+            .arg(fromUtf8(appInfo::applicationName)),
+        QStringLiteral("© %1　%2　%3 ライセンス")
+            .arg(fromUtf8(appInfo::copyrightYear), team, fromUtf8(appInfo::licenseName)),
     }
         .join(QLatin1Char('\n'));
 }

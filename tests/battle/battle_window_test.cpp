@@ -278,7 +278,13 @@ TEST_F(BattleWindowTest, AboutBoxShowsTheVersionLineUnderItsCaption) {
     EXPECT_TRUE(lines[3].startsWith(QStringLiteral("作画　")));
     EXPECT_TRUE(lines[4].startsWith(QStringLiteral("設定　")));
     EXPECT_TRUE(lines[5].isEmpty());
-    EXPECT_TRUE(lines[6].startsWith(QStringLiteral("最新版　")));
+    // Where help is, not where updates would be; the copyright with its licence.
+    EXPECT_TRUE(lines[6].contains(QStringLiteral("F1")) &&
+                lines[6].contains(QStringLiteral("man rz6")))
+        << lines[6].toStdString();
+    EXPECT_TRUE(lines[7].startsWith(QStringLiteral("© 2026　")) &&
+                lines[7].contains(QStringLiteral("MIT")))
+        << lines[7].toStdString();
 }
 
 TEST_F(BattleWindowTest, CharacterSettingsReachTheMatchAndTheScreen) {
