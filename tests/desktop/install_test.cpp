@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -153,4 +154,35 @@ TEST_F(InstallTest, InstalledTreeIsValidAsAWhole) {
         runTool(QStringLiteral("appstreamcli"),
                 {QStringLiteral("validate-tree"), QStringLiteral("--no-net"), prefix->path()});
     EXPECT_EQ(validate.exitCode, 0) << validate.output.toStdString();
+}
+
+// A player who has only the installed game finds the manual page in English and in Japanese,
+// both read by man without a warning (as lintian reads them), and a README whose pictures
+// and links are installed beside it and that speaks of no developer's script.
+TEST_F(InstallTest, PlayersDocumentsAreCompleteAndPointOnlyAtWhatIsInstalled) {
+    for (const QString& page :
+         {QStringLiteral("share/man/man6/rz6.6"), QStringLiteral("share/man/ja/man6/rz6.6")}) {
+        ASSERT_TRUE(QFileInfo::exists(at(page))) << page.toStdString();
+        const Outcome man = runTool(
+            QStringLiteral("sh"),
+            {QStringLiteral("-c"),
+             QStringLiteral("LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "
+                            "\"$0\" 2>&1 >/dev/null"),
+             at(page)});
+        EXPECT_EQ(man.exitCode, 0) << page.toStdString();
+        EXPECT_TRUE(man.output.isEmpty()) << page.toStdString() << ": " << man.output.toStdString();
+    }
+    const QString docs = at(QStringLiteral("share/doc/rz6"));
+    QFile readme(docs + QStringLiteral("/README.md"));
+    ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(readme.readAll());
+    EXPECT_FALSE(text.contains(QStringLiteral("scripts/")));
+    const QRegularExpression link(QStringLiteral("\\]\\(([^)]+)\\)"));
+    int links = 0;
+    for (const auto& found : link.globalMatch(text)) {
+        ++links;
+        EXPECT_TRUE(QFileInfo::exists(docs + u'/' + found.captured(1)))
+            << found.captured(1).toStdString();
+    }
+    EXPECT_GE(links, 1); // the screenshot
 }
