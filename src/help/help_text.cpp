@@ -112,7 +112,7 @@ QString helpText() {
                .arg(caption("キャラ選択"))
                .arg(characterCount)
                .arg(characterList())
-               .arg(rankCount)
+               .arg(rankClassCount)
                .arg(caption("再試合"), caption("終　了")) +
            QStringLiteral(
                "<h3>記録</h3>"

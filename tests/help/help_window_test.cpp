@@ -138,9 +138,8 @@ TEST_F(HelpNumbers, EachCharactersGaugeAndMultiplierAreWhatTheMatchUses) {
         const auto c = std::find_if(characters().begin(), characters().end(),
                                     [&](const Character& c) { return c.name == name; });
         ASSERT_NE(c, characters().end()) << name;
-        RecordTable table{};
         ScriptedRandomSource dealer;
-        Match fight(table, dealer);
+        Match fight(dealer);
         fight.setWindowLength(c->windowLength);
         fight.setScoreMultiplier(c->scoreMultiplier);
         dealer.queueDigits(landing + landing + "1122334455");
