@@ -72,10 +72,14 @@ QString helpText() {
                "</li>"
                "<li><b>Enter</b>：並べた数字を取り消します。%2 点引かれます。</li>"
                "<li><b>F1</b>：この画面を開きます。<b>Esc</b> で閉じます。</li>"
+               "<li><b>F6</b>：戦績（終えた試合すべての記録）を開きます。</li>"
+               "<li><b>F10</b>：メニューを開きます。</li>"
                "</ul>"
                "<p>マウスなしでも遊べます。<b>Tab</b> でボタンに移り、<b>Space</b> か "
                "<b>Enter</b> で押します（試合中の数字・0・Enter はいつも試合に届きます）。"
-               "<b>Esc</b> はキャラ選択では%3、記録画面では「閉じる」と同じです。</p>")
+               "<b>Esc</b> はキャラ選択では%3、記録画面では「閉じる」と同じです。Orca などの"
+               "画面読み上げは、命中・防がれた・空振・姿勢を崩した・残りターン・試合の結果を"
+               "その場で読み上げます。</p>")
                .arg(Match::maxDigits)
                .arg(Match::enterPenalty)
                .arg(caption("決　　定")) +
@@ -121,6 +125,9 @@ QString helpText() {
                "ここで必ず残ります）と、再試・再試合・終了のときに書き込まれます。インストールした"
                "ゲームでは <code>%3</code> に、持ち運び用に置いたゲームではプログラムの隣の "
                "<code>%4</code> に置かれます。一つの記録で同時に遊べるゲームは一つだけです。</p>"
+               "<p>終えた試合はすべて、記録の隣の <code>%7</code> に戦績として残ります（F6、"
+               "「試合」→「戦績」）。グラフと表で見られ、CSV に書き出せます。記録とは別の"
+               "ファイルで、記録には手を触れません。</p>"
 
                "<h3>技の見つけ方</h3>"
                "<p>技の一覧はどこにもありません。いろいろな並びを放って、自分で見つけてください。"
@@ -133,7 +140,8 @@ QString helpText() {
                .arg(caption("履　　　歴"), recordPlace(),
                     QString::fromUtf8(appInfo::recordFileName))
                .arg(Match::maxDigits)
-               .arg(QString::fromUtf8(appInfo::applicationName));
+               .arg(QString::fromUtf8(appInfo::applicationName),
+                    QString::fromUtf8(appInfo::historyFileName));
 }
 
 } // namespace rz6
