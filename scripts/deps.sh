@@ -12,6 +12,8 @@ packages=(
     # which Debian's qt6-charts-dev does not pull in.
     qt6-charts-dev libqt6charts6 libqt6opengl6-dev libsqlite3-dev
     fonts-ipafont-gothic fonts-ipafont-mincho
+    # The English translation: lupdate and lrelease, and their CMake functions.
+    qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools
 )
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(libgtest-dev clang-format xvfb xauth xdotool x11-utils x11-apps desktop-file-utils appstream

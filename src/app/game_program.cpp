@@ -94,6 +94,8 @@ void GameProgram::buildBattleWindow() {
         battleWindow_->setMatchClock(matchClock_);
     connect(battleWindow_, &BattleWindow::characterSelectRequested, this,
             &GameProgram::openCharacterSelect);
+    battleWindow_->setLanguageChoice(languageChoice_);
+    connect(battleWindow_, &BattleWindow::languageChosen, this, &GameProgram::chooseLanguage);
     // Centred on the screen, as every battle screen opens.
     battleWindow_->adjustSize();
     centreWindow(battleWindow_);
@@ -108,6 +110,25 @@ bool GameProgram::destroyBattleWindow() {
     delete subScreen_.data();
     delete battleWindow_.data();
     return saveRecord();
+}
+
+void GameProgram::setLanguageSettings(const QString& settingsPath, LanguageChoice remembered,
+                                      std::optional<Language> forThisRun) {
+    settingsPath_ = settingsPath;
+    languageChoice_ = remembered;
+    languageForRun_ = forThisRun;
+}
+
+// The player's choice takes effect at once on every open screen, and is remembered for the
+// next start; a language given for this run only gives way to it.
+void GameProgram::chooseLanguage(LanguageChoice choice) {
+    languageChoice_ = choice;
+    languageForRun_.reset();
+    if (!settingsPath_.isEmpty() && !rememberLanguageChoice(settingsPath_, choice))
+        report(tr("言語の設定を「%1」に保存できませんでした。").arg(settingsPath_));
+    applyLanguage(rz6::chooseLanguage(desktopMessagesLocale().toStdString(), choice));
+    if (battleWindow_)
+        battleWindow_->setLanguageChoice(choice);
 }
 
 void GameProgram::rebuildBattleWindow() {

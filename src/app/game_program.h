@@ -4,6 +4,7 @@
 
 #include "battle/battle_window.h"
 #include "battle/match_summary.h"
+#include "common/language.h"
 #include "help/help_window.h"
 #include "history/history_store.h"
 #include "result/match_rating.h"
@@ -49,6 +50,11 @@ public:
     // The lock this copy holds on the record: confirmed before every save, so that a copy
     // that lost its place never writes over another's record.
     void guardSavesWith(RecordLock& lock) { lock_ = &lock; }
+    // Where the player's language choice is remembered, the choice read from there and a
+    // language given for this run only (main sets these before start; without them a choice
+    // in the 設定 menu still applies, but is not remembered).
+    void setLanguageSettings(const QString& settingsPath, LanguageChoice remembered,
+                             std::optional<Language> forThisRun = std::nullopt);
     // Reads the record and shows the first battle window.
     void start();
     // Abandons the window on show for a fresh one (the record is saved, then read back).
@@ -101,6 +107,7 @@ private:
     void openOverBattle(QWidget* screen);
     void rematch();
     void openHelpWindow();
+    void chooseLanguage(LanguageChoice choice);
     void loadRecord();
     bool saveRecord();
     void report(const QString& message);
@@ -118,6 +125,9 @@ private:
     WallClock wallClock_ = [] { return QDateTime::currentDateTime(); };
     BattleWindow::MatchClock matchClock_;
     RandomSource& random_;
+    QString settingsPath_;
+    LanguageChoice languageChoice_ = LanguageChoice::Desktop;
+    std::optional<Language> languageForRun_;
     Reporter reporter_;
     RecordLock* lock_ = nullptr;
     QPointer<BattleWindow> battleWindow_;

@@ -9,6 +9,7 @@
 #include "battle/dealt_digits_source.h"
 #include "common/app_info.h"
 #include "common/japanese_fonts.h"
+#include "common/language.h"
 #include "common/pictures.h"
 #include "save/file_layer.h"
 #include "save/record_location.h"
@@ -90,6 +91,11 @@ int main(int argc, char* argv[]) {
     IconAfterFirstFrame icon;
     app.installEventFilter(&icon);
     rz6::installJapaneseFonts();
+    // The desktop's language, unless the player chose one in the 設定 menu.
+    const QString settingsPath = rz6::defaultSettingsPath();
+    const rz6::LanguageChoice languageChoice = rz6::rememberedLanguageChoice(settingsPath);
+    rz6::applyLanguage(
+        rz6::chooseLanguage(rz6::desktopMessagesLocale().toStdString(), languageChoice));
     rz6::installGameStyle();
 
     const rz6::RecordLocation location = rz6::chooseRecordLocation();
@@ -126,6 +132,7 @@ int main(int argc, char* argv[]) {
     QObject::connect(&app, &QApplication::aboutToQuit, &program, &rz6::GameProgram::quit);
     app.setQuitOnLastWindowClosed(false);
 
+    program.setLanguageSettings(settingsPath, languageChoice);
     program.guardSavesWith(lock);
     lastWords = {&program, &lock};
     std::atexit(saveWhenEndedUnexpectedly);

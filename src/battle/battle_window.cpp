@@ -6,6 +6,7 @@
 #include "common/accessibility.h"
 #include "common/app_info.h"
 #include "common/back_color.h"
+#include "common/language.h"
 #include "common/label_button.h"
 #include "common/picture_label.h"
 #include "common/pictures.h"
@@ -14,8 +15,10 @@
 #include "common/tiled_background.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -56,10 +59,10 @@ constexpr FontFace pointsFont{"ＭＳ ゴシック", 18};
 
 // The label-buttons BtnLabel(0..3) along the top; each repeats a menu command.
 constexpr std::array<LabelButtonPlace, BattleWindow::buttonCount> buttonPlaces{{
-    {"試合開始", {120, 240, 1335, 255}},
-    {"履　　　歴", {1560, 240, 1335, 255}},
-    {"キャラ選択", {3000, 240, 1335, 255}},
-    {"終　　　了", {4440, 240, 1335, 255}},
+    {QT_TRANSLATE_NOOP("rz6::BattleWindow", "試合開始"), {120, 240, 1335, 255}},
+    {QT_TRANSLATE_NOOP("rz6::BattleWindow", "履　　　歴"), {1560, 240, 1335, 255}},
+    {QT_TRANSLATE_NOOP("rz6::BattleWindow", "キャラ選択"), {3000, 240, 1335, 255}},
+    {QT_TRANSLATE_NOOP("rz6::BattleWindow", "終　　　了"), {4440, 240, 1335, 255}},
 }};
 
 // The pictures, labels and shapes of the client area, in the order they are stacked from
@@ -136,7 +139,7 @@ constexpr Piece label(std::string_view name, int index, TwipsBox box, std::strin
 
 constexpr Piece turnsPiece =
     withRole(label("TurnLabel", -1, {8520, 240, 525, 435}, "10", windowBack, turnsFont,
-                   Qt::AlignHCenter, false, "残りターン"),
+                   Qt::AlignHCenter, false, QT_TRANSLATE_NOOP("rz6::BattleWindow", "残りターン")),
              PieceRole::Turns);
 
 // The keypad marks Image1(1..9), each showing keypad_<digit>: 7 8 9 on the top row, 1 2 3
@@ -179,13 +182,13 @@ constexpr std::array<Piece, 5> lowerPieces{
                    Qt::AlignLeft, true),
              PieceRole::Sequence),
     withRole(label("RenLabel", -1, {6840, 3720, 2295, 495}, {}, 0x00FFFFC0, comboFont,
-                   Qt::AlignRight, true, "連撃"),
+                   Qt::AlignRight, true, QT_TRANSLATE_NOOP("rz6::BattleWindow", "連撃")),
              PieceRole::Combo),
     withRole(label("MesLabel", -1, {3960, 4440, 2775, 495}, {}, messageBack, messageFont,
-                   Qt::AlignHCenter, true, "メッセージ"),
+                   Qt::AlignHCenter, true, QT_TRANSLATE_NOOP("rz6::BattleWindow", "メッセージ")),
              PieceRole::Message),
     withRole(label("GetPtLabel", -1, {6840, 4440, 2295, 495}, {}, messageBack, pointsFont,
-                   Qt::AlignRight, true, "得点"),
+                   Qt::AlignRight, true, QT_TRANSLATE_NOOP("rz6::BattleWindow", "得点")),
              PieceRole::Points),
     // Holds the background tile; never shown.
     withRole(picture("Picture1", -1, {3480, 3720, 300, 495}, "tile"), PieceRole::TileHolder),
@@ -214,6 +217,35 @@ constexpr TwipsBox statusBarBox{0, 5655, 9270, 375};
 constexpr std::array<int, BattleWindow::statusPanelCount> statusPanelWidths{2400, 800, 1600};
 
 const QString firstCharacterStatus = fromUtf8(statusText(firstCharacter));
+
+// A status text as the rules write it ("使用キャラ　:　灰原　蓮"), in the player's language.
+QString translatedStatus(const QString& status) {
+    for (const Character& c : characters())
+        if (status == fromUtf8(statusText(c)))
+            return BattleWindow::tr("使用キャラ　:　%1").arg(translatedText("Game", c.name));
+    return status;
+}
+
+// The combo count as the rules write it ("3連撃"), in the player's language.
+QString translatedCombo(const std::string& comboText) {
+    const QString text = QString::fromStdString(comboText);
+    const QString suffix = QStringLiteral("連撃");
+    if (!text.endsWith(suffix))
+        return text;
+    return BattleWindow::tr("%1連撃").arg(text.chopped(suffix.size()));
+}
+
+// The battle message (a technique's name, what a failed strike did, or a miss and its digit:
+// "空振 5"), in the player's language.
+QString translatedMessage(const std::string& message) {
+    if (message.empty())
+        return {};
+    const std::size_t missDigit = message.find_last_not_of("0123456789") + 1;
+    if (missDigit > 0 && missDigit < message.size())
+        return translatedText("Game", message.substr(0, missDigit)) +
+               QString::fromStdString(message.substr(missDigit));
+    return translatedText("Game", message);
+}
 
 // The About box: the version line, the credits of the team that made this game, where the
 // rules are explained, and the copyright with the licence.
@@ -248,29 +280,29 @@ void setDescriptionIfChanged(QWidget* widget, const QString& description) {
 }
 
 QString cellDescription(int cell, bool spent) {
-    const QString place = QStringLiteral("盤 %1行%2列").arg(cell / 4 + 1).arg(cell % 4 + 1);
-    return spent ? place + QStringLiteral("（使用済み）") : place;
+    const QString place = BattleWindow::tr("盤 %1行%2列").arg(cell / 4 + 1).arg(cell % 4 + 1);
+    return spent ? place + BattleWindow::tr("（使用済み）") : place;
 }
 
 // The combo window is shown by the input's pink colour; the bus hears it here.
 QString inputDescription(bool windowOpen) {
-    return windowOpen ? QStringLiteral("入力（連撃受付中）") : QStringLiteral("入力");
+    return windowOpen ? BattleWindow::tr("入力（連撃受付中）") : BattleWindow::tr("入力");
 }
 
 // The outcome on screen as one phrase: the message and the points it shows, the combo count
 // of a strike that carried the combo on and, when the strike spent a turn, the turns left.
 // "金剛撃、100点、残り9ターン", "旋風斬、100点、2連撃", "姿勢を崩した！、-50点".
 QString outcomePhrase(const Match& match, const StrikeResult& result) {
-    QStringList parts{QString::fromStdString(match.message())};
+    QStringList parts{translatedMessage(match.message())};
     if (!match.pointsText().empty())
-        parts << QString::fromStdString(match.pointsText()) + QStringLiteral("点");
+        parts << BattleWindow::tr("%1点").arg(QString::fromStdString(match.pointsText()));
     const bool scored =
         result.outcome == StrikeOutcome::Technique || result.outcome == StrikeOutcome::Counter;
     if (scored && !match.comboText().empty())
-        parts << QString::fromStdString(match.comboText());
+        parts << translatedCombo(match.comboText());
     if (result.turnSpent)
-        parts << QStringLiteral("残り%1ターン").arg(result.turnsLeft);
-    return parts.join(QStringLiteral("、"));
+        parts << BattleWindow::tr("残り%1ターン").arg(result.turnsLeft);
+    return parts.join(BattleWindow::tr("、"));
 }
 
 QString pieceName(const Piece& piece) {
@@ -285,7 +317,7 @@ QLabel* makeLabel(QWidget* parent, const Piece& piece) {
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setBackColor(label, piece.color);
     if (!piece.description.empty())
-        label->setAccessibleDescription(fromUtf8(piece.description));
+        label->setAccessibleDescription(BattleWindow::tr(piece.description.data()));
     return label;
 }
 
@@ -326,7 +358,6 @@ BattleWindow::BattleWindow(RandomSource& random, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       match_(random) {
     setObjectName(QStringLiteral("rz6"));
-    setWindowTitle(fromUtf8(appInfo::displayTitle));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFocusPolicy(Qt::StrongFocus);
 
@@ -339,6 +370,7 @@ BattleWindow::BattleWindow(RandomSource& random, QWidget* parent)
     setCentralWidget(client_);
     buildMenus();
     buildWidgets(client_);
+    retranslate();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     tileBackground(client_, Pictures::pixmap(QStringLiteral("tile"), devicePixelRatioF()));
     // Disabled behind another screen, the battle screen stays exactly as it was.
@@ -358,36 +390,60 @@ BattleWindow::BattleWindow(RandomSource& random, QWidget* parent)
 BattleWindow::~BattleWindow() = default;
 
 void BattleWindow::buildMenus() {
-    auto action = [this](QMenu* menu, const char* name, const QString& text) {
-        QAction* a = menu->addAction(text);
+    auto action = [this](QMenu* menu, const char* name) {
+        QAction* a = menu->addAction(QString());
         a->setObjectName(QString::fromLatin1(name));
         return a;
     };
-    QMenu* mfile = menuBar()->addMenu(QStringLiteral("試合"));
-    mfile->setObjectName(QStringLiteral("mfile"));
-    startAction_ = action(mfile, "mst", QStringLiteral("開始"));
+    fileMenu_ = menuBar()->addMenu(QString());
+    fileMenu_->setObjectName(QStringLiteral("mfile"));
+    startAction_ = action(fileMenu_, "mst");
     startAction_->setShortcut(QKeySequence(Qt::Key_F5));
-    restartAction_ = action(mfile, "mrst", QStringLiteral("再試"));
+    restartAction_ = action(fileMenu_, "mrst");
     restartAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    mfile->addSeparator()->setObjectName(QStringLiteral("mline1"));
-    recordAction_ = action(mfile, "mwhis", QStringLiteral("履歴"));
-    historyAction_ = action(mfile, "mseki", QStringLiteral("戦績"));
+    fileMenu_->addSeparator()->setObjectName(QStringLiteral("mline1"));
+    recordAction_ = action(fileMenu_, "mwhis");
+    historyAction_ = action(fileMenu_, "mseki");
     historyAction_->setShortcut(QKeySequence(Qt::Key_F6));
-    quitAction_ = action(mfile, "mend", QStringLiteral("終了"));
+    quitAction_ = action(fileMenu_, "mend");
 
-    QMenu* mopt = menuBar()->addMenu(QStringLiteral("設定"));
-    mopt->setObjectName(QStringLiteral("mopt"));
-    characterAction_ = action(mopt, "mchrch", QStringLiteral("使用キャラ"));
-    QMenu* mmus = mopt->addMenu(QStringLiteral("効果"));
-    mmus->setObjectName(QStringLiteral("mmus"));
+    optionsMenu_ = menuBar()->addMenu(QString());
+    optionsMenu_->setObjectName(QStringLiteral("mopt"));
+    characterAction_ = action(optionsMenu_, "mchrch");
+    effectsMenu_ = optionsMenu_->addMenu(QString());
+    effectsMenu_->setObjectName(QStringLiteral("mmus"));
     // Sound effects were never part of this game: the items stay visible and disabled.
-    action(mmus, "mwav", QStringLiteral("WAV"))->setEnabled(false);
-    action(mmus, "mmidi", QStringLiteral("MIDI"))->setEnabled(false);
+    action(effectsMenu_, "mwav")->setText(QStringLiteral("WAV"));
+    effectsMenu_->actions().constLast()->setEnabled(false);
+    action(effectsMenu_, "mmidi")->setText(QStringLiteral("MIDI"));
+    effectsMenu_->actions().constLast()->setEnabled(false);
+    // The language: its caption is in both languages, so that a player who reads only one
+    // of them finds it; each language is named in itself.
+    languageMenu_ = optionsMenu_->addMenu(QStringLiteral("言語 / Language"));
+    languageMenu_->setObjectName(QStringLiteral("mlang"));
+    auto* languages = new QActionGroup(this);
+    const std::pair<const char*, LanguageChoice> languageItems[] = {
+        {"mlangja", LanguageChoice::Japanese},
+        {"mlangen", LanguageChoice::English},
+        {"mlangdesktop", LanguageChoice::Desktop},
+    };
+    for (const auto& [name, choice] : languageItems) {
+        QAction* item = action(languageMenu_, name);
+        item->setCheckable(true);
+        item->setChecked(choice == LanguageChoice::Desktop);
+        languages->addAction(item);
+        languageActions_[static_cast<std::size_t>(choice)] = item;
+        connect(item, &QAction::triggered, this, [this, choice] { emit languageChosen(choice); });
+    }
+    languageActions_[static_cast<std::size_t>(LanguageChoice::Japanese)]->setText(
+        QStringLiteral("日本語"));
+    languageActions_[static_cast<std::size_t>(LanguageChoice::English)]->setText(
+        QStringLiteral("English"));
 
-    aboutAction_ = menuBar()->addAction(QStringLiteral("制作"));
+    aboutAction_ = menuBar()->addAction(QString());
     aboutAction_->setObjectName(QStringLiteral("mab"));
     // The rules, beside the credits: F1 as on any desktop.
-    helpAction_ = menuBar()->addAction(QStringLiteral("遊び方"));
+    helpAction_ = menuBar()->addAction(QString());
     helpAction_->setObjectName(QStringLiteral("mhelp"));
     helpAction_->setShortcut(QKeySequence(Qt::Key_F1));
 
@@ -410,6 +466,49 @@ void BattleWindow::buildMenus() {
     connect(characterAction_, &QAction::triggered, this, &BattleWindow::chooseCharacter);
     connect(aboutAction_, &QAction::triggered, this, &BattleWindow::showAbout);
     connect(helpAction_, &QAction::triggered, this, &BattleWindow::showHelp);
+}
+
+// Writes every fixed text of the window in the player's language: the menus, the
+// label-buttons, the status bar and what the bus says about each state label. The match's
+// own texts follow in showMatch.
+void BattleWindow::retranslate() {
+    setWindowTitle(gameTitle());
+    fileMenu_->setTitle(tr("試合"));
+    startAction_->setText(tr("開始"));
+    restartAction_->setText(tr("再試"));
+    recordAction_->setText(tr("履歴"));
+    historyAction_->setText(tr("戦績"));
+    quitAction_->setText(tr("終了"));
+    optionsMenu_->setTitle(tr("設定"));
+    characterAction_->setText(tr("使用キャラ"));
+    effectsMenu_->setTitle(tr("効果"));
+    languageActions_[static_cast<std::size_t>(LanguageChoice::Desktop)]->setText(
+        tr("デスクトップの言語"));
+    aboutAction_->setText(tr("制作"));
+    helpAction_->setText(tr("遊び方"));
+
+    for (std::size_t i = 0; i < buttons_.size(); ++i)
+        buttons_[i]->setText(tr(buttonPlaces[i].text.data()));
+    for (const Piece& piece : allPieces)
+        if (!piece.description.empty())
+            client_->findChild<QWidget*>(pieceName(piece))
+                ->setAccessibleDescription(tr(piece.description.data()));
+    comboGauge_->setAccessibleName(tr("連撃ゲージ"));
+    statusBar_->setAccessibleName(tr("ステータスバー"));
+    statusPanels_[0]->setText(translatedStatus(statusSource_));
+    statusPanels_[1]->setText(tr("評価"));
+    statusPanels_[2]->setAccessibleDescription(tr("得点"));
+    showMatch();
+}
+
+void BattleWindow::setLanguageChoice(LanguageChoice choice) {
+    languageActions_[static_cast<std::size_t>(choice)]->setChecked(true);
+}
+
+void BattleWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && fileMenu_)
+        retranslate();
+    QMainWindow::changeEvent(event);
 }
 
 void BattleWindow::buildWidgets(QWidget* client) {
@@ -463,21 +562,18 @@ void BattleWindow::buildWidgets(QWidget* client) {
     comboGauge_->setObjectName(QStringLiteral("ProgressBar1"));
     comboGauge_->setGeometry(twipsRect(gaugeBox));
     comboGauge_->setTextVisible(false);
-    comboGauge_->setAccessibleName(QStringLiteral("連撃ゲージ"));
 
-    auto* statusBar = new QFrame(client);
+    auto* statusBar = statusBar_ = new QFrame(client);
     statusBar->setObjectName(QStringLiteral("StatusBar1"));
     statusBar->setGeometry(twipsRect(statusBarBox));
-    statusBar->setAccessibleName(QStringLiteral("ステータスバー"));
     exposeAsStatusBar(statusBar);
     announcer_ = std::make_unique<Announcer>(statusBar, false);
     // A status bar has the desktop's own face, not the window's tiled background.
     setBackColor(statusBar, QApplication::palette().color(QPalette::Window));
-    const QString panelTexts[] = {firstCharacterStatus, QStringLiteral("評価"),
-                                  QStringLiteral("0")};
+    statusSource_ = firstCharacterStatus;
     int left = 0;
     for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
-        auto* panel = new QLabel(panelTexts[i], statusBar);
+        auto* panel = new QLabel(statusBar);
         panel->setObjectName(indexedName("Panel", static_cast<int>(i) + 1));
         panel->setGeometry(twips(left) + 1, 2, twips(statusPanelWidths[i]) - 2,
                            twips(statusBarBox.height) - 3);
@@ -487,7 +583,6 @@ void BattleWindow::buildWidgets(QWidget* client) {
         statusPanels_[i] = panel;
         left += statusPanelWidths[i];
     }
-    statusPanels_[2]->setAccessibleDescription(QStringLiteral("得点"));
 }
 
 // Copies the whole visible state of the match into the widgets. Only what changed is
@@ -508,8 +603,8 @@ void BattleWindow::showMatch() {
     setTextIfChanged(sequenceLabel_, QString::fromStdString(match_.inputText()));
     setBackColor(sequenceLabel_, match_.windowOpen() ? inputOpenBack : inputClosedBack);
     setDescriptionIfChanged(sequenceLabel_, inputDescription(match_.windowOpen()));
-    setTextIfChanged(comboLabel_, QString::fromStdString(match_.comboText()));
-    setTextIfChanged(messageLabel_, QString::fromStdString(match_.message()));
+    setTextIfChanged(comboLabel_, translatedCombo(match_.comboText()));
+    setTextIfChanged(messageLabel_, translatedMessage(match_.message()));
     setTextIfChanged(pointsLabel_, QString::fromStdString(match_.pointsText()));
     setTextIfChanged(statusPanels_[2], QString::number(match_.score()));
 
@@ -709,7 +804,8 @@ void BattleWindow::endPause() {
 }
 
 void BattleWindow::setStatusText(const QString& text) {
-    statusPanels_[0]->setText(text);
+    statusSource_ = text;
+    statusPanels_[0]->setText(translatedStatus(text));
 }
 
 void BattleWindow::setWindowLength(int length) {

@@ -4,6 +4,7 @@
 
 #include "battle/match.h"
 #include "charselect/character_target.h"
+#include "common/language.h"
 #include "history/history_match.h"
 
 #include <QMainWindow>
@@ -19,6 +20,7 @@
 class QAction;
 class QFrame;
 class QLabel;
+class QMenu;
 class QProgressBar;
 
 namespace rz6 {
@@ -70,6 +72,9 @@ public:
     void setScoreMultiplier(double multiplier) override;
     void setPortrait(const QString& pictureName) override;
 
+    // Ticks the player's language choice in the 設定 menu (the program object keeps it).
+    void setLanguageChoice(LanguageChoice choice);
+
     // The timers, for tests and benchmarks that watch them.
     const QTimer& clockTimer() const { return clock_; }
     const QTimer& pauseTimer() const { return pauseTimer_; }
@@ -102,15 +107,19 @@ signals:
     // technique record.
     void historyRequested();
     void characterSelectRequested();
+    // The player picked a language in 設定 → 言語 / Language.
+    void languageChosen(rz6::LanguageChoice choice);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildMenus();
     void buildWidgets(QWidget* client);
+    void retranslate();
     void showMatch();
     void afterInput();
     void clearHighlights();
@@ -125,6 +134,12 @@ private:
     QTimer clock_;
     QTimer pauseTimer_;
 
+    QMenu* fileMenu_ = nullptr;
+    QMenu* optionsMenu_ = nullptr;
+    QMenu* effectsMenu_ = nullptr;
+    QMenu* languageMenu_ = nullptr;
+    // Indexed by LanguageChoice.
+    std::array<QAction*, 3> languageActions_{};
     QAction* startAction_ = nullptr;
     QAction* restartAction_ = nullptr;
     QAction* recordAction_ = nullptr;
@@ -155,6 +170,10 @@ private:
     QProgressBar* comboGauge_ = nullptr;
     // Character, "評価", score.
     std::array<QLabel*, statusPanelCount> statusPanels_{};
+    QFrame* statusBar_ = nullptr;
+    // The character's status text as the rules write it, in Japanese; panel 1 shows it in
+    // the player's language.
+    QString statusSource_;
     QWidget* client_ = nullptr;
     std::unique_ptr<Announcer> announcer_;
 };

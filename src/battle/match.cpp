@@ -2,6 +2,7 @@
 // Copyright (c) 2026 ソードリズム制作班
 #include "battle/match.h"
 
+#include "common/translatable_text.h"
 #include "save/record_table.h"
 
 #include <algorithm>
@@ -10,10 +11,10 @@
 namespace rz6 {
 namespace {
 
-constexpr std::string_view missMessage = "空振 ";
-constexpr std::string_view blockMessage = "防がれた！";
-constexpr std::string_view counterMessage = "反撃を受けた！";
-constexpr std::string_view abandonMessage = "姿勢を崩した！";
+constexpr std::string_view missMessage = RZ6_TRANSLATABLE("Game", "空振 ");
+constexpr std::string_view blockMessage = RZ6_TRANSLATABLE("Game", "防がれた！");
+constexpr std::string_view counterMessage = RZ6_TRANSLATABLE("Game", "反撃を受けた！");
+constexpr std::string_view abandonMessage = RZ6_TRANSLATABLE("Game", "姿勢を崩した！");
 constexpr std::string_view comboSuffix = "連撃";
 
 } // namespace

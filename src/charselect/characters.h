@@ -2,6 +2,8 @@
 // Copyright (c) 2026 ソードリズム制作班
 #pragma once
 
+#include "common/translatable_text.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -25,9 +27,11 @@ inline constexpr int characterCount = 3;
 // and the smallest multiplier, the last the shortest window and the largest multiplier.
 // The portraits' accessible names live with the pictures (assets/CMakeLists.txt).
 inline constexpr std::array<Character, characterCount> allCharacters{{
-    {"灰原　蓮", 1200, 1.0, "portrait_ren_rest", "portrait_ren_ready"},
-    {"灰原　雪菜", 1100, 1.1, "portrait_yukina_rest", "portrait_yukina_ready"},
-    {"真壁　左近", 1000, 1.2, "portrait_sakon_rest", "portrait_sakon_ready"},
+    {RZ6_TRANSLATABLE("Game", "灰原　蓮"), 1200, 1.0, "portrait_ren_rest", "portrait_ren_ready"},
+    {RZ6_TRANSLATABLE("Game", "灰原　雪菜"), 1100, 1.1, "portrait_yukina_rest",
+     "portrait_yukina_ready"},
+    {RZ6_TRANSLATABLE("Game", "真壁　左近"), 1000, 1.2, "portrait_sakon_rest",
+     "portrait_sakon_ready"},
 }};
 
 constexpr const std::array<Character, characterCount>& characters() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "battle/technique_catalogue.h"
+#include "common/translatable_text.h"
 #include "save/record_table.h"
 
 #include <array>
@@ -19,8 +20,11 @@ inline constexpr int rankClassCount = 10;
 // wide: two-character names are padded with ideographic spaces (U+3000), "中 目 録" and
 // "入 門 者" with ordinary spaces. UTF-8.
 inline constexpr std::array<std::string_view, rankClassCount> rankNames = {
-    "剣　　聖", "剣　　神", "剣　　鬼", "剣　　豪", "剣　　士",
-    "免許皆伝", "目　　録", "中 目 録", "門　　人", "入 門 者",
+    RZ6_TRANSLATABLE("Game", "剣　　聖"), RZ6_TRANSLATABLE("Game", "剣　　神"),
+    RZ6_TRANSLATABLE("Game", "剣　　鬼"), RZ6_TRANSLATABLE("Game", "剣　　豪"),
+    RZ6_TRANSLATABLE("Game", "剣　　士"), RZ6_TRANSLATABLE("Game", "免許皆伝"),
+    RZ6_TRANSLATABLE("Game", "目　　録"), RZ6_TRANSLATABLE("Game", "中 目 録"),
+    RZ6_TRANSLATABLE("Game", "門　　人"), RZ6_TRANSLATABLE("Game", "入 門 者"),
 };
 
 // Number of techniques marked as landed in this match (0..40).

@@ -65,7 +65,8 @@ cleanup() {
 setupWork() {
     work=$(mktemp -d "${TMPDIR:-/tmp}/rz6-e2e.XXXXXX")
     trap cleanup EXIT
-    export HOME=$work/home XDG_DATA_HOME=$work/xdg-data XDG_RUNTIME_DIR=$work/runtime
+    export HOME=$work/home XDG_DATA_HOME=$work/xdg-data XDG_CONFIG_HOME=$work/xdg-config
+    export XDG_RUNTIME_DIR=$work/runtime
     mkdir -p "$HOME" "$XDG_DATA_HOME"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR

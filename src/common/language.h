@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+#include <string_view>
+
+namespace rz6 {
+
+// The languages the game speaks. Japanese is the language of every text in the code;
+// English comes from the translation compiled into the program.
+enum class Language { Japanese, English };
+
+// What the player picked in 設定 → 言語 / Language: a language, or whatever the desktop uses.
+enum class LanguageChoice { Desktop, Japanese, English };
+
+// The language the game shows. A language given for this run wins, then the player's
+// remembered choice, then the desktop's language for messages (a locale name such as
+// "ja_JP.UTF-8"): Japanese when it is Japanese, and when none is set ("", "C", "POSIX",
+// "C.UTF-8"), so that an unconfigured machine shows the game as it has always been; English
+// for any other language.
+Language chooseLanguage(std::string_view desktopLocale, LanguageChoice remembered,
+                        std::optional<Language> forThisRun = std::nullopt);
+
+// The desktop's language for messages, as the C library picks it: LC_ALL, then LC_MESSAGES,
+// then LANG; the first one set decides.
+QByteArray desktopMessagesLocale();
+
+// "ja" or "en", the way the command line and the settings file write a language; nothing for
+// any other text.
+std::optional<Language> languageFromCode(QStringView code);
+
+// Where the player's choice is remembered: rz6/rz6.conf in the desktop's settings folder
+// (XDG_CONFIG_HOME, else ~/.config).
+QString defaultSettingsPath();
+
+// The player's remembered choice in the settings file at this path (Desktop when there is
+// none, or it cannot be read).
+LanguageChoice rememberedLanguageChoice(const QString& settingsPath);
+// Remembers the choice there; false when the file could not be written.
+bool rememberLanguageChoice(const QString& settingsPath, LanguageChoice choice);
+
+// Makes every text of the program speak this language from now on: the English translation
+// is installed or taken away, and every open screen is told to write its texts again
+// (QEvent::LanguageChange). Returns false if the English translation could not be loaded.
+bool applyLanguage(Language language);
+// The language applyLanguage last set (Japanese before any call).
+Language currentLanguage();
+
+// The game's title in the language it speaks: "ソードリズム！　第弐章", "Sword Rhythm II".
+QString gameTitle();
+
+} // namespace rz6
