@@ -3,11 +3,12 @@
 // Figures of the match history, on whatever Qt platform is set (bench/run.sh uses a virtual
 // X server), in a temporary folder on the disk the folder given (default: the system's
 // temporary folder) lies on:
-//   history_bench [MATCHES] [FOLDER]
+//   history_bench [MATCHES] [FOLDER] [PICTURE.png]
 // fills a history with MATCHES generated matches (10 000 by default), then times
 //   - writing one more match with its keys through the game's store, sync included;
 //   - showing the 戦績 screen: reading every match, building the screen, its first paint.
-// Figures are printed as "name=value" lines, beside their goals.
+// Figures are printed as "name=value" lines, beside their goals. Given a picture's name, the
+// screen as first drawn is also saved there, to look at.
 
 #include "common/japanese_fonts.h"
 #include "history/history_store.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPixmap>
 #include <QTemporaryDir>
 
 #include <sqlite3.h>
@@ -163,20 +165,31 @@ int main(int argc, char* argv[]) {
     std::printf("write_match_ms median=%.2f max=%.2f (goal: < 20 ms, sync included)\n",
                 write.median, write.worst);
 
-    std::vector<double> shows;
+    // The whole, and its three parts: reading the file, building the screen, its first paint.
+    std::vector<double> shows, reads, builds, paints;
     for (int n = 0; n < 7; ++n) {
         const auto start = Clock::now();
         rz6::HistoryStore reader(path);
-        auto* window = new rz6::HistoryWindow(reader.matches(false), reader.problem());
+        std::vector<rz6::HistoryMatch> matches = reader.matches(rz6::HistoryStore::Detail::Figures);
+        reads.push_back(msSince(start));
+        const auto built = Clock::now();
+        auto* window = new rz6::HistoryWindow(std::move(matches), reader.problem());
+        builds.push_back(msSince(built));
+        const auto painted = Clock::now();
         window->show();
         // The first paint, drawn now rather than whenever the window system asks.
-        window->grab();
+        const QPixmap picture = window->grab();
+        if (n == 0 && argc > 3)
+            picture.save(QString::fromLocal8Bit(argv[3]));
         QApplication::processEvents();
+        paints.push_back(msSince(painted));
         shows.push_back(msSince(start));
         delete window;
         QApplication::processEvents();
     }
     const Spread show = spread(shows);
     std::printf("show_screen_ms median=%.1f max=%.1f (goal: < 150 ms)\n", show.median, show.worst);
+    std::printf("  of which read_ms=%.1f build_ms=%.1f first_paint_ms=%.1f (medians)\n",
+                spread(reads).median, spread(builds).median, spread(paints).median);
     return 0;
 }

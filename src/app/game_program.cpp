@@ -229,7 +229,7 @@ void GameProgram::openHistoryWindow() {
     if (!battleWindow_)
         return;
     HistoryResult read;
-    std::vector<HistoryMatch> matches = history_->matches(false, &read);
+    std::vector<HistoryMatch> matches = history_->matches(HistoryStore::Detail::Figures, &read);
     auto* screen =
         new HistoryWindow(std::move(matches), read.ok ? history_->problem() : read.message);
     BattleWindow* battle = battleWindow_;
@@ -242,7 +242,8 @@ void GameProgram::openHistoryWindow() {
 void GameProgram::exportHistory(const QString& path) {
     auto* screen = qobject_cast<HistoryWindow*>(subScreen_.data());
     HistoryResult result;
-    const std::vector<HistoryMatch> matches = history_->matches(true, &result);
+    const std::vector<HistoryMatch> matches =
+        history_->matches(HistoryStore::Detail::Whole, &result);
     if (result.ok)
         result = writeHistoryCsv(historyCsv(matches), QFile::encodeName(path), protectedFiles_);
     if (!result.ok) {

@@ -101,4 +101,28 @@ HistoryTrend historyTrend(const std::vector<HistoryMatch>& matches) {
     return HistoryTrend::Level;
 }
 
+std::vector<ChartPoint> thinnedForDrawing(const std::vector<ChartPoint>& points, int columns) {
+    if (columns < 1 || points.size() <= std::size_t(columns))
+        return points;
+    const double first = points.front().x;
+    const double span = points.back().x - first;
+    const auto column = [&](const ChartPoint& p) {
+        return span > 0 ? std::min(columns - 1, int((p.x - first) / span * columns)) : 0;
+    };
+    std::vector<ChartPoint> kept;
+    kept.reserve(std::size_t(columns));
+    for (std::size_t i = 0; i < points.size();) {
+        const int current = column(points[i]);
+        double x = 0;
+        double y = 0;
+        std::size_t n = 0;
+        for (; i < points.size() && column(points[i]) == current; ++i, ++n) {
+            x += points[i].x;
+            y += points[i].y;
+        }
+        kept.push_back({x / double(n), y / double(n)});
+    }
+    return kept;
+}
+
 } // namespace rz6

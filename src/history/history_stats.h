@@ -50,4 +50,19 @@ std::vector<std::size_t> bestMatches(const std::vector<HistoryMatch>& matches,
 // earlier average (at least one point) counts as a trend. Needs two full tens.
 HistoryTrend historyTrend(const std::vector<HistoryMatch>& matches);
 
+// A point of a line drawn on the chart: when (ms) and how much.
+struct ChartPoint {
+    double x = 0;
+    double y = 0;
+    bool operator==(const ChartPoint&) const = default;
+};
+
+// The points of a line as drawn, at most `columns` of them: a line through thousands of
+// matches only paints a solid band, and drawing it costs the screen its speed. The span of
+// x is cut into `columns` equal columns and the points of each column are drawn as one,
+// their average at their average x, so the line shows how the totals go over time (the
+// best ones are marked apart, the figures in words are every match's). A line of no more
+// points than columns comes back as it is. Points in order of x.
+std::vector<ChartPoint> thinnedForDrawing(const std::vector<ChartPoint>& points, int columns);
+
 } // namespace rz6

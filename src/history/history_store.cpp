@@ -20,6 +20,8 @@ namespace rz6 {
 namespace {
 
 const QString openFailure = QStringLiteral("戦績ファイル「%1」を開けませんでした。\n理由：%2");
+const QString companionFailure = QStringLiteral("戦績ファイル「%1」を開けませんでした。"
+                                                "そばの「%2」が使えません。\n理由：%3");
 const QString writeFailure = QStringLiteral("戦績ファイル「%1」に書き込めませんでした。"
                                             "この試合は戦績に残りません（記録ファイルには"
                                             "いつも通り保存されます）。\n理由：%2");
@@ -102,6 +104,28 @@ FileLook lookAt(const QByteArray& path) {
     return look;
 }
 
+// SQLite keeps its write-ahead log, its shared index and (where the log cannot be used) its
+// rollback journal in files named after the history. A link, pipe or anything but a regular
+// file at one of those names is refused before SQLite is let near it, so nothing is ever
+// written through it. (SQLite opens them without following links as well.)
+QString companionProblem(const QByteArray& path, QString& name) {
+    for (const char* suffix : {"-wal", "-shm", "-journal"}) {
+        const QByteArray companion = path + suffix;
+        struct stat named {};
+        if (::lstat(companion.constData(), &named) != 0) {
+            if (errno == ENOENT)
+                continue;
+            name = QFile::decodeName(companion);
+            return japaneseReason(errno);
+        }
+        if (!S_ISREG(named.st_mode)) {
+            name = QFile::decodeName(companion);
+            return notRegularReason(named.st_mode);
+        }
+    }
+    return {};
+}
+
 bool sameFile(const QByteArray& path, const FileLook& look) {
     struct stat now {};
     return ::lstat(path.constData(), &now) == 0 && S_ISREG(now.st_mode) &&
@@ -150,6 +174,13 @@ std::int64_t queryNumber(sqlite3* db, const char* sql, int& code) {
         return 0;
     code = SQLITE_OK;
     return query.column(0);
+}
+
+// Switches the file to its write-ahead log; SQLite keeps the journal it had where it cannot.
+void useWriteAheadLog(sqlite3* db) {
+    Statement query(db, "PRAGMA journal_mode = WAL");
+    if (query.ok())
+        sqlite3_step(query.get());
 }
 
 constexpr const char* schemaSql = R"sql(
@@ -238,6 +269,13 @@ QString HistoryStore::sqliteReason(int code) const {
 }
 
 HistoryResult HistoryStore::openFile() {
+    QString companion;
+    if (const QString reason = companionProblem(nativePath_, companion); !reason.isEmpty()) {
+        close();
+        state_ = State::Unusable;
+        problem_ = companionFailure.arg(path_, companion, reason);
+        return {false, problem_};
+    }
     const FileLook look = lookAt(nativePath_);
     if (!look.ok)
         return fail(openFailure, look.reason);
@@ -301,7 +339,14 @@ HistoryResult HistoryStore::openFile() {
         problem_ = readOnlyNotice.arg(path_, readOnlyReason);
         return {true, problem_};
     }
-    // Every commit waits until the match is on the disk.
+    // A match is appended to the write-ahead log and the log alone is synced: one sync per
+    // match, where a rollback journal costs four (journal, its folder, the file, the journal
+    // again). With full synchronous writes every commit still waits until the match is on
+    // the disk, so it survives a killed game and a power cut alike; a kill in the middle of a
+    // commit leaves a log whose unfinished tail the next opening ignores. The file itself
+    // only ever grows: the log is copied into it in place, never by replacing it. Where the
+    // log cannot be used (a file system without shared memory) the rollback journal stays.
+    useWriteAheadLog(db_);
     code = sqlite3_exec(db_, "PRAGMA synchronous = FULL", nullptr, nullptr, nullptr);
     if (code != SQLITE_OK)
         return fail(openFailure, sqliteReason(code));
@@ -379,7 +424,7 @@ HistoryResult HistoryStore::append(const HistoryMatch& match) {
     return {false, problem_};
 }
 
-std::vector<HistoryMatch> HistoryStore::matches(bool withKeys, HistoryResult* result) {
+std::vector<HistoryMatch> HistoryStore::matches(Detail detail, HistoryResult* result) {
     std::vector<HistoryMatch> found;
     const HistoryResult opening = open();
     auto failed = [&](const QString& message) {
@@ -423,7 +468,8 @@ std::vector<HistoryMatch> HistoryStore::matches(bool withKeys, HistoryResult* re
         if (code == SQLITE_DONE)
             code = SQLITE_OK;
     }
-    if (code == SQLITE_OK) {
+    const bool whole = detail == Detail::Whole;
+    if (code == SQLITE_OK && whole) {
         Statement query(db_, "SELECT match_id, technique_id, count FROM match_techniques "
                              "ORDER BY match_id, technique_id");
         code = query.code();
@@ -436,7 +482,7 @@ std::vector<HistoryMatch> HistoryStore::matches(bool withKeys, HistoryResult* re
         if (code == SQLITE_DONE)
             code = SQLITE_OK;
     }
-    if (code == SQLITE_OK && withKeys) {
+    if (code == SQLITE_OK && whole) {
         Statement query(db_, "SELECT match_id, key, at_ms FROM match_keys ORDER BY match_id, seq");
         code = query.code();
         while (code == SQLITE_OK && (code = sqlite3_step(query.get())) == SQLITE_ROW) {

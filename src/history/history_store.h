@@ -32,9 +32,12 @@ struct HistoryResult {
 //   all) and a damaged one are refused and left exactly as they are.
 // - The schema carries its version. A file of a newer version is opened read-only: its
 //   matches are read, nothing is ever written to it, and the player is told why.
-// - append() writes one match in one transaction with full synchronous writes: when it
-//   returns true the match is on the disk; a kill at any moment loses at most that match,
-//   and the file always opens with every match written before it.
+// - A link or anything but a regular file at the names of SQLite's own files beside it
+//   ("-wal", "-shm", "-journal") is refused the same way, so nothing is written through it.
+// - append() writes one match in one transaction with full synchronous writes, through a
+//   write-ahead log (one sync per match): when it returns true the match is on the disk; a
+//   kill at any moment loses at most that match, and the file always opens with every
+//   match written before it.
 // - Once a write has failed the store writes no more this run, so a file in trouble is not
 //   touched again; the failure is reported once, each later append() fails quietly.
 // - The path is kept as the bytes the system uses, so any folder name works.
@@ -68,9 +71,12 @@ public:
     // it fails with an empty message, so the player is told once.
     HistoryResult append(const HistoryMatch& match);
 
-    // Every match, oldest first. The keys are read only when asked for (the screen never
-    // needs them, the CSV does).
-    std::vector<HistoryMatch> matches(bool withKeys, HistoryResult* result = nullptr);
+    // How much of each match to read: its row of figures (all the 戦績 screen shows), or the
+    // whole match with its techniques and keys (the CSV).
+    enum class Detail { Figures, Whole };
+
+    // Every match, oldest first.
+    std::vector<HistoryMatch> matches(Detail detail, HistoryResult* result = nullptr);
 
 private:
     HistoryResult openFile();

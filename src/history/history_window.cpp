@@ -46,6 +46,10 @@ constexpr unsigned int bestColor = 0x0000A0FF;
 // One colour per character, in the order of the character select screen.
 constexpr std::array<unsigned int, characterCount> characterColors{0x00C05000, 0x004020C0,
                                                                    0x00208020};
+// A line is drawn through at most one point per column, this many across the chart (about
+// four screen pixels each), and its matches are dots up to this many.
+constexpr int chartColumns = 200;
+constexpr std::size_t dottedMatchCount = chartColumns;
 constexpr FontFace textFont{"ＭＳ Ｐゴシック", 10.5, false};
 constexpr FontFace summaryFont{"ＭＳ Ｐ明朝", 12};
 constexpr FontFace buttonFont{"ＭＳ Ｐゴシック", 11};
@@ -307,35 +311,44 @@ void HistoryWindow::buildChart() {
     chart_->addAxis(dates, Qt::AlignBottom);
     chart_->addAxis(totals, Qt::AlignLeft);
 
-    auto attach = [&](QXYSeries* series, const QString& name, const QList<QPointF>& points) {
+    // A line of thousands of matches is drawn through one point per column of the chart, the
+    // column's average: the figures in words and in the summary line are every match's.
+    auto attach = [&](QXYSeries* series, const QString& name,
+                      const std::vector<ChartPoint>& points) {
+        const std::vector<ChartPoint> drawn = thinnedForDrawing(points, chartColumns);
+        QList<QPointF> list;
+        list.reserve(qsizetype(drawn.size()));
+        for (const ChartPoint& p : drawn)
+            list.append(QPointF(p.x, p.y));
         series->setName(name);
-        series->replace(points); // in one go: thousands of points would be slow one by one
+        series->replace(list);
         chart_->addSeries(series);
         series->attachAxis(dates);
         series->attachAxis(totals);
     };
 
     // One line per character through that character's matches, each match a dot.
-    std::array<QList<QPointF>, characterCount> byCharacter;
+    // Each match a dot while they are few enough to tell apart.
+    std::array<std::vector<ChartPoint>, characterCount> byCharacter;
     for (const HistoryMatch& m : matches_)
         if (m.character >= 0 && m.character < characterCount)
-            byCharacter[std::size_t(m.character)].append(
-                QPointF(double(m.endedUtcMs), double(m.overallScore)));
+            byCharacter[std::size_t(m.character)].push_back(
+                {double(m.endedUtcMs), double(m.overallScore)});
     for (int c = 0; c < characterCount; ++c) {
         auto* series = new QLineSeries(chart_);
         series->setObjectName(indexedName("CharacterSeries", c));
         QPen pen(bgrColor(characterColors[std::size_t(c)]));
         pen.setWidthF(1.5);
         series->setPen(pen);
-        series->setPointsVisible(true);
+        series->setPointsVisible(byCharacter[std::size_t(c)].size() <= dottedMatchCount);
         attach(series, characterName(c), byCharacter[std::size_t(c)]);
     }
 
     const std::vector<double> averages = movingAverage(matches_);
-    QList<QPointF> averagePoints;
-    averagePoints.reserve(qsizetype(matches_.size()));
+    std::vector<ChartPoint> averagePoints;
+    averagePoints.reserve(matches_.size());
     for (std::size_t i = 0; i < matches_.size(); ++i)
-        averagePoints.append(QPointF(double(matches_[i].endedUtcMs), averages[i]));
+        averagePoints.push_back({double(matches_[i].endedUtcMs), averages[i]});
     auto* average = new QLineSeries(chart_);
     average->setObjectName(QStringLiteral("AverageSeries"));
     QPen dashed(bgrColor(averageColor));
@@ -344,10 +357,9 @@ void HistoryWindow::buildChart() {
     average->setPen(dashed);
     attach(average, QStringLiteral("直近10試合の平均"), averagePoints);
 
-    QList<QPointF> bestPoints;
+    std::vector<ChartPoint> bestPoints;
     for (std::size_t i : bestMatches(matches_))
-        bestPoints.append(
-            QPointF(double(matches_[i].endedUtcMs), double(matches_[i].overallScore)));
+        bestPoints.push_back({double(matches_[i].endedUtcMs), double(matches_[i].overallScore)});
     auto* best = new QScatterSeries(chart_);
     best->setObjectName(QStringLiteral("BestSeries"));
     best->setMarkerShape(QScatterSeries::MarkerShapeStar);

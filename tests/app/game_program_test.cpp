@@ -523,7 +523,8 @@ TEST_F(GameProgramTest, FinishedMatchGoesIntoTheHistoryAndTheScreen) {
     ASSERT_NE(program->resultWindow(), nullptr);
     const QByteArray record = file();
 
-    const auto kept = HistoryStore(QFile::encodeName(historyPath)).matches(true);
+    const auto kept =
+        HistoryStore(QFile::encodeName(historyPath)).matches(HistoryStore::Detail::Whole);
     ASSERT_EQ(kept.size(), 1u);
     const HistoryMatch& m = kept[0];
     EXPECT_EQ(m.endedUtcMs, ended.toMSecsSinceEpoch());

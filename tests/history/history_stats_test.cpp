@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace rz6 {
 namespace {
 
@@ -62,6 +64,23 @@ TEST(HistoryStats, TrendComparesTheLastTenWithTheTenBefore) {
     EXPECT_EQ(historyTrend(withTotals(totals)), HistoryTrend::Rising);
     totals.push_back(-5000);
     EXPECT_EQ(historyTrend(withTotals(totals)), HistoryTrend::Falling);
+}
+
+// A long line is drawn through one point per column, the average of the column's points;
+// a short one is drawn as it is.
+TEST(HistoryStats, ThinnedLineAveragesEachColumn) {
+    std::vector<ChartPoint> line;
+    for (int i = 0; i < 1000; ++i)
+        line.push_back({double(i), i % 2 ? 100.0 : 0.0});
+    line.back().x = 999; // the span 0..999 cut into 50 columns of 19.98
+    const auto thinned = thinnedForDrawing(line, 50);
+    ASSERT_EQ(thinned.size(), 50u);
+    EXPECT_EQ(thinned.front(), (ChartPoint{9.5, 50})); // points 0..19
+    EXPECT_EQ(thinned[1], (ChartPoint{29.5, 50}));     // points 20..39
+    EXPECT_TRUE(std::is_sorted(thinned.begin(), thinned.end(),
+                               [](const ChartPoint& a, const ChartPoint& b) { return a.x < b.x; }));
+    const std::vector<ChartPoint> shortLine(line.begin(), line.begin() + 50);
+    EXPECT_EQ(thinnedForDrawing(shortLine, 50), shortLine);
 }
 
 } // namespace
