@@ -13,6 +13,7 @@
 #include "save/record_file.h"
 #include "save/record_lock.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QMessageBox>
 #include <QWindow>
@@ -252,7 +253,9 @@ void GameProgram::exportHistory(const QString& path) {
     }
     if (screen)
         screen->showNote(
-            QStringLiteral("「%1」に%2試合を書き出しました。").arg(path).arg(matches.size()));
+            QCoreApplication::translate("rz6::GameProgram", "「%1」に%2試合を書き出しました。")
+                .arg(path)
+                .arg(matches.size()));
 }
 
 // The character select screen changes the battle window through CharacterTarget only; it is

@@ -15,6 +15,7 @@
 #include "save/record_location.h"
 #include "save/record_lock.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QMessageBox>
 
@@ -138,10 +139,12 @@ int main(int argc, char* argv[]) {
     std::atexit(saveWhenEndedUnexpectedly);
     program.start();
     if (!location.carriedOverFrom.isEmpty())
-        program.tell(QStringLiteral("プログラムのフォルダにある記録「%1」を引き継ぎました。\n"
-                                    "これからの記録は「%2」に保存されます（元のファイルは"
-                                    "そのまま残ります）。")
-                         .arg(location.carriedOverFrom, location.folder));
+        program.tell(
+            QCoreApplication::translate("rz6::GameProgram",
+                                        "プログラムのフォルダにある記録「%1」を引き継ぎました。\n"
+                                        "これからの記録は「%2」に保存されます（元のファイルは"
+                                        "そのまま残ります）。")
+                .arg(location.carriedOverFrom, location.folder));
     const int status = app.exec();
     lastWords = {};
     lock.unlock();

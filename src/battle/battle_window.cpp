@@ -254,13 +254,13 @@ QString aboutText() {
     return QStringList{
         fromUtf8(appInfo::aboutVersionLine),
         QString(),
-        QStringLiteral("制作　%1").arg(team),
-        QStringLiteral("作画　%1　美術係").arg(team),
-        QStringLiteral("設定　%1　設定係").arg(team),
+        BattleWindow::tr("制作　%1").arg(team),
+        BattleWindow::tr("作画　%1　美術係").arg(team),
+        BattleWindow::tr("設定　%1　設定係").arg(team),
         QString(),
-        QStringLiteral("遊び方　F1（メニュー「遊び方」）、端末では man %1")
+        BattleWindow::tr("遊び方　F1（メニュー「遊び方」）、端末では man %1")
             .arg(fromUtf8(appInfo::applicationName)),
-        QStringLiteral("© %1　%2　%3 ライセンス")
+        BattleWindow::tr("© %1　%2　%3 ライセンス")
             .arg(fromUtf8(appInfo::copyrightYear), team, fromUtf8(appInfo::licenseName)),
     }
         .join(QLatin1Char('\n'));
@@ -682,8 +682,8 @@ void BattleWindow::showAbout() {
     if (!isEnabled())
         return;
     // Window-modal without a nested event loop: the clock and a quit signal carry on.
-    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("制作"), aboutText(),
-                                QMessageBox::Ok, this);
+    auto* box =
+        new QMessageBox(QMessageBox::NoIcon, tr("制作"), aboutText(), QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("AboutBox"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();

@@ -13,6 +13,7 @@
 #include "common/tiled_background.h"
 #include "common/window_centring.h"
 
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -58,7 +59,7 @@ CharacterSelectWindow::CharacterSelectWindow(CharacterTarget& target, QWidget* o
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), target_(target),
       owner_(owner) {
     setObjectName(QStringLiteral("chrsel"));
-    setWindowTitle(QStringLiteral("使用キャラ選択"));
+    setWindowTitle(QCoreApplication::translate("rz6::CharacterSelectWindow", "使用キャラ選択"));
     setUpSubScreen(this, twips(clientWidth), twips(clientHeight), windowBackColor);
 
     buildWidgets();
@@ -93,7 +94,7 @@ void CharacterSelectWindow::buildWidgets() {
         const Character& c = character(i);
         const Column& column = columns[static_cast<std::size_t>(i)];
 
-        auto* option = new QRadioButton(fromUtf8(c.name), this);
+        auto* option = new QRadioButton(translatedText("Game", c.name), this);
         option->setObjectName(indexedName("Option1", i));
         option->setGeometry(twipsRect(column.option));
         option->setFont(designFont(optionFont));
@@ -131,7 +132,8 @@ void CharacterSelectWindow::buildWidgets() {
     tileHolder_->setPixmap(Pictures::pixmap(QStringLiteral("tile"), dpr));
     tileHolder_->hide();
 
-    confirmButton_ = new LabelButton(QStringLiteral("決　　定"), this);
+    confirmButton_ = new LabelButton(
+        QCoreApplication::translate("rz6::CharacterSelectWindow", "決　　定"), this);
     confirmButton_->setObjectName(QStringLiteral("Label1"));
     confirmButton_->setGeometry(twipsRect(confirmBox));
     confirmButton_->setFont(designFont(confirmFont));
@@ -153,7 +155,7 @@ void CharacterSelectWindow::choose(int index) {
 
 void CharacterSelectWindow::chooseByKey(int index) {
     choose(index);
-    announcer_->announce(fromUtf8(character(index).name));
+    announcer_->announce(translatedText("Game", character(index).name));
 }
 
 void CharacterSelectWindow::applyCharacter(int index) {

@@ -9,19 +9,23 @@
 #include "result/match_rating.h"
 #include "save/record_table.h"
 
+#include <QCoreApplication>
+
 namespace rz6 {
 namespace {
 
-// 「終　　　了」 as the help writes a caption: in corner brackets, never broken.
-QString caption(const char* text) {
-    return QStringLiteral("「%1」").arg(unbrokenCaption(QString::fromUtf8(text)));
+// 「終　　　了」 as the help writes a caption of the screen that shows it (the window's
+// translation context): in corner brackets, never broken.
+QString caption(const char* context, const char* text) {
+    return QCoreApplication::translate("rz6::HelpText", "「%1」")
+        .arg(unbrokenCaption(QCoreApplication::translate(context, text)));
 }
 
 QString characterList() {
     QString list = QStringLiteral("<ul>");
     for (const Character& c : characters())
-        list += QStringLiteral("<li>%1：ゲージ %2 秒、倍率 ×%3</li>")
-                    .arg(unbrokenCaption(fromUtf8(c.name)))
+        list += QCoreApplication::translate("rz6::HelpText", "<li>%1：ゲージ %2 秒、倍率 ×%3</li>")
+                    .arg(unbrokenCaption(translatedText("Game", c.name)))
                     .arg(c.windowLength / 1000.0, 0, 'f', 1)
                     .arg(c.scoreMultiplier);
     return list + QStringLiteral("</ul>");
@@ -47,7 +51,8 @@ QString unbrokenCaption(const QString& caption) {
 
 QString helpText() {
     const QString turns = QString::number(Match::startTurns);
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "rz6::HelpText",
                "<h2>遊び方</h2>"
                "<p>%1 ターンのあいだに数字の盤から技を打ち込み、得点を競う剣術ゲームです。</p>"
 
@@ -61,8 +66,10 @@ QString helpText() {
                "<p><b>F5</b>（メニュー「試合」→「開始」、またはボタン%2）で試合が"
                "始まります。<b>Ctrl+R</b>（「試合」→「再試」）で試合を初めからやり直します。"
                "やめるときは「試合」→「終了」かボタン%3を選びます。</p>")
-               .arg(turns, caption("試合開始"), caption("終　　　了")) +
-           QStringLiteral(
+               .arg(turns, caption("rz6::BattleWindow", "試合開始"),
+                    caption("rz6::BattleWindow", "終　　　了")) +
+           QCoreApplication::translate(
+               "rz6::HelpText",
                "<h3>キー</h3>"
                "<ul>"
                "<li><b>1〜9</b>：盤から数字を拾って並べます。メインキーボードでもテンキーでも"
@@ -82,8 +89,9 @@ QString helpText() {
                "その場で読み上げます。</p>")
                .arg(Match::maxDigits)
                .arg(Match::enterPenalty)
-               .arg(caption("決　　定")) +
-           QStringLiteral(
+               .arg(caption("rz6::CharacterSelectWindow", "決　　定")) +
+           QCoreApplication::translate(
+               "rz6::HelpText",
                "<h3>放つ</h3>"
                "<p>並びが技なら命中し、技の点にキャラの倍率を掛けた点が入ります。技でない並びは"
                "防がれ、点は入りません。盤にない数字を含む並びは空振りで、%1 点引かれます。"
@@ -103,7 +111,8 @@ QString helpText() {
                .arg(Match::missPenalty)
                .arg(turns)
                .arg(-Match::counterPoints) +
-           QStringLiteral(
+           QCoreApplication::translate(
+               "rz6::HelpText",
                "<h3>キャラクター</h3>"
                "<p>試合の前に「設定」→「使用キャラ」かボタン%1で、%2 人の剣士から一人を"
                "選びます。ゲージの長さと得点の倍率がそれぞれ違い、ゲージが短い剣士ほど倍率が"
@@ -113,12 +122,14 @@ QString helpText() {
                "<p>試合が終わると結果画面が開きます。試合の得点（評価点）に、決めた技の種類一つ"
                "ごとに得点の一割が技術点として加わり、その合計が総合点です。総合点によって"
                "%4 段階の評価が決まります。%5で次の試合へ、%6でゲームを終えます。</p>")
-               .arg(caption("キャラ選択"))
+               .arg(caption("rz6::BattleWindow", "キャラ選択"))
                .arg(characterCount)
                .arg(characterList())
                .arg(rankClassCount)
-               .arg(caption("再試合"), caption("終　了")) +
-           QStringLiteral(
+               .arg(caption("rz6::ResultWindow", "再試合"),
+                    caption("rz6::ResultWindow", "終　了")) +
+           QCoreApplication::translate(
+               "rz6::HelpText",
                "<h3>記録</h3>"
                "<p>技ごとに決めた回数と、総合点の上位 %1 つが記録に残ります。ボタン%2"
                "（「試合」→「履歴」）で、いつでも見られます。記録は結果画面が出たとき（試合の分は"
@@ -137,7 +148,7 @@ QString helpText() {
 
                "<p>端末では <code>man %6</code> でも同じ説明が読めます。</p>")
                .arg(bestTotalCount)
-               .arg(caption("履　　　歴"), recordPlace(),
+               .arg(caption("rz6::BattleWindow", "履　　　歴"), recordPlace(),
                     QString::fromUtf8(appInfo::recordFileName))
                .arg(Match::maxDigits)
                .arg(QString::fromUtf8(appInfo::applicationName),

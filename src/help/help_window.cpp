@@ -26,7 +26,6 @@ QString HelpWindow::helpText() {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("help"));
-    setWindowTitle(QStringLiteral("遊び方"));
     setAttribute(Qt::WA_DeleteOnClose);
     QPalette back = palette();
     back.setColor(QPalette::Window, bgrColor(windowBack));
@@ -36,8 +35,6 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     text_ = new QTextBrowser(this);
     text_->setObjectName(QStringLiteral("HelpText"));
     text_->setOpenLinks(false);
-    text_->setHtml(helpText());
-    text_->setAccessibleName(QStringLiteral("遊び方"));
     // Read-only, with a keyboard caret: the arrow keys move through the text line by line,
     // and a screen reader reads each line the caret reaches.
     text_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse |
@@ -49,17 +46,33 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     font.setPointSizeF(11);
     text_->setFont(font);
 
-    auto* close = new QPushButton(QStringLiteral("閉じる"), this);
-    close->setObjectName(QStringLiteral("HelpClose"));
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    close_ = new QPushButton(this);
+    close_->setObjectName(QStringLiteral("HelpClose"));
+    connect(close_, &QPushButton::clicked, this, &QWidget::close);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_);
-    layout->addWidget(close, 0, Qt::AlignRight);
+    layout->addWidget(close_, 0, Qt::AlignRight);
+    retranslate();
     resize(twips(9270), twips(8400));
     // The text reads at once, to the keyboard and to a screen reader.
     setFocusProxy(text_);
     exposeAsScreen(this);
+}
+
+// Writes the window's texts in the player's language; the help can stay open beside the
+// battle screen while the player changes the language there.
+void HelpWindow::retranslate() {
+    setWindowTitle(tr("遊び方"));
+    text_->setHtml(helpText());
+    text_->setAccessibleName(tr("遊び方"));
+    close_->setText(tr("閉じる"));
+}
+
+void HelpWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && close_)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void HelpWindow::keyPressEvent(QKeyEvent* event) {

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QPushButton;
 class QTextBrowser;
 
 namespace rz6 {
@@ -22,9 +23,13 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void retranslate();
+
     QTextBrowser* text_ = nullptr;
+    QPushButton* close_ = nullptr;
 };
 
 } // namespace rz6

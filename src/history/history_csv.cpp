@@ -9,6 +9,7 @@
 #include "save/file_layer.h"
 #include "save/system_text.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QStringList>
@@ -39,16 +40,19 @@ QString isoTime(const HistoryMatch& match) {
 QString characterName(int index) {
     if (index < 0 || index >= characterCount)
         return QString::number(index);
-    return fromUtf8(characters()[static_cast<std::size_t>(index)].name);
+    return translatedText("Game", characters()[static_cast<std::size_t>(index)].name);
 }
 
 // The rank without the spaces that pad it to four characters on the result screen.
 QString plainRank(int rankClass) {
     if (rankClass < 1 || rankClass > rankClassCount)
         return QString::number(rankClass);
-    QString name = fromUtf8(rankName(rankClass));
-    name.remove(QChar(0x3000));
-    name.remove(QLatin1Char(' '));
+    QString name = translatedText("Game", rankName(rankClass));
+    // Only the Japanese names are padded; an English one keeps the spaces between its words.
+    if (name == fromUtf8(rankName(rankClass))) {
+        name.remove(QChar(0x3000));
+        name.remove(QLatin1Char(' '));
+    }
     return name;
 }
 
@@ -56,8 +60,8 @@ QString techniquesText(const HistoryMatch& match) {
     QStringList parts;
     for (const LandedTechnique& landed : match.techniques) {
         const auto technique = techniqueById(landed.techniqueId);
-        const QString name =
-            technique ? fromUtf8(technique->name) : QStringLiteral("#%1").arg(landed.techniqueId);
+        const QString name = technique ? translatedText("Game", technique->name)
+                                       : QStringLiteral("#%1").arg(landed.techniqueId);
         parts << QStringLiteral("%1×%2").arg(name).arg(landed.count);
     }
     return parts.join(QLatin1Char(' '));
@@ -73,13 +77,17 @@ QString keysText(const HistoryMatch& match) {
     return parts.join(QLatin1Char(' '));
 }
 
-const QString exportFailure = QStringLiteral("CSVファイル「%1」に書き出せませんでした。\n理由：%2");
+QString exportFailure() {
+    return QCoreApplication::translate("rz6::HistoryCsv",
+                                       "CSVファイル「%1」に書き出せませんでした。\n理由：%2");
+}
 
 } // namespace
 
 QByteArray historyCsv(const std::vector<HistoryMatch>& matches) {
-    QString text = QStringLiteral("終了日時,キャラ,評価点,技術点,総合評価,段位,最大コンボ,"
-                                  "命中,防御,空振り,反撃,中断,技,盤の種,キー\r\n");
+    QString text = QCoreApplication::translate(
+        "rz6::HistoryCsv", "終了日時,キャラ,評価点,技術点,総合評価,段位,最大コンボ,"
+                           "命中,防御,空振り,反撃,中断,技,盤の種,キー\r\n");
     for (const HistoryMatch& m : matches) {
         const QStringList fields{isoTime(m),
                                  characterName(m.character),
@@ -108,7 +116,7 @@ HistoryResult writeHistoryCsv(const QByteArray& csv, const QByteArray& path,
                               const QList<QByteArray>& protectedFiles) {
     const QString shown = QFile::decodeName(path);
     auto failure = [&](const QString& reason) {
-        return HistoryResult{false, exportFailure.arg(shown, reason)};
+        return HistoryResult{false, exportFailure().arg(shown, reason)};
     };
     // Compared as files, not as names: a link or another spelling of the record's path is
     // the record all the same.
@@ -118,8 +126,9 @@ HistoryResult writeHistoryCsv(const QByteArray& csv, const QByteArray& path,
             struct stat other {};
             if (::stat(kept.constData(), &other) == 0 && other.st_dev == target.st_dev &&
                 other.st_ino == target.st_ino)
-                return failure(QStringLiteral("ゲームの記録ファイルか戦績ファイルです。"
-                                              "上書きはしません"));
+                return failure(QCoreApplication::translate(
+                    "rz6::HistoryCsv", "ゲームの記録ファイルか戦績ファイルです。"
+                                       "上書きはしません"));
         }
     }
     struct stat named {};
@@ -130,7 +139,7 @@ HistoryResult writeHistoryCsv(const QByteArray& csv, const QByteArray& path,
     QByteArray temporary = path + ".XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
-        return failure(japaneseReason(errno));
+        return failure(reasonText(errno));
     const mode_t mask = ::umask(0);
     ::umask(mask);
     const bool written = writeAll(fd, csv.constData(), static_cast<std::size_t>(csv.size())) &&
@@ -140,7 +149,7 @@ HistoryResult writeHistoryCsv(const QByteArray& csv, const QByteArray& path,
     if (!written || ::rename(temporary.constData(), path.constData()) != 0) {
         const int renameError = written ? errno : error;
         ::unlink(temporary.constData());
-        return failure(japaneseReason(renameError));
+        return failure(reasonText(renameError));
     }
     return {};
 }

@@ -4,6 +4,7 @@
 
 #include "save/system_text.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <sqlite3.h>
@@ -19,18 +20,30 @@ namespace rz6 {
 
 namespace {
 
-const QString openFailure = QStringLiteral("戦績ファイル「%1」を開けませんでした。\n理由：%2");
-const QString companionFailure = QStringLiteral("戦績ファイル「%1」を開けませんでした。"
-                                                "そばの「%2」が使えません。\n理由：%3");
-const QString writeFailure = QStringLiteral("戦績ファイル「%1」に書き込めませんでした。"
-                                            "この試合は戦績に残りません（記録ファイルには"
-                                            "いつも通り保存されます）。\n理由：%2");
-const QString readOnlyNotice = QStringLiteral("戦績ファイル「%1」は読むだけで開きました。"
-                                              "これからの試合は戦績に残りません（記録ファイル"
-                                              "にはいつも通り保存されます）。\n理由：%2");
+QString openFailure() {
+    return QCoreApplication::translate("rz6::HistoryStore",
+                                       "戦績ファイル「%1」を開けませんでした。\n理由：%2");
+}
+QString companionFailure() {
+    return QCoreApplication::translate("rz6::HistoryStore", "戦績ファイル「%1」を開けませんでした。"
+                                                            "そばの「%2」が使えません。\n理由：%3");
+}
+QString writeFailure() {
+    return QCoreApplication::translate("rz6::HistoryStore",
+                                       "戦績ファイル「%1」に書き込めませんでした。"
+                                       "この試合は戦績に残りません（記録ファイルには"
+                                       "いつも通り保存されます）。\n理由：%2");
+}
+QString readOnlyNotice() {
+    return QCoreApplication::translate("rz6::HistoryStore",
+                                       "戦績ファイル「%1」は読むだけで開きました。"
+                                       "これからの試合は戦績に残りません（記録ファイル"
+                                       "にはいつも通り保存されます）。\n理由：%2");
+}
 
 QString damagedReason() {
-    return QStringLiteral("このゲームの戦績ファイルではないか、壊れています");
+    return QCoreApplication::translate("rz6::HistoryStore",
+                                       "このゲームの戦績ファイルではないか、壊れています");
 }
 
 // The first bytes of every SQLite database.
@@ -53,19 +66,19 @@ FileLook lookAt(const QByteArray& path) {
     struct stat named {};
     if (::lstat(path.constData(), &named) != 0) {
         if (errno != ENOENT) {
-            look.reason = japaneseReason(errno);
+            look.reason = reasonText(errno);
             return look;
         }
         // A new history: made here, only if nothing appeared at the name meanwhile.
         const int made =
             ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (made < 0) {
-            look.reason = japaneseReason(errno);
+            look.reason = reasonText(errno);
             return look;
         }
         ::close(made);
         if (::lstat(path.constData(), &named) != 0) {
-            look.reason = japaneseReason(errno);
+            look.reason = reasonText(errno);
             return look;
         }
     }
@@ -75,7 +88,7 @@ FileLook lookAt(const QByteArray& path) {
     }
     const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        look.reason = japaneseReason(errno);
+        look.reason = reasonText(errno);
         return look;
     }
     struct stat opened {};
@@ -89,7 +102,7 @@ FileLook lookAt(const QByteArray& path) {
         return look;
     }
     if (got < 0) {
-        look.reason = japaneseReason(readError);
+        look.reason = reasonText(readError);
         return look;
     }
     look.empty = opened.st_size == 0;
@@ -249,7 +262,7 @@ QString HistoryStore::sqliteReason(int code) const {
     const int system = db_ ? sqlite3_system_errno(db_) : 0;
     switch (code & 0xff) {
     case SQLITE_FULL:
-        return japaneseReason(ENOSPC);
+        return reasonText(ENOSPC);
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
     case SQLITE_SCHEMA:
@@ -257,13 +270,13 @@ QString HistoryStore::sqliteReason(int code) const {
         return damagedReason();
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return QStringLiteral("ほかのプログラムが使用中です");
+        return QCoreApplication::translate("rz6::HistoryStore", "ほかのプログラムが使用中です");
     case SQLITE_READONLY:
-        return system != 0 ? japaneseReason(system) : japaneseReason(EROFS);
+        return system != 0 ? reasonText(system) : reasonText(EROFS);
     default:
         if (system != 0)
-            return japaneseReason(system);
-        return QStringLiteral("データベースのエラー（%1）")
+            return reasonText(system);
+        return QCoreApplication::translate("rz6::HistoryStore", "データベースのエラー（%1）")
             .arg(QString::fromUtf8(sqlite3_errstr(code)));
     }
 }
@@ -273,12 +286,12 @@ HistoryResult HistoryStore::openFile() {
     if (const QString reason = companionProblem(nativePath_, companion); !reason.isEmpty()) {
         close();
         state_ = State::Unusable;
-        problem_ = companionFailure.arg(path_, companion, reason);
+        problem_ = companionFailure().arg(path_, companion, reason);
         return {false, problem_};
     }
     const FileLook look = lookAt(nativePath_);
     if (!look.ok)
-        return fail(openFailure, look.reason);
+        return fail(openFailure(), look.reason);
 
     // No link is followed and the database's own checks of a hostile file stay on.
     int code = sqlite3_open_v2(nativePath_.constData(), &db_,
@@ -291,10 +304,12 @@ HistoryResult HistoryStore::openFile() {
         code = sqlite3_open_v2(nativePath_.constData(), &db_,
                                SQLITE_OPEN_READONLY | SQLITE_OPEN_NOFOLLOW, nullptr);
         if (code != SQLITE_OK)
-            return fail(openFailure, sqliteReason(code));
+            return fail(openFailure(), sqliteReason(code));
     }
     if (!sameFile(nativePath_, look))
-        return fail(openFailure, QStringLiteral("開いている間に別のファイルに置き換えられました"));
+        return fail(openFailure(),
+                    QCoreApplication::translate("rz6::HistoryStore",
+                                                "開いている間に別のファイルに置き換えられました"));
     sqlite3_db_config(db_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
     sqlite3_db_config(db_, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
     // Another program reading the file holds us up for a moment at most.
@@ -306,37 +321,39 @@ HistoryResult HistoryStore::openFile() {
     const std::int64_t tables =
         code == SQLITE_OK ? queryNumber(db_, "SELECT count(*) FROM sqlite_schema", code) : 0;
     if (code != SQLITE_OK)
-        return fail(openFailure, sqliteReason(code));
+        return fail(openFailure(), sqliteReason(code));
 
     if (application == 0 && version == 0 && tables == 0) {
         // A new (empty) file becomes this game's history.
         if (!writable)
-            return fail(openFailure, readOnlyReason);
+            return fail(openFailure(), readOnlyReason);
         QString reason;
         if (!createSchema(reason))
-            return fail(openFailure, reason);
+            return fail(openFailure(), reason);
     } else if (application != applicationId) {
-        return fail(openFailure, QStringLiteral("ほかのプログラムのデータベースです"));
+        return fail(openFailure(), QCoreApplication::translate(
+                                       "rz6::HistoryStore", "ほかのプログラムのデータベースです"));
     } else if (version > schemaVersion) {
         // A newer game wrote it: read what this program understands, write nothing.
         close();
         code = sqlite3_open_v2(nativePath_.constData(), &db_,
                                SQLITE_OPEN_READONLY | SQLITE_OPEN_NOFOLLOW, nullptr);
         if (code != SQLITE_OK)
-            return fail(openFailure, sqliteReason(code));
+            return fail(openFailure(), sqliteReason(code));
         writable = false;
-        readOnlyReason = QStringLiteral("新しい版のゲームで作られたファイルです（版 %1、"
-                                        "このゲームは版 %2 まで）")
+        readOnlyReason = QCoreApplication::translate(
+                             "rz6::HistoryStore", "新しい版のゲームで作られたファイルです（版 %1、"
+                                                  "このゲームは版 %2 まで）")
                              .arg(version)
                              .arg(schemaVersion);
     } else if (version < 1 || tables < 3) {
-        return fail(openFailure, damagedReason());
+        return fail(openFailure(), damagedReason());
     }
 
     if (!writable) {
         sqlite3_exec(db_, "PRAGMA query_only = ON", nullptr, nullptr, nullptr);
         state_ = State::ReadOnly;
-        problem_ = readOnlyNotice.arg(path_, readOnlyReason);
+        problem_ = readOnlyNotice().arg(path_, readOnlyReason);
         return {true, problem_};
     }
     // A match is appended to the write-ahead log and the log alone is synced: one sync per
@@ -349,7 +366,7 @@ HistoryResult HistoryStore::openFile() {
     useWriteAheadLog(db_);
     code = sqlite3_exec(db_, "PRAGMA synchronous = FULL", nullptr, nullptr, nullptr);
     if (code != SQLITE_OK)
-        return fail(openFailure, sqliteReason(code));
+        return fail(openFailure(), sqliteReason(code));
     state_ = State::Writable;
     return {};
 }
@@ -420,7 +437,7 @@ HistoryResult HistoryStore::append(const HistoryMatch& match) {
     // A file in trouble is not touched again this run.
     writeFailed_ = true;
     told_ = true;
-    problem_ = writeFailure.arg(path_, reason);
+    problem_ = writeFailure().arg(path_, reason);
     return {false, problem_};
 }
 
@@ -497,8 +514,8 @@ std::vector<HistoryMatch> HistoryStore::matches(Detail detail, HistoryResult* re
     sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
     if (code != SQLITE_OK) {
         // Damaged inside: neither read nor written again this run.
-        const QString message = openFailure.arg(path_, sqliteReason(code));
-        fail(openFailure, sqliteReason(code));
+        const QString message = openFailure().arg(path_, sqliteReason(code));
+        fail(openFailure(), sqliteReason(code));
         return failed(message);
     }
     if (result)

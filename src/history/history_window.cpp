@@ -11,6 +11,7 @@
 #include "history/history_stats.h"
 #include "result/match_rating.h"
 
+#include <QCoreApplication>
 #include <QAbstractTableModel>
 #include <QChart>
 #include <QChartView>
@@ -56,14 +57,14 @@ constexpr FontFace buttonFont{"ＭＳ Ｐゴシック", 11};
 
 QString characterName(int index) {
     if (index < 0 || index >= characterCount)
-        return QStringLiteral("？");
-    return fromUtf8(characters()[static_cast<std::size_t>(index)].name);
+        return QCoreApplication::translate("rz6::HistoryWindow", "？");
+    return translatedText("Game", characters()[static_cast<std::size_t>(index)].name);
 }
 
 QString rankText(int rankClass) {
     if (rankClass < 1 || rankClass > rankClassCount)
         return QString::number(rankClass);
-    return fromUtf8(rankName(rankClass));
+    return translatedText("Game", rankName(rankClass));
 }
 
 QDateTime endedAt(const HistoryMatch& match) {
@@ -104,8 +105,12 @@ public:
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         static const QString titles[] = {
-            QStringLiteral("日時"), QStringLiteral("キャラ"),     QStringLiteral("総合評価"),
-            QStringLiteral("段位"), QStringLiteral("最大コンボ"), QStringLiteral("命中"),
+            QCoreApplication::translate("rz6::HistoryWindow", "日時"),
+            QCoreApplication::translate("rz6::HistoryWindow", "キャラ"),
+            QCoreApplication::translate("rz6::HistoryWindow", "総合評価"),
+            QCoreApplication::translate("rz6::HistoryWindow", "段位"),
+            QCoreApplication::translate("rz6::HistoryWindow", "最大コンボ"),
+            QCoreApplication::translate("rz6::HistoryWindow", "命中"),
         };
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
             section < Column::columnCount)
@@ -194,7 +199,7 @@ HistoryWindow::HistoryWindow(std::vector<HistoryMatch> matches, const QString& n
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       matches_(std::move(matches)) {
     setObjectName(QStringLiteral("senseki"));
-    setWindowTitle(QStringLiteral("戦績"));
+    setWindowTitle(QCoreApplication::translate("rz6::HistoryWindow", "戦績"));
     setUpSubScreen(this, twips(clientWidth), twips(clientHeight), formBackColor);
     setFont(designFont(textFont));
 
@@ -206,12 +211,14 @@ HistoryWindow::HistoryWindow(std::vector<HistoryMatch> matches, const QString& n
 
     buildChart();
 
-    auto* filterCaption = new QLabel(QStringLiteral("キャラ(&K)："), this);
+    auto* filterCaption =
+        new QLabel(QCoreApplication::translate("rz6::HistoryWindow", "キャラ(&K)："), this);
     filter_ = new QComboBox(this);
     filter_->setObjectName(QStringLiteral("CharacterFilter"));
-    filter_->setAccessibleName(QStringLiteral("キャラで絞り込む"));
+    filter_->setAccessibleName(
+        QCoreApplication::translate("rz6::HistoryWindow", "キャラで絞り込む"));
     filterCaption->setBuddy(filter_);
-    filter_->addItem(QStringLiteral("すべて"), -1);
+    filter_->addItem(QCoreApplication::translate("rz6::HistoryWindow", "すべて"), -1);
     for (int c = 0; c < characterCount; ++c)
         filter_->addItem(characterName(c), c);
 
@@ -222,7 +229,7 @@ HistoryWindow::HistoryWindow(std::vector<HistoryMatch> matches, const QString& n
     sorted_ = sorted;
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("HistoryTable"));
-    table_->setAccessibleName(QStringLiteral("試合の一覧"));
+    table_->setAccessibleName(QCoreApplication::translate("rz6::HistoryWindow", "試合の一覧"));
     table_->setModel(sorted_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -249,12 +256,14 @@ HistoryWindow::HistoryWindow(std::vector<HistoryMatch> matches, const QString& n
     noteLabel_->setTextFormat(Qt::PlainText);
     noteLabel_->setWordWrap(true);
     if (note.isEmpty() && matches_.empty())
-        noteLabel_->setText(
-            QStringLiteral("まだ戦績がありません。試合を終えると、ここに残ります。"));
+        noteLabel_->setText(QCoreApplication::translate(
+            "rz6::HistoryWindow", "まだ戦績がありません。試合を終えると、ここに残ります。"));
 
-    exportButton_ = new QPushButton(QStringLiteral("CSVに書き出す"), this);
+    exportButton_ =
+        new QPushButton(QCoreApplication::translate("rz6::HistoryWindow", "CSVに書き出す"), this);
     exportButton_->setObjectName(QStringLiteral("ExportButton"));
-    closeButton_ = new QPushButton(QStringLiteral("閉じる"), this);
+    closeButton_ =
+        new QPushButton(QCoreApplication::translate("rz6::HistoryWindow", "閉じる"), this);
     closeButton_->setObjectName(QStringLiteral("CloseButton"));
     for (QPushButton* button : {exportButton_, closeButton_})
         button->setFont(designFont(buttonFont));
@@ -304,7 +313,7 @@ void HistoryWindow::buildChart() {
     dates->setTickCount(6);
     dates->setLabelsFont(designFont(textFont));
     auto* totals = new QValueAxis;
-    totals->setTitleText(QStringLiteral("総合評価"));
+    totals->setTitleText(QCoreApplication::translate("rz6::HistoryWindow", "総合評価"));
     totals->setTitleFont(designFont(textFont));
     totals->setLabelsFont(designFont(textFont));
     totals->setLabelFormat(QStringLiteral("%d"));
@@ -355,7 +364,8 @@ void HistoryWindow::buildChart() {
     dashed.setWidthF(2);
     dashed.setStyle(Qt::DashLine);
     average->setPen(dashed);
-    attach(average, QStringLiteral("直近10試合の平均"), averagePoints);
+    attach(average, QCoreApplication::translate("rz6::HistoryWindow", "直近10試合の平均"),
+           averagePoints);
 
     std::vector<ChartPoint> bestPoints;
     for (std::size_t i : bestMatches(matches_))
@@ -366,7 +376,7 @@ void HistoryWindow::buildChart() {
     best->setMarkerSize(16);
     best->setColor(bgrColor(bestColor));
     best->setBorderColor(bgrColor(averageColor));
-    attach(best, QStringLiteral("上位5試合"), bestPoints);
+    attach(best, QCoreApplication::translate("rz6::HistoryWindow", "上位5試合"), bestPoints);
 
     if (matches_.empty()) {
         const QDateTime now = QDateTime::fromMSecsSinceEpoch(0);
@@ -399,25 +409,30 @@ void HistoryWindow::buildChart() {
     chartView_->setObjectName(QStringLiteral("HistoryChart"));
     chartView_->setRenderHint(QPainter::Antialiasing);
     chartView_->setFocusPolicy(Qt::NoFocus);
-    chartView_->setAccessibleName(QStringLiteral("総合評価のグラフ"));
+    chartView_->setAccessibleName(
+        QCoreApplication::translate("rz6::HistoryWindow", "総合評価のグラフ"));
     chartView_->setAccessibleDescription(chartDescription());
 }
 
 QString HistoryWindow::summaryText() const {
     const HistorySummary summary = summariseHistory(matches_);
     if (summary.all.matches == 0)
-        return QStringLiteral("試合数 0");
+        return QCoreApplication::translate("rz6::HistoryWindow", "試合数 0");
     auto figures = [](const HistoryFigures& f) {
-        return QStringLiteral("%1試合　最高 %2　平均 %3　直近10試合 %4")
+        return QCoreApplication::translate("rz6::HistoryWindow",
+                                           "%1試合　最高 %2　平均 %3　直近10試合 %4")
             .arg(f.matches)
             .arg(f.best)
             .arg(whole(f.average), whole(f.recentAverage));
     };
-    QString text = QStringLiteral("全体：") + figures(summary.all);
+    QString text =
+        QCoreApplication::translate("rz6::HistoryWindow", "全体：") + figures(summary.all);
     for (int c = 0; c < characterCount; ++c) {
         const HistoryFigures& f = summary.byCharacter[std::size_t(c)];
         if (f.matches > 0)
-            text += QStringLiteral("\n%1：").arg(characterName(c)) + figures(f);
+            text +=
+                QCoreApplication::translate("rz6::HistoryWindow", "\n%1：").arg(characterName(c)) +
+                figures(f);
     }
     return text;
 }
@@ -425,23 +440,30 @@ QString HistoryWindow::summaryText() const {
 QString HistoryWindow::chartDescription() const {
     const HistorySummary summary = summariseHistory(matches_);
     if (summary.all.matches == 0)
-        return QStringLiteral("総合評価のグラフ。まだ試合がありません。");
+        return QCoreApplication::translate("rz6::HistoryWindow",
+                                           "総合評価のグラフ。まだ試合がありません。");
     QString trend;
     switch (historyTrend(matches_)) {
     case HistoryTrend::Rising:
-        trend = QStringLiteral("直近10試合はその前の10試合より上向きです。");
+        trend = QCoreApplication::translate("rz6::HistoryWindow",
+                                            "直近10試合はその前の10試合より上向きです。");
         break;
     case HistoryTrend::Falling:
-        trend = QStringLiteral("直近10試合はその前の10試合より下向きです。");
+        trend = QCoreApplication::translate("rz6::HistoryWindow",
+                                            "直近10試合はその前の10試合より下向きです。");
         break;
     case HistoryTrend::Level:
-        trend = QStringLiteral("直近10試合はその前の10試合とほぼ同じです。");
+        trend = QCoreApplication::translate("rz6::HistoryWindow",
+                                            "直近10試合はその前の10試合とほぼ同じです。");
         break;
     case HistoryTrend::TooFew:
-        trend = QStringLiteral("傾向を見るには20試合が必要です。");
+        trend =
+            QCoreApplication::translate("rz6::HistoryWindow", "傾向を見るには20試合が必要です。");
         break;
     }
-    return QStringLiteral("総合評価のグラフ。%1試合、最高 %2、平均 %3、直近10試合の平均 %4。%5")
+    return QCoreApplication::translate(
+               "rz6::HistoryWindow",
+               "総合評価のグラフ。%1試合、最高 %2、平均 %3、直近10試合の平均 %4。%5")
         .arg(summary.all.matches)
         .arg(summary.all.best)
         .arg(whole(summary.all.average), whole(summary.all.recentAverage), trend);
@@ -460,8 +482,9 @@ void HistoryWindow::showNote(const QString& text) {
 
 void HistoryWindow::chooseExportFile() {
     // Window-modal without a loop of its own, and owned by this screen: it goes with it.
-    auto* dialog = new QFileDialog(this, QStringLiteral("CSVに書き出す"), QDir::homePath(),
-                                   QStringLiteral("CSV (*.csv)"));
+    auto* dialog =
+        new QFileDialog(this, QCoreApplication::translate("rz6::HistoryWindow", "CSVに書き出す"),
+                        QDir::homePath(), QStringLiteral("CSV (*.csv)"));
     dialog->setObjectName(QStringLiteral("ExportDialog"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(QStringLiteral("csv"));

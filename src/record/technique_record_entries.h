@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "battle/technique_catalogue.h"
+#include "common/translatable_text.h"
 #include "common/twips_box.h"
 #include "save/record_table.h"
 
@@ -55,8 +56,9 @@ inline constexpr TwipsBox rightColumnBottomShape{4080, 1560, 4335, 2895};
 inline constexpr TwipsBox hiddenGatesFrame{0, 4560, 8895, 1335};
 
 // One caption for each of the best totals, best first.
-inline constexpr std::array<std::string_view, bestTotalCount> bestTotalCaptions{"壱", "弐", "参",
-                                                                                "四", "五"};
+inline constexpr std::array<std::string_view, bestTotalCount> bestTotalCaptions{
+    RZ6_TRANSLATABLE("Game", "壱"), RZ6_TRANSLATABLE("Game", "弐"), RZ6_TRANSLATABLE("Game", "参"),
+    RZ6_TRANSLATABLE("Game", "四"), RZ6_TRANSLATABLE("Game", "五")};
 
 constexpr TwipsBox rankBox(int row) {
     return {0, 360 * row, 495, labelHeight};

@@ -9,6 +9,7 @@
 #include "common/window_centring.h"
 #include "record/technique_record_entries.h"
 
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QFontMetrics>
@@ -30,7 +31,8 @@ namespace {
 
 // Descriptions are kept with CR LF between lines; Qt's labels and boxes break on LF alone.
 QString displayText(std::string_view description) {
-    return fromUtf8(description).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return translatedText("Game", description)
+        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 // The tab strip: only as tall as its tabs, so nothing of it hangs below them.
@@ -223,22 +225,24 @@ protected:
     }
 };
 
-const QString descriptionTitle = QStringLiteral("技詳細");
+QString descriptionTitle() {
+    return QCoreApplication::translate("rz6::TechniqueRecordWindow", "技詳細");
+}
 
 } // namespace
 
 TechniqueRecordWindow::TechniqueRecordWindow(const RecordTable& recordTable, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("wazahis"));
-    setWindowTitle(QStringLiteral("技履歴"));
+    setWindowTitle(QCoreApplication::translate("rz6::TechniqueRecordWindow", "技履歴"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips(recordLayout::clientWidth), twips(recordLayout::clientHeight));
     exposeAsScreen(this);
 
     tabStrip_ = new TabStripBar(this);
     tabStrip_->setObjectName(QStringLiteral("TabStrip1"));
-    tabStrip_->addTab(QStringLiteral("得点履歴"));
-    tabStrip_->addTab(QStringLiteral("技履歴"));
+    tabStrip_->addTab(QCoreApplication::translate("rz6::TechniqueRecordWindow", "得点履歴"));
+    tabStrip_->addTab(QCoreApplication::translate("rz6::TechniqueRecordWindow", "技履歴"));
     // The strip spans the window's width but is only as tall as its tabs; the page frame
     // beneath them covers the rest of the strip's place.
     const QRect stripPlace = twipsRect(recordLayout::tabStrip);
@@ -258,7 +262,8 @@ TechniqueRecordWindow::TechniqueRecordWindow(const RecordTable& recordTable, QWi
         tabFrames_[i]->setGeometry(twipsRect(frameBoxes[i]));
         tabFrames_[i]->raise();
         // Each frame has its own "閉じる": ClBtn(1) on the totals, ClBtn(0) on the techniques.
-        auto* closeButton = new QPushButton(QStringLiteral("閉じる"), tabFrames_[i]);
+        auto* closeButton = new QPushButton(
+            QCoreApplication::translate("rz6::TechniqueRecordWindow", "閉じる"), tabFrames_[i]);
         closeButton->setObjectName(indexedName("ClBtn", 1 - i));
         closeButton->setGeometry(twipsRect(recordLayout::closeButton));
         connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
@@ -275,9 +280,10 @@ TechniqueRecordWindow::TechniqueRecordWindow(const RecordTable& recordTable, QWi
 void TechniqueRecordWindow::buildScoreTab(const RecordTable& recordTable) {
     QWidget* frame = tabFrames_[0];
     for (int row = 0; row < bestTotalCount; ++row) {
-        auto* rank = new RecordCell(
-            indexedName("Label5", row), fromUtf8(recordLayout::bestTotalCaptions[row]),
-            recordLayout::rankBox(row), recordLayout::rankColor, Qt::AlignHCenter, frame);
+        auto* rank = new RecordCell(indexedName("Label5", row),
+                                    translatedText("Game", recordLayout::bestTotalCaptions[row]),
+                                    recordLayout::rankBox(row), recordLayout::rankColor,
+                                    Qt::AlignHCenter, frame);
         auto* total = new RecordCell(indexedName("Label4", row), QString::number(recordTable[row]),
                                      recordLayout::totalBox(row), recordLayout::totalColor,
                                      Qt::AlignRight, frame);
@@ -295,13 +301,14 @@ void TechniqueRecordWindow::buildTechniqueTab(const RecordTable& recordTable) {
     new FrameShape(QStringLiteral("Shape2"), recordLayout::rightColumnTopShape, frame);
     new FrameShape(QStringLiteral("Shape3"), recordLayout::rightColumnBottomShape, frame);
 
-    auto* gates = new HiddenGatesFrame(QStringLiteral("四天六門"), frame);
+    auto* gates = new HiddenGatesFrame(
+        QCoreApplication::translate("rz6::TechniqueRecordWindow", "四天六門"), frame);
     gates->setObjectName(QStringLiteral("Frame1"));
     gates->setGeometry(twipsRect(recordLayout::hiddenGatesFrame));
     const QString gatesText = displayText(hiddenGatesDescription());
     gates->setToolTip(gatesText);
     gates->setAccessibleDescription(gatesText);
-    gates->onClick = [this, gatesText] { showDescription(descriptionTitle, gatesText); };
+    gates->onClick = [this, gatesText] { showDescription(descriptionTitle(), gatesText); };
     gates->setAccessibleName(gates->title()); // a group box is not named by its title otherwise
     gates->pressable();
 
@@ -314,11 +321,11 @@ void TechniqueRecordWindow::buildTechniqueTab(const RecordTable& recordTable) {
         const QString description = displayText(entry.description);
 
         auto* name =
-            new RecordCell(indexedName("Label1", id), fromUtf8(entry.nameCaption), entry.nameBox,
-                           recordLayout::nameColor, Qt::AlignHCenter, container);
+            new RecordCell(indexedName("Label1", id), translatedText("Game", entry.nameCaption),
+                           entry.nameBox, recordLayout::nameColor, Qt::AlignHCenter, container);
         name->setToolTip(description);
         name->setAccessibleDescription(description);
-        name->onClick = [this, description] { showDescription(descriptionTitle, description); };
+        name->onClick = [this, description] { showDescription(descriptionTitle(), description); };
         name->pressable();
         lastRow = name;
 
@@ -332,8 +339,9 @@ void TechniqueRecordWindow::buildTechniqueTab(const RecordTable& recordTable) {
         if (count != 0) {
             countLabel->setText(QString::number(count));
             // The row as a screen reader says it: name, landings and keys.
-            name->setAccessibleName(QStringLiteral("%1、%2回、%3")
-                                        .arg(name->text(), countLabel->text(), sequence->text()));
+            name->setAccessibleName(
+                QCoreApplication::translate("rz6::TechniqueRecordWindow", "%1、%2回、%3")
+                    .arg(name->text(), countLabel->text(), sequence->text()));
             fitText(name);
             fitText(countLabel);
             fitText(sequence);

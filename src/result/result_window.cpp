@@ -9,6 +9,7 @@
 #include "common/screen_units.h"
 #include "common/tiled_background.h"
 
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -69,7 +70,7 @@ void fixLineHeight(QTextEdit* edit, int pixels) {
 QString rankList() {
     QStringList lines;
     for (const std::string_view name : rankNames)
-        lines << fromUtf8(name);
+        lines << translatedText("Game", name);
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -104,7 +105,7 @@ ResultWindow::ResultWindow(const MatchRating& rating, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("gmend"));
-    setWindowTitle(QStringLiteral("競技終了"));
+    setWindowTitle(QCoreApplication::translate("rz6::ResultWindow", "競技終了"));
     setUpSubScreen(this, twips(clientWidth), twips(clientHeight), formBackColor);
     tileBackground(this, Pictures::pixmap(QStringLiteral("tile"), devicePixelRatioF()));
 
@@ -125,7 +126,7 @@ void ResultWindow::buildWidgets() {
     // look, so input is swallowed here rather than by disabling it.
     rankSlider_->setFocusPolicy(Qt::NoFocus);
     rankSlider_->installEventFilter(this);
-    rankSlider_->setAccessibleName(QStringLiteral("ランク"));
+    rankSlider_->setAccessibleName(QCoreApplication::translate("rz6::ResultWindow", "ランク"));
 
     rankList_ = new QTextEdit(this);
     rankList_->setObjectName(QStringLiteral("Text1"));
@@ -138,7 +139,7 @@ void ResultWindow::buildWidgets() {
     rankList_->document()->setDocumentMargin(0);
     rankList_->setPlainText(rankList());
     fixLineHeight(rankList_, twips(rankLineHeight));
-    rankList_->setAccessibleName(QStringLiteral("ランク一覧"));
+    rankList_->setAccessibleName(QCoreApplication::translate("rz6::ResultWindow", "ランク一覧"));
     // Tab goes between the two buttons only; the list can still be clicked into as before.
     rankList_->setFocusPolicy(Qt::ClickFocus);
 
@@ -164,15 +165,16 @@ void ResultWindow::showRating(const MatchRating& rating) {
     for (std::size_t i = 0; i < figureLabels_.size(); ++i)
         figureLabels_[i]->setText(QString::number(values[i]));
     rankSlider_->setValue(rating.rankClass);
-    rankSlider_->setAccessibleDescription(fromUtf8(rankName(rating.rankClass)));
+    rankSlider_->setAccessibleDescription(translatedText("Game", rankName(rating.rankClass)));
     // A screen reader speaks a dialog's description as it opens: the three figures under
     // their headings and the rank, before the focus on "再試合".
     QStringList parts;
     for (std::size_t i = 0; i < figureLabels_.size(); ++i)
         parts << Pictures::accessibleName(fromUtf8(figures[i].heading)) + QLatin1Char(' ') +
                      figureLabels_[i]->text();
-    parts << QStringLiteral("ランク ") + rankSlider_->accessibleDescription();
-    setAccessibleDescription(parts.join(QStringLiteral("、")));
+    parts << QCoreApplication::translate("rz6::ResultWindow", "ランク ") +
+                 rankSlider_->accessibleDescription();
+    setAccessibleDescription(parts.join(QCoreApplication::translate("rz6::ResultWindow", "、")));
 }
 
 void ResultWindow::pressButton(int index) {

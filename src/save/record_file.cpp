@@ -6,6 +6,7 @@
 #include "save/system_text.h"
 #include "save/file_layer.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -23,15 +24,15 @@ namespace {
 constexpr std::size_t copyChunk = 64 * 1024;
 
 RecordFileResult loadFailure(const QString& path, const QString& reason) {
-    return {
-        false,
-        QStringLiteral("記録ファイル「%1」を読み込めませんでした。\n理由：%2").arg(path, reason)};
+    return {false, QCoreApplication::translate(
+                       "rz6::RecordFile", "記録ファイル「%1」を読み込めませんでした。\n理由：%2")
+                       .arg(path, reason)};
 }
 
 RecordFileResult saveFailure(const QString& path, const QString& reason) {
-    return {
-        false,
-        QStringLiteral("記録ファイル「%1」に書き込めませんでした。\n理由：%2").arg(path, reason)};
+    return {false, QCoreApplication::translate(
+                       "rz6::RecordFile", "記録ファイル「%1」に書き込めませんでした。\n理由：%2")
+                       .arg(path, reason)};
 }
 
 // Copies everything after the record in the old file to the end of the new one.
@@ -55,7 +56,7 @@ bool copyTail(int old, int out) {
 FileDescriptor openRegular(const QByteArray& path, struct stat& info, QString& reason) {
     struct stat named {};
     if (::lstat(path.constData(), &named) != 0) {
-        reason = japaneseReason(errno);
+        reason = reasonText(errno);
         return FileDescriptor();
     }
     // Checked before opening: opening a device may already do something.
@@ -65,7 +66,7 @@ FileDescriptor openRegular(const QByteArray& path, struct stat& info, QString& r
     }
     FileDescriptor fd(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     if (!fd.valid()) {
-        reason = japaneseReason(errno);
+        reason = reasonText(errno);
         return FileDescriptor();
     }
     // Checked again on what was opened: something else may have been put at the name.
@@ -143,7 +144,7 @@ bool RecordFile::readRecord(RecordTable& table, QString& reason) const {
     if (created.valid())
         return true;
     if (errno != EEXIST) {
-        reason = japaneseReason(errno);
+        reason = reasonText(errno);
         return false;
     }
     struct stat info {};
@@ -153,7 +154,7 @@ bool RecordFile::readRecord(RecordTable& table, QString& reason) const {
     RecordBytes bytes{};
     std::size_t got = 0;
     if (!readUpTo(fd.get(), reinterpret_cast<char*>(bytes.data()), bytes.size(), got)) {
-        reason = japaneseReason(errno);
+        reason = reasonText(errno);
         return false;
     }
     decodeRecord(std::span(bytes).first(got), table);
@@ -164,10 +165,12 @@ RecordFileResult RecordFile::save(const RecordTable& table) {
     struct stat named {};
     const bool present = ::lstat(nativePath_.constData(), &named) == 0;
     if (lastLoadFailed() && present)
-        return {false, QStringLiteral("記録ファイル「%1」は読み込めなかったため、これまでの記録を"
-                                      "守るために上書きしませんでした。この回の記録は保存されて"
-                                      "いません。\n理由：%2")
-                           .arg(path_, loadReason_)};
+        return {false,
+                QCoreApplication::translate(
+                    "rz6::RecordFile", "記録ファイル「%1」は読み込めなかったため、これまでの記録を"
+                                       "守るために上書きしませんでした。この回の記録は保存されて"
+                                       "いません。\n理由：%2")
+                    .arg(path_, loadReason_)};
     QString reason;
     if (!writeRecord(table, reason))
         return saveFailure(path_, reason);
@@ -185,7 +188,7 @@ bool RecordFile::writeRecord(const RecordTable& table, QString& reason) const {
         if (!oldFd.valid())
             return false;
     } else if (errno != ENOENT) {
-        reason = japaneseReason(errno);
+        reason = reasonText(errno);
         return false;
     }
 
@@ -193,40 +196,40 @@ bool RecordFile::writeRecord(const RecordTable& table, QString& reason) const {
     if (!oldFd.valid() && ::access(folderOf(nativePath_).constData(), F_OK) != 0 &&
         errno == ENOENT) {
         if (const int error = makeFolders(folderOf(nativePath_))) {
-            reason = japaneseReason(error);
+            reason = reasonText(error);
             return false;
         }
     }
     TemporaryBeside out(nativePath_);
     if (out.error() != 0) {
-        reason = japaneseReason(out.error());
+        reason = reasonText(out.error());
         return false;
     }
     const RecordBytes bytes = encodeRecord(table);
     if (!writeAll(out.fd(), reinterpret_cast<const char*>(bytes.data()), bytes.size()) ||
         (oldFd.valid() && !copyTail(oldFd.get(), out.fd()))) {
-        reason = japaneseReason(errno);
+        reason = reasonText(errno);
         return false;
     }
     // The replacement belongs to whoever owned the record and keeps its permissions, also
     // when root saves a player's record; a new record gets the usual permissions.
     if (oldFd.valid()) {
         if (::fchown(out.fd(), old.st_uid, old.st_gid) != 0 && ::geteuid() == 0) {
-            reason = japaneseReason(errno);
+            reason = reasonText(errno);
             return false;
         }
         if (::fchmod(out.fd(), old.st_mode & 07777) != 0) {
-            reason = japaneseReason(errno);
+            reason = reasonText(errno);
             return false;
         }
     } else if (::fchmod(out.fd(), 0666 & ~currentUmask()) != 0) {
-        reason = japaneseReason(errno);
+        reason = reasonText(errno);
         return false;
     }
     // The new file must be complete on disk before it replaces the old one: on a full disk
     // a delayed write fails only here.
     if (!syncToDisk(out.fd())) {
-        reason = japaneseReason(errno);
+        reason = reasonText(errno);
         return false;
     }
     // Whatever lies at the name now must still be a regular file; rename() itself replaces a
@@ -236,7 +239,7 @@ bool RecordFile::writeRecord(const RecordTable& table, QString& reason) const {
         return false;
     }
     if (::rename(out.name().constData(), nativePath_.constData()) != 0) {
-        reason = japaneseReason(errno);
+        reason = reasonText(errno);
         return false;
     }
     out.release();

@@ -7,6 +7,7 @@
 #include "save/record_file.h"
 #include "save/system_text.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QList>
@@ -122,18 +123,22 @@ RecordLocation chooseRecordLocation(const QByteArray& programFolder,
     }
 
     if (userDataFolder.isEmpty()) {
-        location.errorMessage = QStringLiteral("記録を保存するフォルダが見つかりません。");
+        location.errorMessage = QCoreApplication::translate(
+            "rz6::RecordLocation", "記録を保存するフォルダが見つかりません。");
         return location;
     }
     if (const int error = makeFolders(userDataFolder)) {
         location.errorMessage =
-            QStringLiteral("記録を保存するフォルダを作成できません。\n%1\n理由：%2")
-                .arg(shown(userDataFolder), japaneseReason(error));
+            QCoreApplication::translate("rz6::RecordLocation",
+                                        "記録を保存するフォルダを作成できません。\n%1\n理由：%2")
+                .arg(shown(userDataFolder), reasonText(error));
         return location;
     }
     if (!probe(userDataFolder)) {
-        location.errorMessage = QStringLiteral("記録を保存するフォルダに書き込めません。\n%1")
-                                    .arg(shown(userDataFolder));
+        location.errorMessage =
+            QCoreApplication::translate("rz6::RecordLocation",
+                                        "記録を保存するフォルダに書き込めません。\n%1")
+                .arg(shown(userDataFolder));
         return location;
     }
     location.nativeFolder = cleanFolder(userDataFolder);

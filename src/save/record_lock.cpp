@@ -6,6 +6,7 @@
 #include "save/file_layer.h"
 #include "save/system_text.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QList>
 
@@ -76,18 +77,21 @@ QByteArray RecordLock::thisHostName() {
 }
 
 RecordLock::Result RecordLock::unusable(int error) const {
-    return unusable(japaneseReason(error));
+    return unusable(reasonText(error));
 }
 
 RecordLock::Result RecordLock::unusable(const QString& reason) const {
-    return {Outcome::Unusable, QStringLiteral("ロックファイル「%1」を使えません。\n理由：%2")
-                                   .arg(QFile::decodeName(nativePath_), reason)};
+    return {Outcome::Unusable,
+            QCoreApplication::translate("rz6::RecordLock",
+                                        "ロックファイル「%1」を使えません。\n理由：%2")
+                .arg(QFile::decodeName(nativePath_), reason)};
 }
 
 RecordLock::Result RecordLock::lock() {
     unlock();
     if (!holdFolder())
-        return {Outcome::RunningHere, QStringLiteral("既に起動されています。")};
+        return {Outcome::RunningHere,
+                QCoreApplication::translate("rz6::RecordLock", "既に起動されています。")};
     Result result = lockFile();
     if (result.locked())
         heldOnce_ = true;
@@ -131,8 +135,9 @@ RecordLock::Result RecordLock::confirm() {
         return unusable(error);
     Result result = lock();
     if (result.outcome == Outcome::RunningHere)
-        result.message = QStringLiteral("既に起動されている別のコピーが記録を使っているため、"
-                                        "記録を保存しませんでした。");
+        result.message = QCoreApplication::translate(
+            "rz6::RecordLock", "既に起動されている別のコピーが記録を使っているため、"
+                               "記録を保存しませんでした。");
     return result;
 }
 
@@ -168,8 +173,10 @@ RecordLock::Result RecordLock::lockFile() {
         const QByteArray host = hostOf(readText(fd.get()));
         if (!host.isEmpty() && host != thisHostName()) {
             return {Outcome::RunningElsewhere,
-                    QStringLiteral("既に起動されています。\n別のコンピュータ「%1」が記録を使用中"
-                                   "です（ロックファイル「%2」）。")
+                    QCoreApplication::translate(
+                        "rz6::RecordLock",
+                        "既に起動されています。\n別のコンピュータ「%1」が記録を使用中"
+                        "です（ロックファイル「%2」）。")
                         .arg(QString::fromUtf8(host), QFile::decodeName(nativePath_))};
         }
         if (std::optional<Result> refused = holdOrRefuse(fd.get()))
@@ -191,7 +198,8 @@ std::optional<RecordLock::Result> RecordLock::holdOrRefuse(int fd) const {
         return std::nullopt;
     const int error = errno;
     if (error == EWOULDBLOCK)
-        return Result{Outcome::RunningHere, QStringLiteral("既に起動されています。")};
+        return Result{Outcome::RunningHere,
+                      QCoreApplication::translate("rz6::RecordLock", "既に起動されています。")};
     return unusable(error);
 }
 

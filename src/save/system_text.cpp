@@ -2,6 +2,8 @@
 // Copyright (c) 2026 ソードリズム制作班
 #include "save/system_text.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <sys/stat.h>
 
@@ -16,56 +18,57 @@ struct Reason {
 };
 
 constexpr Reason reasons[] = {
-    {EACCES, "アクセスが許可されていません"},
-    {EPERM, "アクセスが許可されていません"},
-    {ENOSPC, "ディスクに空きがありません"},
-    {EDQUOT, "ディスクの使用量の上限に達しました"},
-    {EROFS, "読み取り専用の場所です"},
-    {ENOENT, "ファイルまたはフォルダがありません"},
-    {ENOTDIR, "途中のフォルダがフォルダではありません"},
-    {EISDIR, "フォルダです"},
-    {ENAMETOOLONG, "ファイルの場所を示す名前が長すぎます"},
-    {EFBIG, "ファイルの大きさの上限を超えます"},
-    {EIO, "読み書きの途中で装置のエラーが起きました"},
-    {ELOOP, "シンボリックリンクです"},
-    {EMFILE, "開いているファイルが多すぎます"},
-    {ENFILE, "開いているファイルが多すぎます"},
-    {ENOMEM, "メモリが足りません"},
-    {EEXIST, "同じ名前のものが既にあります"},
-    {EBUSY, "使用中です"},
-    {ETXTBSY, "使用中です"},
-    {EAGAIN, "今は使えません"},
-    {ENXIO, "装置がありません"},
-    {ENODEV, "装置がありません"},
+    {EACCES, QT_TRANSLATE_NOOP("rz6::SystemText", "アクセスが許可されていません")},
+    {EPERM, QT_TRANSLATE_NOOP("rz6::SystemText", "アクセスが許可されていません")},
+    {ENOSPC, QT_TRANSLATE_NOOP("rz6::SystemText", "ディスクに空きがありません")},
+    {EDQUOT, QT_TRANSLATE_NOOP("rz6::SystemText", "ディスクの使用量の上限に達しました")},
+    {EROFS, QT_TRANSLATE_NOOP("rz6::SystemText", "読み取り専用の場所です")},
+    {ENOENT, QT_TRANSLATE_NOOP("rz6::SystemText", "ファイルまたはフォルダがありません")},
+    {ENOTDIR, QT_TRANSLATE_NOOP("rz6::SystemText", "途中のフォルダがフォルダではありません")},
+    {EISDIR, QT_TRANSLATE_NOOP("rz6::SystemText", "フォルダです")},
+    {ENAMETOOLONG, QT_TRANSLATE_NOOP("rz6::SystemText", "ファイルの場所を示す名前が長すぎます")},
+    {EFBIG, QT_TRANSLATE_NOOP("rz6::SystemText", "ファイルの大きさの上限を超えます")},
+    {EIO, QT_TRANSLATE_NOOP("rz6::SystemText", "読み書きの途中で装置のエラーが起きました")},
+    {ELOOP, QT_TRANSLATE_NOOP("rz6::SystemText", "シンボリックリンクです")},
+    {EMFILE, QT_TRANSLATE_NOOP("rz6::SystemText", "開いているファイルが多すぎます")},
+    {ENFILE, QT_TRANSLATE_NOOP("rz6::SystemText", "開いているファイルが多すぎます")},
+    {ENOMEM, QT_TRANSLATE_NOOP("rz6::SystemText", "メモリが足りません")},
+    {EEXIST, QT_TRANSLATE_NOOP("rz6::SystemText", "同じ名前のものが既にあります")},
+    {EBUSY, QT_TRANSLATE_NOOP("rz6::SystemText", "使用中です")},
+    {ETXTBSY, QT_TRANSLATE_NOOP("rz6::SystemText", "使用中です")},
+    {EAGAIN, QT_TRANSLATE_NOOP("rz6::SystemText", "今は使えません")},
+    {ENXIO, QT_TRANSLATE_NOOP("rz6::SystemText", "装置がありません")},
+    {ENODEV, QT_TRANSLATE_NOOP("rz6::SystemText", "装置がありません")},
 };
 
 } // namespace
 
-QString japaneseReason(int error) {
+QString reasonText(int error) {
     for (const Reason& reason : reasons)
         if (reason.error == error)
-            return QString::fromUtf8(reason.text);
-    return QStringLiteral("システムのエラー（番号 %1）").arg(error);
+            return QCoreApplication::translate("rz6::SystemText", reason.text);
+    return QCoreApplication::translate("rz6::SystemText", "システムのエラー（番号 %1）").arg(error);
 }
 
 QString fileKindName(mode_t mode) {
     if (S_ISLNK(mode))
-        return QStringLiteral("シンボリックリンク");
+        return QCoreApplication::translate("rz6::SystemText", "シンボリックリンク");
     if (S_ISDIR(mode))
-        return QStringLiteral("フォルダ");
+        return QCoreApplication::translate("rz6::SystemText", "フォルダ");
     if (S_ISFIFO(mode))
-        return QStringLiteral("名前付きパイプ（FIFO）");
+        return QCoreApplication::translate("rz6::SystemText", "名前付きパイプ（FIFO）");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("デバイスファイル");
+        return QCoreApplication::translate("rz6::SystemText", "デバイスファイル");
     if (S_ISSOCK(mode))
-        return QStringLiteral("ソケット");
+        return QCoreApplication::translate("rz6::SystemText", "ソケット");
     if (S_ISREG(mode))
-        return QStringLiteral("通常のファイル");
-    return QStringLiteral("種類のわからないファイル");
+        return QCoreApplication::translate("rz6::SystemText", "通常のファイル");
+    return QCoreApplication::translate("rz6::SystemText", "種類のわからないファイル");
 }
 
 QString notRegularReason(mode_t mode) {
-    return QStringLiteral("通常のファイルではなく、%1です").arg(fileKindName(mode));
+    return QCoreApplication::translate("rz6::SystemText", "通常のファイルではなく、%1です")
+        .arg(fileKindName(mode));
 }
 
 } // namespace rz6

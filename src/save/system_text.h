@@ -8,8 +8,9 @@
 
 namespace rz6 {
 
-// The system's reason for a failed file operation, in Japanese, for messages to the player.
-QString japaneseReason(int error);
+// The system's reason for a failed file operation, in the player's language, for messages
+// to the player.
+QString reasonText(int error);
 
 // What kind of thing a file's mode says it is ("シンボリックリンク", "フォルダ", ...), for
 // a message that refuses anything but a regular file.

@@ -119,8 +119,7 @@ TEST_F(RecordLocationTest, NoUsableFolderIsReportedInJapanese) {
         QStringLiteral("記録を保存するフォルダを作成できません。")));
     EXPECT_TRUE(cannotMake.errorMessage.contains(underAFile));
     // With the system's reason, as every file message gives it.
-    EXPECT_TRUE(
-        cannotMake.errorMessage.endsWith(QStringLiteral("理由：") + japaneseReason(ENOTDIR)))
+    EXPECT_TRUE(cannotMake.errorMessage.endsWith(QStringLiteral("理由：") + reasonText(ENOTDIR)))
         << cannotMake.errorMessage.toStdString();
 
     const RecordLocation cannotWrite = chooseRecordLocation(programDir(), dataDir(), never);
