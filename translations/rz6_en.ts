@@ -960,6 +960,12 @@ Reason: %2</translation>
         <source>新しい版のゲームで作られたファイルです（版 %1、このゲームは版 %2 まで）</source>
         <translation>It was made by a newer version of the game (version %1; this game reads up to version %2)</translation>
     </message>
+    <message>
+        <source>戦績ファイル「%1」を開けませんでした。そばの「%2」が使えません。
+理由：%3</source>
+        <translation>The history file “%1” could not be opened. “%2” beside it cannot be used.
+Reason: %3</translation>
+    </message>
 </context>
 <context>
     <name>rz6::HistoryWindow</name>

@@ -129,7 +129,7 @@ QString companionProblem(const QByteArray& path, QString& name) {
             if (errno == ENOENT)
                 continue;
             name = QFile::decodeName(companion);
-            return japaneseReason(errno);
+            return reasonText(errno);
         }
         if (!S_ISREG(named.st_mode)) {
             name = QFile::decodeName(companion);
