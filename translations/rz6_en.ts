@@ -125,15 +125,15 @@
     </message>
     <message>
         <source>灰原&#x3000;蓮</source>
-        <translation>Ren Haibara</translation>
+        <translation>Ren</translation>
     </message>
     <message>
         <source>灰原&#x3000;雪菜</source>
-        <translation>Yukina Haibara</translation>
+        <translation>Yukina</translation>
     </message>
     <message>
         <source>真壁&#x3000;左近</source>
-        <translation>Sakon Makabe</translation>
+        <translation>Sakon</translation>
     </message>
     <message>
         <source>剣&#x3000;&#x3000;聖</source>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>剣&#x3000;&#x3000;豪</source>
-        <translation>Sword Master</translation>
+        <translation>Swordmaster</translation>
     </message>
     <message>
         <source>剣&#x3000;&#x3000;士</source>
@@ -772,7 +772,7 @@
     </message>
     <message>
         <source>使用キャラ&#x3000;:&#x3000;%1</source>
-        <translation>Character : %1</translation>
+        <translation>Character: %1</translation>
     </message>
     <message>
         <source>%1連撃</source>
@@ -820,7 +820,7 @@
     </message>
     <message>
         <source>遊び方&#x3000;F1（メニュー「遊び方」）、端末では man %1</source>
-        <translation>How to play&#x3000;F1 (menu “How to Play”), in a terminal man %1</translation>
+        <translation>How to play&#x3000;F1 (menu &quot;How to Play&quot;), in a terminal man %1</translation>
     </message>
     <message>
         <source>© %1&#x3000;%2&#x3000;%3 ライセンス</source>
@@ -842,24 +842,24 @@
     <name>rz6::GameProgram</name>
     <message>
         <source>言語の設定を「%1」に保存できませんでした。</source>
-        <translation>The language setting could not be saved to “%1”.</translation>
+        <translation>The language setting could not be saved to &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>「%1」に%2試合を書き出しました。</source>
-        <translation>Wrote %2 matches to “%1”.</translation>
+        <translation>Exported to &quot;%1&quot; (matches: %2).</translation>
     </message>
     <message>
         <source>プログラムのフォルダにある記録「%1」を引き継ぎました。
 これからの記録は「%2」に保存されます（元のファイルはそのまま残ります）。</source>
-        <translation>The record “%1” in the program&apos;s folder was carried over.
-From now on the record is saved in “%2” (the old file stays as it is).</translation>
+        <translation>The record &quot;%1&quot; in the program&apos;s folder was carried over.
+From now on the record is saved in &quot;%2&quot; (the old file stays as it is).</translation>
     </message>
 </context>
 <context>
     <name>rz6::HelpText</name>
     <message>
         <source>「%1」</source>
-        <translation>“%1”</translation>
+        <translation>&quot;%1&quot;</translation>
     </message>
     <message>
         <source>&lt;li&gt;%1：ゲージ %2 秒、倍率 ×%3&lt;/li&gt;</source>
@@ -867,23 +867,23 @@ From now on the record is saved in “%2” (the old file stays as it is).</tran
     </message>
     <message>
         <source>&lt;h2&gt;遊び方&lt;/h2&gt;&lt;p&gt;%1 ターンのあいだに数字の盤から技を打ち込み、得点を競う剣術ゲームです。&lt;/p&gt;&lt;h3&gt;画面&lt;/h3&gt;&lt;p&gt;左は使用キャラの絵、中央はテンキーの絵、右は 4 × 4 の盤です。盤には 1〜9 の数字が並び、テンキーの絵は今盤にある数字だけを示します。右上の数字は残りのターン数です。テンキーの絵の下に入力欄と連撃の欄、その下に技の名前と得点の欄があり、下の横長の棒は連撃ゲージ、いちばん下の欄は使用キャラ、評価、得点です。&lt;/p&gt;&lt;h3&gt;試合の始め方&lt;/h3&gt;&lt;p&gt;&lt;b&gt;F5&lt;/b&gt;（メニュー「試合」→「開始」、またはボタン%2）で試合が始まります。&lt;b&gt;Ctrl+R&lt;/b&gt;（「試合」→「再試」）で試合を初めからやり直します。やめるときは「試合」→「終了」かボタン%3を選びます。&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;How to Play&lt;/h2&gt;&lt;p&gt;A sword-fighting game: in %1 turns, strike techniques from a board of digits and score as many points as you can.&lt;/p&gt;&lt;h3&gt;The screen&lt;/h3&gt;&lt;p&gt;On the left is your character, in the middle a picture of the keypad, on the right the 4 × 4 board. The board holds the digits 1–9, and the keypad picture shows only the digits on the board now. The number at the top right is the turns left. Under the keypad are the keys typed and the combo count, below them the technique&apos;s name and its points; the long bar below is the combo gauge, and the bottom line shows the character, the rating and the score.&lt;/p&gt;&lt;h3&gt;Starting a match&lt;/h3&gt;&lt;p&gt;&lt;b&gt;F5&lt;/b&gt; (menu “Match” → “Start”, or the button %2) starts a match. &lt;b&gt;Ctrl+R&lt;/b&gt; (“Match” → “Restart”) starts it again from the beginning. To stop, choose “Match” → “Quit” or the button %3.&lt;/p&gt;</translation>
+        <translation>&lt;h2&gt;How to Play&lt;/h2&gt;&lt;p&gt;A sword-fighting game: in %1 turns, strike techniques from a board of digits and score as many points as you can.&lt;/p&gt;&lt;h3&gt;The screen&lt;/h3&gt;&lt;p&gt;On the left is your character, in the middle a picture of the keypad, on the right the 4 × 4 board. The board holds the digits 1–9, and the keypad picture shows only the digits on the board now. The number at the top right is the turns left. Under the keypad are the keys typed and the combo count, below them the technique&apos;s name and its points; the long bar below is the combo gauge, and the bottom line shows the character, the rating and the score.&lt;/p&gt;&lt;h3&gt;Starting a match&lt;/h3&gt;&lt;p&gt;&lt;b&gt;F5&lt;/b&gt; (menu &quot;Match&quot; → &quot;Start&quot;, or the button %2) starts a match. &lt;b&gt;Ctrl+R&lt;/b&gt; (&quot;Match&quot; → &quot;Restart&quot;) starts it again from the beginning. To stop, choose &quot;Match&quot; → &quot;Quit&quot; or the button %3.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;キー&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;1〜9&lt;/b&gt;：盤から数字を拾って並べます。メインキーボードでもテンキーでも同じです。一つのマスは一度しか使えないので、同じ数字を二度使うには盤にその数字が二つ必要です。&lt;/li&gt;&lt;li&gt;&lt;b&gt;0&lt;/b&gt;：3 桁か 6 桁の並びを放ちます。%1 桁目を打つと、その場で放たれます。&lt;/li&gt;&lt;li&gt;&lt;b&gt;Enter&lt;/b&gt;：並べた数字を取り消します。%2 点引かれます。&lt;/li&gt;&lt;li&gt;&lt;b&gt;F1&lt;/b&gt;：この画面を開きます。&lt;b&gt;Esc&lt;/b&gt; で閉じます。&lt;/li&gt;&lt;li&gt;&lt;b&gt;F6&lt;/b&gt;：戦績（終えた試合すべての記録）を開きます。&lt;/li&gt;&lt;li&gt;&lt;b&gt;F10&lt;/b&gt;：メニューを開きます。&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;マウスなしでも遊べます。&lt;b&gt;Tab&lt;/b&gt; でボタンに移り、&lt;b&gt;Space&lt;/b&gt; か &lt;b&gt;Enter&lt;/b&gt; で押します（試合中の数字・0・Enter はいつも試合に届きます）。&lt;b&gt;Esc&lt;/b&gt; はキャラ選択では%3、記録画面では「閉じる」と同じです。Orca などの画面読み上げは、命中・防がれた・空振・姿勢を崩した・残りターン・試合の結果をその場で読み上げます。&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Keys&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;1–9&lt;/b&gt;: pick digits from the board and line them up. The main keyboard and the keypad are the same. Each cell can be used only once, so using a digit twice needs two of it on the board.&lt;/li&gt;&lt;li&gt;&lt;b&gt;0&lt;/b&gt;: strike with a line of 3 or 6 digits. Typing the %1th digit strikes at once.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Enter&lt;/b&gt;: drop the digits typed. Costs %2 points.&lt;/li&gt;&lt;li&gt;&lt;b&gt;F1&lt;/b&gt;: opens this screen. &lt;b&gt;Esc&lt;/b&gt; closes it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;F6&lt;/b&gt;: opens the history (every finished match).&lt;/li&gt;&lt;li&gt;&lt;b&gt;F10&lt;/b&gt;: opens the menus.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;You can play without a mouse. &lt;b&gt;Tab&lt;/b&gt; moves to the buttons, &lt;b&gt;Space&lt;/b&gt; or &lt;b&gt;Enter&lt;/b&gt; presses them (during a match the digits, 0 and Enter always go to the match). &lt;b&gt;Esc&lt;/b&gt; is the same as %3 on the character screen and “Close” on the record screen. Screen readers such as Orca speak each hit, block, miss, lost balance, the turns left and the match&apos;s result as they happen.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Keys&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;1–9&lt;/b&gt;: pick digits from the board and line them up. The main keyboard and the keypad are the same. Each cell can be used only once, so using a digit twice needs two of it on the board.&lt;/li&gt;&lt;li&gt;&lt;b&gt;0&lt;/b&gt;: strike with a line of 3 or 6 digits. Typing the %1th digit strikes at once.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Enter&lt;/b&gt;: drop the digits typed. Costs %2 points.&lt;/li&gt;&lt;li&gt;&lt;b&gt;F1&lt;/b&gt;: opens this screen. &lt;b&gt;Esc&lt;/b&gt; closes it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;F6&lt;/b&gt;: opens the history (every finished match).&lt;/li&gt;&lt;li&gt;&lt;b&gt;F10&lt;/b&gt;: opens the menus.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;You can play without a mouse. &lt;b&gt;Tab&lt;/b&gt; moves to the buttons, &lt;b&gt;Space&lt;/b&gt; or &lt;b&gt;Enter&lt;/b&gt; presses them (during a match the digits, 0 and Enter always go to the match). &lt;b&gt;Esc&lt;/b&gt; is the same as %3 on the character screen and &quot;Close&quot; on the record screen. Screen readers such as Orca speak each hit, block, miss, lost balance, the turns left and the match&apos;s result as they happen.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;放つ&lt;/h3&gt;&lt;p&gt;並びが技なら命中し、技の点にキャラの倍率を掛けた点が入ります。技でない並びは防がれ、点は入りません。盤にない数字を含む並びは空振りで、%1 点引かれます。使ったマスは赤くなり、新しい数字に入れ替わります。&lt;/p&gt;&lt;h3&gt;ターン&lt;/h3&gt;&lt;p&gt;持ちターンは %2 です。連撃ゲージが空のときに放つと 1 ターン使います。ターンを使い切り、ゲージが空になると試合終了です。&lt;/p&gt;&lt;h3&gt;連撃とゲージ&lt;/h3&gt;&lt;p&gt;技が命中するか反撃を受けると、ゲージが満ちて時とともに減っていきます。ゲージが減っている間は入力欄が桃色になり、連撃を受け付けます。桃色の間に放つとターンを使わず連撃が続き、2 連撃目からは得点に「連撃数 − 1」の掛け数が掛かります（2 連撃目は ×1、3 連撃目は ×2、…）。連撃が続くほど時の進みが速くなります。桃色の間に技でない並びを放つと反撃を受け、%3 点に同じ掛け数を掛けた点が引かれます。それでも連撃は途切れません。&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Striking&lt;/h3&gt;&lt;p&gt;If the line is a technique it hits, and scores the technique&apos;s points times the character&apos;s multiplier. A line that is no technique is blocked and scores nothing. A line with a digit that is not on the board is a miss and costs %1 points. Used cells turn red and get new digits.&lt;/p&gt;&lt;h3&gt;Turns&lt;/h3&gt;&lt;p&gt;You have %2 turns. A strike while the combo gauge is empty uses 1 turn. When the turns are spent and the gauge is empty, the match ends.&lt;/p&gt;&lt;h3&gt;Combos and the gauge&lt;/h3&gt;&lt;p&gt;When a technique hits or you are countered, the gauge fills and then drains with time. While it drains the typed keys turn pink and a combo is open. A strike while they are pink uses no turn and carries the combo on; from the 2nd hit of a combo the points are multiplied by “hits − 1” (the 2nd hit ×1, the 3rd ×2, …). The longer the combo, the faster time runs. A line that is no technique while they are pink is countered and costs %3 points times the same multiplier. Even then the combo goes on.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Striking&lt;/h3&gt;&lt;p&gt;If the line is a technique it hits, and scores the technique&apos;s points times the character&apos;s multiplier. A line that is no technique is blocked and scores nothing. A line with a digit that is not on the board is a miss and costs %1 points. Used cells turn red and get new digits.&lt;/p&gt;&lt;h3&gt;Turns&lt;/h3&gt;&lt;p&gt;You have %2 turns. A strike while the combo gauge is empty uses 1 turn. When the turns are spent and the gauge is empty, the match ends.&lt;/p&gt;&lt;h3&gt;Combos and the gauge&lt;/h3&gt;&lt;p&gt;When a technique hits or you are countered, the gauge fills and then drains with time. While it drains the typed keys turn pink and a combo is open. A strike while they are pink uses no turn and carries the combo on; from the 2nd hit of a combo the points are multiplied by &quot;hits − 1&quot; (the 2nd hit ×1, the 3rd ×2, …). The longer the combo, the faster time runs. A line that is no technique while they are pink is countered and costs %3 points times the same multiplier. Even then the combo goes on.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;キャラクター&lt;/h3&gt;&lt;p&gt;試合の前に「設定」→「使用キャラ」かボタン%1で、%2 人の剣士から一人を選びます。ゲージの長さと得点の倍率がそれぞれ違い、ゲージが短い剣士ほど倍率が高くなります。&lt;/p&gt;%3&lt;h3&gt;結果&lt;/h3&gt;&lt;p&gt;試合が終わると結果画面が開きます。試合の得点（評価点）に、決めた技の種類一つごとに得点の一割が技術点として加わり、その合計が総合点です。総合点によって%4 段階の評価が決まります。%5で次の試合へ、%6でゲームを終えます。&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Characters&lt;/h3&gt;&lt;p&gt;Before a match, choose one of %2 swordsmen with “Settings” → “Character” or the button %1. Each has a different gauge length and points multiplier: the shorter the gauge, the higher the multiplier.&lt;/p&gt;%3&lt;h3&gt;Result&lt;/h3&gt;&lt;p&gt;When a match ends the result screen opens. For every different technique you landed, a tenth of the score is added as technique points; score and technique points make the overall score, which decides one of %4 ranks. %5 starts the next match, %6 ends the game.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Characters&lt;/h3&gt;&lt;p&gt;Before a match, choose one of %2 swordsmen with &quot;Settings&quot; → &quot;Character&quot; or the button %1. Each has a different gauge length and points multiplier: the shorter the gauge, the higher the multiplier.&lt;/p&gt;%3&lt;h3&gt;Result&lt;/h3&gt;&lt;p&gt;When a match ends the result screen opens. For every different technique you landed, a tenth of the score is added as technique points; score and technique points make the overall score, which decides one of %4 ranks. %5 starts the next match, %6 ends the game.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;記録&lt;/h3&gt;&lt;p&gt;技ごとに決めた回数と、総合点の上位 %1 つが記録に残ります。ボタン%2（「試合」→「履歴」）で、いつでも見られます。記録は結果画面が出たとき（試合の分はここで必ず残ります）と、再試・再試合・終了のときに書き込まれます。インストールしたゲームでは &lt;code&gt;%3&lt;/code&gt; に、持ち運び用に置いたゲームではプログラムの隣の &lt;code&gt;%4&lt;/code&gt; に置かれます。一つの記録で同時に遊べるゲームは一つだけです。&lt;/p&gt;&lt;p&gt;終えた試合はすべて、記録の隣の &lt;code&gt;%7&lt;/code&gt; に戦績として残ります（F6、「試合」→「戦績」）。グラフと表で見られ、CSV に書き出せます。記録とは別のファイルで、記録には手を触れません。&lt;/p&gt;&lt;h3&gt;技の見つけ方&lt;/h3&gt;&lt;p&gt;技の一覧はどこにもありません。いろいろな並びを放って、自分で見つけてください。多くの技は、テンキーの上に縦・横・斜めの筋を描く並びです。3 桁の技を二つつないだ 6 桁の技や、%5 桁の大技もあります。一度決めた技は記録画面の「技履歴」に加わり、打ち方と説明を確かめられます。&lt;/p&gt;&lt;p&gt;端末では &lt;code&gt;man %6&lt;/code&gt; でも同じ説明が読めます。&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Record&lt;/h3&gt;&lt;p&gt;The record keeps how often you landed each technique and the best %1 overall scores. See it at any time with the button %2 (“Match” → “Record”). The record is written when the result screen opens (the match is always kept then) and on restart, rematch and quit. An installed game keeps it in &lt;code&gt;%3&lt;/code&gt;, a game placed to carry around keeps &lt;code&gt;%4&lt;/code&gt; beside the program. Only one game at a time can play with one record.&lt;/p&gt;&lt;p&gt;Every finished match is also kept in the history &lt;code&gt;%7&lt;/code&gt; beside the record (F6, “Match” → “History”): as a chart and a table, and it can be exported as CSV. It is a file of its own and never touches the record.&lt;/p&gt;&lt;h3&gt;Finding techniques&lt;/h3&gt;&lt;p&gt;There is no list of techniques anywhere. Strike all kinds of lines and find them yourself. Many techniques draw a line across the keypad: down, across or diagonally. There are 6-digit techniques made of two 3-digit ones, and great %5-digit ones too. Every technique you land joins the record screen&apos;s “Techniques” tab, which shows how it is struck and what it is.&lt;/p&gt;&lt;p&gt;In a terminal, &lt;code&gt;man %6&lt;/code&gt; tells the same.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Record&lt;/h3&gt;&lt;p&gt;The record keeps how often you landed each technique and the best %1 overall scores. See it at any time with the button %2 (&quot;Match&quot; → &quot;Record&quot;). The record is written when the result screen opens (the match is always kept then) and on restart, rematch and quit. An installed game keeps it in &lt;code&gt;%3&lt;/code&gt;, a game placed to carry around keeps &lt;code&gt;%4&lt;/code&gt; beside the program. Only one game at a time can play with one record.&lt;/p&gt;&lt;p&gt;Every finished match is also kept in the history &lt;code&gt;%7&lt;/code&gt; beside the record (F6, &quot;Match&quot; → &quot;History&quot;): as a chart and a table, and it can be exported as CSV. It is a file of its own and never touches the record.&lt;/p&gt;&lt;h3&gt;Finding techniques&lt;/h3&gt;&lt;p&gt;There is no list of techniques anywhere. Strike all kinds of lines and find them yourself. Many techniques draw a line across the keypad: down, across or diagonally. There are 6-digit techniques made of two 3-digit ones, and great %5-digit ones too. Every technique you land joins the record screen&apos;s &quot;Techniques&quot; tab, which shows how it is struck and what it is.&lt;/p&gt;&lt;p&gt;In a terminal, &lt;code&gt;man %6&lt;/code&gt; tells the same.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -902,7 +902,7 @@ From now on the record is saved in “%2” (the old file stays as it is).</tran
     <message>
         <source>CSVファイル「%1」に書き出せませんでした。
 理由：%2</source>
-        <translation>The CSV file “%1” could not be written.
+        <translation>The CSV file &quot;%1&quot; could not be written.
 Reason: %2</translation>
     </message>
     <message>
@@ -921,19 +921,19 @@ Reason: %2</translation>
     <message>
         <source>戦績ファイル「%1」を開けませんでした。
 理由：%2</source>
-        <translation>The history file “%1” could not be opened.
+        <translation>The history file &quot;%1&quot; could not be opened.
 Reason: %2</translation>
     </message>
     <message>
         <source>戦績ファイル「%1」に書き込めませんでした。この試合は戦績に残りません（記録ファイルにはいつも通り保存されます）。
 理由：%2</source>
-        <translation>The history file “%1” could not be written. This match is not in the history (the record file is saved as always).
+        <translation>The history file &quot;%1&quot; could not be written. This match is not in the history (the record file is saved as always).
 Reason: %2</translation>
     </message>
     <message>
         <source>戦績ファイル「%1」は読むだけで開きました。これからの試合は戦績に残りません（記録ファイルにはいつも通り保存されます）。
 理由：%2</source>
-        <translation>The history file “%1” was opened read-only. Matches from now on are not kept in the history (the record file is saved as always).
+        <translation>The history file &quot;%1&quot; was opened read-only. Matches from now on are not kept in the history (the record file is saved as always).
 Reason: %2</translation>
     </message>
     <message>
@@ -963,7 +963,7 @@ Reason: %2</translation>
     <message>
         <source>戦績ファイル「%1」を開けませんでした。そばの「%2」が使えません。
 理由：%3</source>
-        <translation>The history file “%1” could not be opened. “%2” beside it cannot be used.
+        <translation>The history file &quot;%1&quot; could not be opened. &quot;%2&quot; beside it cannot be used.
 Reason: %3</translation>
     </message>
 </context>
@@ -1047,7 +1047,7 @@ Reason: %3</translation>
     </message>
     <message>
         <source>%1試合&#x3000;最高 %2&#x3000;平均 %3&#x3000;直近10試合 %4</source>
-        <translation>%1 matches&#x3000;best %2&#x3000;average %3&#x3000;last 10 %4</translation>
+        <translation>Matches %1&#x3000;best %2&#x3000;average %3&#x3000;last 10 %4</translation>
     </message>
     <message>
         <source>全体：</source>
@@ -1081,7 +1081,7 @@ Reason: %3</translation>
     </message>
     <message>
         <source>総合評価のグラフ。%1試合、最高 %2、平均 %3、直近10試合の平均 %4。%5</source>
-        <translation>Overall score chart. %1 matches, best %2, average %3, average of the last 10 %4. %5</translation>
+        <translation>Overall score chart. Matches %1, best %2, average %3, average of the last 10 %4. %5</translation>
     </message>
 </context>
 <context>
@@ -1089,19 +1089,19 @@ Reason: %3</translation>
     <message>
         <source>記録ファイル「%1」を読み込めませんでした。
 理由：%2</source>
-        <translation>The record file “%1” could not be read.
+        <translation>The record file &quot;%1&quot; could not be read.
 Reason: %2</translation>
     </message>
     <message>
         <source>記録ファイル「%1」に書き込めませんでした。
 理由：%2</source>
-        <translation>The record file “%1” could not be written.
+        <translation>The record file &quot;%1&quot; could not be written.
 Reason: %2</translation>
     </message>
     <message>
         <source>記録ファイル「%1」は読み込めなかったため、これまでの記録を守るために上書きしませんでした。この回の記録は保存されていません。
 理由：%2</source>
-        <translation>The record file “%1” could not be read, so it was not overwritten, to protect the record so far. This session&apos;s record has not been saved.
+        <translation>The record file &quot;%1&quot; could not be read, so it was not overwritten, to protect the record so far. This session&apos;s record has not been saved.
 Reason: %2</translation>
     </message>
 </context>
@@ -1131,7 +1131,7 @@ Reason: %2</translation>
     <message>
         <source>ロックファイル「%1」を使えません。
 理由：%2</source>
-        <translation>The lock file “%1” cannot be used.
+        <translation>The lock file &quot;%1&quot; cannot be used.
 Reason: %2</translation>
     </message>
     <message>
@@ -1146,7 +1146,7 @@ Reason: %2</translation>
         <source>既に起動されています。
 別のコンピュータ「%1」が記録を使用中です（ロックファイル「%2」）。</source>
         <translation>The game is already running.
-Another computer, “%1”, is using the record (lock file “%2”).</translation>
+Another computer, &quot;%1&quot;, is using the record (lock file &quot;%2&quot;).</translation>
     </message>
 </context>
 <context>
