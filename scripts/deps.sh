@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config ccache
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-wayland libgl-dev
     # The 戦績 chart and the match history. Qt Charts' CMake files need the OpenGL module's,
     # which Debian's qt6-charts-dev does not pull in.
     qt6-charts-dev libqt6charts6 libqt6opengl6-dev libsqlite3-dev
@@ -19,7 +19,7 @@ if [[ "${1:-}" == "--test" ]]; then
     packages+=(libgtest-dev clang-format xvfb xauth xdotool x11-utils x11-apps desktop-file-utils appstream
                clang libclang-rt-14-dev util-linux strace
                python3-pyatspi gir1.2-atspi-2.0 at-spi2-core dbus-daemon orca speech-dispatcher procps
-               debhelper lintian dpkg-dev sqlite3)
+               debhelper lintian dpkg-dev sqlite3 weston)
 fi
 
 missing=()

@@ -4,6 +4,7 @@
 
 #include "charselect/character_select_window.h"
 #include "common/app_info.h"
+#include "common/owned_window.h"
 #include "common/window_centring.h"
 #include "history/history_csv.h"
 #include "history/history_entry.h"
@@ -82,7 +83,7 @@ void GameProgram::buildBattleWindow() {
     connect(battleWindow_, &BattleWindow::struck, this, &GameProgram::applyStrike);
     connect(battleWindow_, &BattleWindow::matchEnded, this, &GameProgram::keepSummary);
     // Queued: the window asks from inside its own handlers, and must not be destroyed there.
-    connect(battleWindow_, &BattleWindow::restartRequested, this, &GameProgram::rebuildBattleWindow,
+    connect(battleWindow_, &BattleWindow::restartRequested, this, &GameProgram::startFreshMatch,
             Qt::QueuedConnection);
     connect(battleWindow_, &BattleWindow::quitRequested, this, &GameProgram::quit,
             Qt::QueuedConnection);
@@ -132,17 +133,19 @@ void GameProgram::chooseLanguage(LanguageChoice choice) {
         battleWindow_->setLanguageChoice(choice);
 }
 
-void GameProgram::rebuildBattleWindow() {
-    if (finished_)
+void GameProgram::startFreshMatch() {
+    if (finished_ || !battleWindow_)
         return;
-    // The fresh window reads back what was just written. When the save failed, the record
+    // The record or character screen belongs to the match that is being abandoned.
+    delete subScreen_.data();
+    // The fresh match reads back what was just written. When the save failed, the record
     // in memory is the only whole copy of this run's landings: keep it rather than read
     // the older file over it.
-    screenComing_ = true;
-    if (destroyBattleWindow())
+    if (saveRecord())
         loadRecord();
-    screenComing_ = false;
-    buildBattleWindow();
+    battleWindow_->startFresh();
+    battleWindow_->activateWindow();
+    battleWindow_->setFocus();
 }
 
 // A landing counts in the record the moment it is reported, so a restart or a quit in the
@@ -168,7 +171,7 @@ void GameProgram::openResultWindow() {
     const MatchRating rating = rateMatch(lastSummary_->score, lastSummary_->techniquesLanded());
     // The match's overall score enters the five best once, whatever the player does next.
     updateBestTotals(recordTable_, rating.overallScore);
-    resultWindow_ = new ResultWindow(rating);
+    resultWindow_ = new ResultWindow(rating, battleWindow_);
     connect(resultWindow_, &ResultWindow::rematchRequested, this, &GameProgram::rematch,
             Qt::QueuedConnection);
     connect(resultWindow_, &ResultWindow::quitRequested, this, &GameProgram::quit,
@@ -205,7 +208,7 @@ void GameProgram::recordHistory(const MatchRating& rating) {
 // restarts and rematches, and blocks nothing, so it can be read beside a match.
 void GameProgram::openHelpWindow() {
     if (!helpWindow_) {
-        helpWindow_ = new HelpWindow;
+        helpWindow_ = new HelpWindow(battleWindow_);
         if (battleWindow_)
             centreWindow(helpWindow_, battleWindow_);
     }
@@ -218,7 +221,7 @@ void GameProgram::openHelpWindow() {
 void GameProgram::openRecordWindow() {
     if (!battleWindow_)
         return;
-    auto* screen = new TechniqueRecordWindow(recordTable_);
+    auto* screen = new TechniqueRecordWindow(recordTable_, battleWindow_);
     BattleWindow* battle = battleWindow_;
     connect(screen, &TechniqueRecordWindow::closed, battle, [battle] { takeKeysBack(battle); });
     openOverBattle(screen);
@@ -279,7 +282,7 @@ void GameProgram::openOverBattle(QWidget* screen) {
 }
 
 void GameProgram::rematch() {
-    rebuildBattleWindow();
+    startFreshMatch();
     if (resultWindow_)
         resultWindow_->closeWithoutAction();
 }
@@ -384,8 +387,8 @@ QWidget* GameProgram::frontScreen() const {
 }
 
 // Opens the waiting messages over the front screen and brings every open one above it. With
-// no screen up yet (the read at start) or between two battle windows they wait for the next
-// screen, so that it does not open over them; once the game is ending they show on their own.
+// no screen up yet (the read at start) they wait for the first one, so that it does not open
+// over them; once the game is ending they show on their own.
 void GameProgram::showReportsInFront() {
     QWidget* front = frontScreen();
     if (!finished_ && (screenComing_ || !front))

@@ -29,9 +29,11 @@ class RecordFile;
 class RecordLock;
 
 // The program object: owns the player's record for the whole run, the record file and every
-// screen. Every battle window is built right after the record is read and is destroyed right
-// before the record is written, so restart, rematch and quit all save and a fresh window
-// always starts from its design values. The other screens open when a window asks for them.
+// screen. The one battle window is built right after the record is first read and lives until
+// the program ends, so it keeps its place on the screen; restart and rematch save the record,
+// read it back and give that window a fresh match from its design values, and quit saves
+// after the window is gone. The other screens open when the window asks for them, as windows
+// it owns (kept above it by the window system).
 //
 // The rules only report what happened: every technique a strike lands is counted into the
 // record here, once, as the strike is reported. When a match ends, its summary is kept
@@ -57,8 +59,9 @@ public:
                              std::optional<Language> forThisRun = std::nullopt);
     // Reads the record and shows the first battle window.
     void start();
-    // Abandons the window on show for a fresh one (the record is saved, then read back).
-    void rebuildBattleWindow();
+    // Abandons the match on show for a fresh one in the same window, closing the record or
+    // character screen over it (the record is saved, then read back).
+    void startFreshMatch();
     // The clocks the history reads: the wall clock for when a match ended, a steady one in
     // milliseconds for when each key was typed. The game's own are the system's; tests set
     // clocks they drive, before start().
@@ -140,8 +143,8 @@ private:
     // Set by a quit signal: from then on no box is opened or waited for.
     bool quitBySignal_ = false;
     int exitStatus_ = 0;
-    // Set while a screen is about to show (one battle window replaced by the next, or the
-    // result screen of a match that is being saved): a message waits for that screen.
+    // Set while the result screen of a match that is being saved is about to show: a
+    // message waits for that screen.
     bool screenComing_ = false;
     QStringList pendingReports_;
     QList<QPointer<QMessageBox>> reportBoxes_;

@@ -10,6 +10,7 @@
 #include "common/app_info.h"
 #include "common/japanese_fonts.h"
 #include "common/language.h"
+#include "common/owned_window.h"
 #include "common/pictures.h"
 #include "save/file_layer.h"
 #include "save/record_location.h"
@@ -98,6 +99,7 @@ int main(int argc, char* argv[]) {
     rz6::applyLanguage(
         rz6::chooseLanguage(rz6::desktopMessagesLocale().toStdString(), languageChoice));
     rz6::installGameStyle();
+    rz6::refuseMaximiseOfFixedSizeWindows(app);
 
     const rz6::RecordLocation location = rz6::chooseRecordLocation();
     if (!location.ok()) {

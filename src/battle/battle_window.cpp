@@ -28,6 +28,7 @@
 #include <QProgressBar>
 
 #include <algorithm>
+#include <memory>
 
 namespace rz6 {
 namespace {
@@ -356,7 +357,7 @@ QWidget* makePiece(QWidget* parent, const Piece& piece) {
 
 BattleWindow::BattleWindow(RandomSource& random, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      match_(random) {
+      random_(random), match_(random) {
     setObjectName(QStringLiteral("rz6"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFocusPolicy(Qt::StrongFocus);
@@ -388,6 +389,26 @@ BattleWindow::BattleWindow(RandomSource& random, QWidget* parent)
 }
 
 BattleWindow::~BattleWindow() = default;
+
+void BattleWindow::startFresh() {
+    clock_.stop();
+    pauseTimer_.stop();
+    // The match holds references, so the fresh one is built in the old one's place rather
+    // than assigned to it.
+    std::destroy_at(&match_);
+    std::construct_at(&match_, random_);
+    clock_.setInterval(match_.tickInterval());
+    showCharacterAsDesigned();
+    clearHighlights();
+    setEnabled(true);
+    showMatch();
+}
+
+// The character the layout table shows until another is chosen.
+void BattleWindow::showCharacterAsDesigned() {
+    setStatusText(firstCharacterStatus);
+    setPortrait(fromUtf8(firstPortrait));
+}
 
 void BattleWindow::buildMenus() {
     auto action = [this](QMenu* menu, const char* name) {

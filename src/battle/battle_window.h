@@ -47,6 +47,12 @@ public:
 
     const Match& match() const { return match_; }
 
+    // A fresh match in this same window: a new Match from the rules' starting values, and
+    // every widget the match or a character changes back to its value in the layout table.
+    // The window stays where it is, which is the only way to keep its place where the
+    // program cannot place windows (Wayland).
+    void startFresh();
+
     // --- what the player and the clock do, public so that tests drive them by calling ---
     // The menu commands (and the label-buttons that repeat them).
     void startMatch();
@@ -128,7 +134,9 @@ private:
     void announce(std::optional<StrikeResult> result);
     // Tells a screen reader what a strike or Enter put on screen, once it shows.
     void speak(const StrikeResult& result);
+    void showCharacterAsDesigned();
 
+    RandomSource& random_;
     Match match_;
     // The clock tick; its interval is the match's.
     QTimer clock_;

@@ -7,6 +7,7 @@
 #include "common/accessibility.h"
 #include "common/back_color.h"
 #include "common/label_button.h"
+#include "common/owned_window.h"
 #include "common/pictures.h"
 #include "common/qt_text.h"
 #include "common/screen_units.h"
@@ -19,7 +20,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRadioButton>
-#include <QWindow>
 
 namespace rz6 {
 
@@ -56,11 +56,12 @@ constexpr std::array<Column, characterCount> columns{{
 } // namespace
 
 CharacterSelectWindow::CharacterSelectWindow(CharacterTarget& target, QWidget* owner)
-    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), target_(target),
+    : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), target_(target),
       owner_(owner) {
     setObjectName(QStringLiteral("chrsel"));
     setWindowTitle(QCoreApplication::translate("rz6::CharacterSelectWindow", "使用キャラ選択"));
     setUpSubScreen(this, twips(clientWidth), twips(clientHeight), windowBackColor);
+    keepEnabledWhileOwnerDisabled(this);
 
     buildWidgets();
     announcer_ = std::make_unique<Announcer>(this, true);
@@ -191,9 +192,6 @@ void CharacterSelectWindow::clearHighlights() {
 
 void CharacterSelectWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    // Kept above the owner by the window system, as a dialog of it, before it is first mapped.
-    if (owner_ && windowHandle())
-        windowHandle()->setTransientParent(owner_->window()->windowHandle());
     // In the middle of the screen, not over the owner.
     if (centred_)
         return;

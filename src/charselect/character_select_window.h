@@ -33,10 +33,10 @@ class LabelButton;
 class CharacterSelectWindow : public QWidget {
     Q_OBJECT
 public:
-    // `owner` is the battle window. It is deliberately not this window's Qt parent: the owner
-    // disables itself while this window is open, and a child window would be disabled along
-    // with it, leaving nothing to click. This window still stays above its owner, and goes
-    // away without another word to the target if the owner is destroyed first.
+    // `owner` is the battle window and this window's Qt parent, so the window system keeps
+    // this window above it. The owner disables itself while this window is open; this window
+    // stays usable all the same, and goes away without another word to the target if the
+    // owner is destroyed first.
     CharacterSelectWindow(CharacterTarget& target, QWidget* owner);
     ~CharacterSelectWindow() override;
 

@@ -3,6 +3,7 @@
 #include "help/help_window.h"
 
 #include "common/accessibility.h"
+#include "common/owned_window.h"
 #include "help/help_text.h"
 
 #include "common/screen_units.h"
@@ -27,6 +28,9 @@ QString HelpWindow::helpText() {
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("help"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // It blocks nothing and can be read beside a match, or after it, over a battle window
+    // that is disabled.
+    keepEnabledWhileOwnerDisabled(this);
     QPalette back = palette();
     back.setColor(QPalette::Window, bgrColor(windowBack));
     setPalette(back);

@@ -4,6 +4,7 @@
 
 #include "common/accessibility.h"
 #include "common/click_tracker.h"
+#include "common/owned_window.h"
 #include "common/qt_text.h"
 #include "common/screen_units.h"
 #include "common/window_centring.h"
@@ -238,6 +239,7 @@ TechniqueRecordWindow::TechniqueRecordWindow(const RecordTable& recordTable, QWi
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips(recordLayout::clientWidth), twips(recordLayout::clientHeight));
     exposeAsScreen(this);
+    keepEnabledWhileOwnerDisabled(this);
 
     tabStrip_ = new TabStripBar(this);
     tabStrip_->setObjectName(QStringLiteral("TabStrip1"));
@@ -388,16 +390,6 @@ void TechniqueRecordWindow::showEvent(QShowEvent* event) {
         centred_ = true;
         centreWindow(this, parentWidget());
     }
-}
-
-// The battle window disables itself while this screen is open, and Qt passes that on to
-// every window it owns. The screen must stay usable then, or nothing could close it and
-// the battle window would stay disabled for good; only an explicit disable holds.
-void TechniqueRecordWindow::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::EnabledChange && !isEnabled() &&
-        !testAttribute(Qt::WA_ForceDisabled))
-        setEnabled(true);
 }
 
 void TechniqueRecordWindow::keyPressEvent(QKeyEvent* event) {

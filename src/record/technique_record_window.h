@@ -36,7 +36,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // Escape closes the screen as "閉じる" does.
     void keyPressEvent(QKeyEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     void buildScoreTab(const RecordTable& recordTable);

@@ -4,6 +4,7 @@
 
 #include "common/back_color.h"
 #include "common/label_button.h"
+#include "common/owned_window.h"
 #include "common/pictures.h"
 #include "common/qt_text.h"
 #include "common/screen_units.h"
@@ -107,6 +108,8 @@ ResultWindow::ResultWindow(const MatchRating& rating, QWidget* parent)
     setObjectName(QStringLiteral("gmend"));
     setWindowTitle(QCoreApplication::translate("rz6::ResultWindow", "競技終了"));
     setUpSubScreen(this, twips(clientWidth), twips(clientHeight), formBackColor);
+    // Opened over the battle window, which is disabled once its match has ended.
+    keepEnabledWhileOwnerDisabled(this);
     tileBackground(this, Pictures::pixmap(QStringLiteral("tile"), devicePixelRatioF()));
 
     buildWidgets();

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 ソードリズム制作班
-// The program object owns the record: it reads it before every battle window is built and
-// writes it after every one is destroyed, whichever way the player leaves.
+// The program object owns the record: it reads it before the battle window is built, and
+// writes and reads it back at every fresh match, and writes it once more after the window is
+// destroyed, whichever way the player leaves.
 #include "app/game_program.h"
 #include "qt_test_support.h"
 #include "battle/scripted_random_source.h"
+#include "charselect/characters.h"
+#include "common/qt_text.h"
 #include "history/history_store.h"
 #include "history/history_window.h"
 #include "save/record_lock.h"
@@ -23,6 +26,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -142,18 +146,31 @@ TEST_F(GameProgramTest, FirstStartCreatesAnEmptyRecordAndShowsTheBattleWindow) {
     EXPECT_TRUE(messages.isEmpty());
 }
 
-TEST_F(GameProgramTest, RestartSavesThenReadsBackIntoAFreshWindow) {
+// The window stays where the player put it (the only way to keep its place on Wayland); the
+// match in it starts again from the design values.
+TEST_F(GameProgramTest, RestartSavesThenReadsBackIntoAFreshMatchInTheSameWindow) {
     program->start();
     QPointer<BattleWindow> first = program->battleWindow();
+    first->move(first->pos() + QPoint(37, 23));
+    const QPoint placed = first->pos();
     first->setWindowLength(1000);
     first->setScoreMultiplier(1.2);
+    const QString designPortrait =
+        first->findChild<QLabel*>(QStringLiteral("ChrImg"))->accessibleName();
+    first->setStatusText(fromUtf8(statusText(characters()[2])));
+    first->setPortrait(fromUtf8(characters()[2].readyPicture));
     landOnce();
     first->restartMatch();
     settle();
 
     BattleWindow* second = program->battleWindow();
-    ASSERT_NE(second, nullptr);
-    EXPECT_TRUE(first.isNull()); // the old window is gone
+    ASSERT_EQ(second, first.data());
+    EXPECT_EQ(second->pos(), placed);
+    EXPECT_TRUE(second->isEnabled());
+    EXPECT_EQ(second->findChild<QLabel*>(QStringLiteral("Panel(1)"))->text(),
+              fromUtf8(statusText(characters()[0])));
+    EXPECT_EQ(second->findChild<QLabel*>(QStringLiteral("ChrImg"))->accessibleName(),
+              designPortrait);
     const QByteArray bytes = file();
     ASSERT_EQ(bytes.size(), 180);
     EXPECT_EQ(readInt(bytes, 20 + 4 * 8), 1);
@@ -247,8 +264,9 @@ TEST_F(GameProgramTest, FinishedMatchOpensTheResultAndRematchKeepsTheNewTotal) {
     emit result->rematchRequested();
     settle();
     settle();
-    EXPECT_TRUE(old.isNull());
+    EXPECT_EQ(program->battleWindow(), old.data());
     EXPECT_TRUE(program->battleWindow()->isEnabled());
+    EXPECT_EQ(program->battleWindow()->match().phase(), MatchPhase::Idle);
     EXPECT_EQ(program->resultWindow(), nullptr);
     EXPECT_EQ(file(), atMatchEnd); // the rematch's save writes the same bytes again
     EXPECT_EQ(finished->count(), 0);
@@ -450,7 +468,7 @@ TEST_F(GameProgramTest, RecordScreenOpensDuringAMatchAndGivesTheWindowBack) {
     w->pressButton(1);
     QPointer<QWidget> again = shownTopLevel("wazahis");
     ASSERT_FALSE(again.isNull());
-    program->rebuildBattleWindow();
+    program->startFreshMatch();
     EXPECT_TRUE(again.isNull());
     ASSERT_NE(program->battleWindow(), nullptr);
     EXPECT_TRUE(program->battleWindow()->isEnabled());
@@ -475,6 +493,55 @@ TEST_F(GameProgramTest, MatchEndingBehindTheRecordKeepsTheBattleWindowDisabled) 
     EXPECT_FALSE(w->isEnabled());
 }
 
+// Every screen in front of the battle window is a window it owns, so the window system keeps
+// it above that window and places it over it (Wayland included). Each stays usable while the
+// battle window is disabled behind it, and none of a fixed size offers to maximise.
+TEST_F(GameProgramTest, EveryScreenIsAWindowOwnedByTheBattleWindow) {
+    program = std::make_unique<GameProgram>(QFile::encodeName(recordPath()),
+                                            random); // real message boxes
+    program->start();
+    BattleWindow* w = program->battleWindow();
+    const auto expectOwned = [w](QWidget* screen, const char* what) {
+        ASSERT_NE(screen, nullptr) << what;
+        EXPECT_TRUE(screen->isWindow()) << what;
+        EXPECT_EQ(screen->parentWidget(), w) << what;
+        EXPECT_TRUE(screen->isEnabled()) << what;
+        if (screen->minimumSize() == screen->maximumSize()) {
+            EXPECT_FALSE(screen->windowFlags() & Qt::WindowMaximizeButtonHint) << what;
+        }
+    };
+    EXPECT_FALSE(w->windowFlags() & Qt::WindowMaximizeButtonHint);
+
+    // A message is not the battle window's child (the screen it is about may go first), but
+    // the window system knows the battle window as its transient parent all the same.
+    program->tell(QStringLiteral("お知らせ"));
+    auto* report = qobject_cast<QMessageBox*>(shownTopLevel("ReportBox"));
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(report->windowHandle()->transientParent(), w->windowHandle());
+    delete report;
+    w->showAbout();
+    expectOwned(w->findChild<QMessageBox*>(QStringLiteral("AboutBox")), "About box");
+    delete w->findChild<QMessageBox*>(QStringLiteral("AboutBox"));
+
+    w->pressButton(2); // "キャラ選択"
+    ASSERT_FALSE(w->isEnabled());
+    expectOwned(shownTopLevel("chrsel"), "character select");
+    click(shownTopLevel("chrsel"), "Label1");
+    w->pressButton(1); // "履　　　歴"
+    ASSERT_FALSE(w->isEnabled());
+    expectOwned(shownTopLevel("wazahis"), "record");
+    click(shownTopLevel("wazahis"), "ClBtn(1)");
+
+    w->showHelp();
+    expectOwned(program->helpWindow(), "help");
+
+    landOnce();
+    finishMatch();
+    ASSERT_FALSE(w->isEnabled());
+    expectOwned(program->resultWindow(), "result");
+    expectOwned(program->helpWindow(), "help, after the match");
+}
+
 // F1 opens one help screen, whatever the state of the match; it survives a restart and
 // Escape closes it.
 TEST_F(GameProgramTest, F1OpensOneHelpScreenThatEscapeCloses) {
@@ -494,7 +561,7 @@ TEST_F(GameProgramTest, F1OpensOneHelpScreenThatEscapeCloses) {
     EXPECT_EQ(help->findChildren<QTextBrowser*>().size(), 1);
     EXPECT_TRUE(program->battleWindow()->isEnabled()); // it blocks nothing
 
-    program->rebuildBattleWindow();
+    program->startFreshMatch();
     EXPECT_EQ(program->helpWindow(), help.data());
     QTest::keyClick(help, Qt::Key_Escape);
     settle();

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 ソードリズム制作班
-// The shared window pieces: back colours that repaint only on change, and windows placed
-// where the player can always reach their title bar.
+// The shared window pieces: back colours that repaint only on change, windows placed where
+// the player can always reach their title bar, and fixed-size windows that stay unmaximised.
 #include "common/back_color.h"
+#include "common/owned_window.h"
 #include "common/qt_text.h"
 #include "common/screen_units.h"
 #include "common/window_centring.h"
@@ -59,6 +60,21 @@ TEST(CentreWindow, CentresOnTheScreenAndKeepsAnOversizedWindowsTitleBarOnIt) {
 TEST(IndexedName, NamesAMemberOfAWidgetArray) {
     EXPECT_EQ(indexedName("Label1", 3), QStringLiteral("Label1(3)"));
     EXPECT_EQ(fromUtf8("終\u3000了").size(), 3);
+}
+
+// Qt's own title bar on Wayland offers maximise on every window; a fixed-size one refuses it,
+// a window the player may resize keeps it.
+TEST(RefuseMaximise, UndoesTheMaximiseOfAFixedSizeWindowOnly) {
+    refuseMaximiseOfFixedSizeWindows(testApplication());
+    QWidget fixed;
+    fixed.setFixedSize(200, 100);
+    QWidget resizable;
+    resizable.resize(200, 100);
+    for (QWidget* window : {&fixed, &resizable})
+        window->setWindowState(Qt::WindowMaximized);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(fixed.windowState().testFlag(Qt::WindowMaximized));
+    EXPECT_TRUE(resizable.windowState().testFlag(Qt::WindowMaximized));
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Copyright (c) 2026 ソードリズム制作班
-# The battle window opens in the middle of the screen, and so does the fresh one that a
-# restart (Ctrl+R after F5) builds; the restart writes the record before it reads it back.
+# The battle window opens in the middle of the screen. Moved elsewhere, it stays there
+# through a restart (Ctrl+R after F5): the restart gives the same window a fresh match, and
+# writes the record before it reads it back.
 source "$(dirname "$0")/../lib/rz6_test_lib.sh"
 setupWork
 readonly screenWidth=1600 screenHeight=1200
@@ -22,10 +23,14 @@ expectCentred() {
         fail "$2 is at $left,$top (${width}x$height), not in the middle of a ${screenWidth}x$screenHeight screen"
 }
 
-newWindowOf() {
-    local id
-    id=$(titledWindows "$1" | head -n 1)
-    [[ -n $id && $id != "$2" ]]
+# Prints the window's top left corner as "X,Y".
+cornerOf() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x = $4} /Absolute upper-left Y:/ {y = $4}
+                             END {print x "," y}'
+}
+
+recordWritten() {
+    [[ $(fileSize "$1") == 180 ]]
 }
 
 folder=$(gameFolder game)
@@ -35,13 +40,16 @@ window=$(waitWindow "$pid")
 expectCentred "$window" "the battle window"
 [[ $(fileSize "$folder/rz6.DAT") == 0 ]] || fail "a fresh start wrote the record before any unload"
 
+# Where a player might drag it.
+xdotool windowmove --sync "$window" 120 90
+moved=$(cornerOf "$window")
 focusWindow "$window"
 keysChangeWindow "$window" key F5
 xdotool key ctrl+r
-waitFor "the fresh battle window of the restart" newWindowOf "$pid" "$window"
-window=$(titledWindows "$pid" | head -n 1)
-expectCentred "$window" "the battle window after a restart"
-[[ $(fileSize "$folder/rz6.DAT") == 180 ]] || fail "the restart did not write the record"
+waitFor "the restart to write the record" recordWritten "$folder/rz6.DAT"
+[[ $(titledWindows "$pid") == "$window" ]] || fail "the restart replaced the battle window"
+[[ $(cornerOf "$window") == "$moved" ]] ||
+    fail "the battle window moved from $moved to $(cornerOf "$window") at the restart"
 
 kill -TERM "$pid"
 waitExit "$pid"
