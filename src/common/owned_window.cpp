@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
+#include <QWindow>
 
 namespace rz6 {
 namespace {
@@ -26,26 +27,35 @@ private:
     QWidget* window_;
 };
 
-// Watches every object of the application, and acts only on a window's state change.
+// Watches every object of the application for a window being shown, and from then on that
+// window's state. Qt's own title bar asks for the maximise on the window itself, and the
+// request leaves at once; undone in the same turn, it reaches the compositor together with
+// the undoing, which then never offers the window a maximised size. (Weston ends a program
+// that answers such an offer with a window of another size.)
 class MaximiseRefuser : public QObject {
 public:
     using QObject::QObject;
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::WindowStateChange && watched->isWidgetType()) {
-            auto* window = static_cast<QWidget*>(watched);
-            if (window->isWindow() && window->minimumSize() == window->maximumSize() &&
-                window->windowState().testFlag(Qt::WindowMaximized))
-                // After the change has been delivered everywhere, not in the middle of it.
-                QMetaObject::invokeMethod(
-                    window,
-                    [window] {
-                        window->setWindowState(window->windowState() & ~Qt::WindowMaximized);
-                    },
-                    Qt::QueuedConnection);
-        }
+        if (event->type() == QEvent::Show && watched->isWidgetType())
+            watch(static_cast<QWidget*>(watched)->windowHandle());
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    static void watch(QWindow* window) {
+        if (!window || window->property(watchedProperty).toBool())
+            return;
+        window->setProperty(watchedProperty, true);
+        connect(window, &QWindow::windowStateChanged, window, [window](Qt::WindowState) {
+            const Qt::WindowStates states = window->windowStates();
+            if (states.testFlag(Qt::WindowMaximized) &&
+                window->minimumSize() == window->maximumSize())
+                window->setWindowStates(states & ~Qt::WindowMaximized);
+        });
+    }
+
+    static constexpr char watchedProperty[] = "rz6RefusesMaximise";
 };
 
 } // namespace
