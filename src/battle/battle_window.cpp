@@ -702,12 +702,15 @@ void BattleWindow::quitGame() {
 void BattleWindow::showAbout() {
     if (!isEnabled())
         return;
-    // Window-modal without a nested event loop: the clock and a quit signal carry on.
+    // Owned by this window, which keeps it in front, and without a nested event loop: the
+    // clock and a quit signal carry on. It only informs, so it blocks nothing: modal, it would
+    // block every screen this window owns, the result screen of a match ending behind it too.
     auto* box =
         new QMessageBox(QMessageBox::NoIcon, tr("制作"), aboutText(), QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("AboutBox"));
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    box->setWindowModality(Qt::NonModal);
+    box->show();
 }
 
 void BattleWindow::showHelp() {

@@ -366,8 +366,10 @@ void TechniqueRecordWindow::showTab(int tabIndex) {
 }
 
 void TechniqueRecordWindow::showDescription(const QString& title, const QString& text) {
-    // Window-modal and owned by this screen, without a loop of its own: when the match ends
-    // behind it and the screen is torn down (rematch, restart, quit), the box goes with it.
+    // Owned by this screen, without a loop of its own: when the match ends behind it and the
+    // screen is torn down (rematch, restart, quit), the box goes with it. It only informs,
+    // so it blocks nothing: modal, it would block every screen the battle window owns, the
+    // result screen of a match ending behind it too.
     auto* box = new QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("DescriptionBox"));
     box->setTextFormat(Qt::PlainText);
@@ -380,7 +382,8 @@ void TechniqueRecordWindow::showDescription(const QString& title, const QString&
         if (row)
             row->setFocus(Qt::OtherFocusReason);
     });
-    box->open();
+    box->setWindowModality(Qt::NonModal);
+    box->show();
 }
 
 void TechniqueRecordWindow::showEvent(QShowEvent* event) {
