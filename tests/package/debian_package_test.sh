@@ -2,10 +2,12 @@
 # SPDX-License-Identifier: MIT
 # Copyright (c) 2026 ソードリズム制作班
 #
-# Builds the Debian package from a copy of the source tree, as a packager would, and checks
-# it: lintian reports no error and no warning, the desktop entry and the AppStream metainfo
-# pass their validators, and the game, its manual page, README, icons and menu entry are
-# where Debian's policy for games puts them.
+# Builds the Debian package from a copy of the source tree, as a packager would, with the
+# tests that need no display running in the build, and checks it: the build leaves the tree
+# as it found it (what it writes is ignored), lintian reports no error and no warning, the
+# desktop entry and the AppStream metainfo pass their validators, the game, its manual page,
+# README, icons and menu entry are where Debian's policy for games puts them, and the
+# package's own as-installed tests (debian/tests) pass against the unpacked package.
 #   usage: debian_package_test.sh SOURCE_FOLDER
 set -uo pipefail
 root=$(cd "${1:?source folder}" && pwd)
@@ -31,6 +33,11 @@ else
     tar -C "$root" --exclude='./build*' --exclude=./.git -cf - . | tar -C "$src" -xf -
 fi
 [[ -f $src/debian/control ]] || fail "the copy of the tree has no debian/control"
+# The copy becomes a repository of its own, so that whatever the build leaves behind and
+# the ignore rules do not cover shows up as a change.
+git() { command git -c user.name=rz6 -c user.email=rz6@swordrhythm.invalid "$@"; }
+(cd "$src" && git init -q && git add -A && git commit -q -m copy) ||
+    fail "cannot make a repository of the copy"
 
 # Objects are shared with earlier package builds through ccache, when there is one.
 if command -v ccache >/dev/null; then
@@ -38,7 +45,7 @@ if command -v ccache >/dev/null; then
     export CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACHE_BASEDIR=$src CCACHE_NOHASHDIR=true \
         CCACHE_IGNOREOPTIONS="-ffile-prefix-map=*"
 fi
-export DEB_BUILD_OPTIONS="nocheck parallel=${RZ6_PACKAGE_JOBS:-2}"
+export DEB_BUILD_OPTIONS="parallel=${RZ6_PACKAGE_JOBS:-2}"
 (cd "$src" && dpkg-buildpackage -us -uc -b) >"$work/build.log" 2>&1 || {
     tail -n 40 "$work/build.log"
     fail "dpkg-buildpackage failed"
@@ -46,6 +53,11 @@ export DEB_BUILD_OPTIONS="nocheck parallel=${RZ6_PACKAGE_JOBS:-2}"
 changes=$(ls "$work"/rz6_*.changes 2>/dev/null | head -n 1)
 deb=$(ls "$work"/rz6_*.deb 2>/dev/null | head -n 1)
 [[ -n $changes && -n $deb ]] || fail "dpkg-buildpackage made no .changes or no rz6 .deb"
+grep -Eq 'tests passed, 0 tests failed out of [1-9]' "$work/build.log" ||
+    fail "the package build ran no tests"
+grep -E 'tests passed.*out of' "$work/build.log"
+left=$(cd "$src" && git status --porcelain --ignored=no)
+[[ -z $left ]] || fail "the package build left files in the tree: $left"
 
 echo "lintian:"
 lintian --fail-on error,warning --tag-display-limit 0 "$changes" || fail "lintian: see above"
@@ -67,4 +79,34 @@ grep -qx 'Name\[ja\]=ソードリズム！　第弐章' "$desktop" || fail "the 
 appstreamcli validate --no-net --pedantic \
     "$unpacked/usr/share/metainfo/local.swordrhythm.rz6.metainfo.xml" ||
     fail "appstreamcli validate: see above"
-echo "PASS: $(basename "$deb") builds, passes lintian and both validators"
+
+# The as-installed tests, run as autopkgtest runs them on an installed package, against the
+# unpacked one: the program comes first in PATH, each test gets a scratch folder, and one
+# that writes to stderr fails unless it allows it.
+control=$src/debian/tests/control
+[[ -f $control ]] || fail "the package has no debian/tests/control"
+ran=0
+while read -r name restrictions; do
+    scratch=$work/autopkgtest/$name
+    mkdir -p "$scratch"
+    echo "autopkgtest $name:"
+    if ! PATH="$unpacked/usr/games:$PATH" AUTOPKGTEST_TMP=$scratch \
+        "$src/debian/tests/$name" 2>"$work/$name.stderr"; then
+        cat "$work/$name.stderr"
+        fail "autopkgtest $name failed"
+    fi
+    if [[ -s $work/$name.stderr && $restrictions != *allow-stderr* ]]; then
+        cat "$work/$name.stderr"
+        fail "autopkgtest $name wrote to stderr"
+    fi
+    ran=$((ran + 1))
+done < <(awk -v RS= '{ tests = ""; restrictions = ""
+                       for (i = 1; i <= NF; i++) {
+                           if ($i == "Tests:") tests = $(i + 1)
+                           if ($i == "Restrictions:")
+                               for (j = i + 1; j <= NF && $j !~ /:$/; j++) restrictions = restrictions $j
+                       }
+                       if (tests != "") print tests, restrictions }' "$control")
+((ran > 0)) || fail "debian/tests/control names no test"
+echo "PASS: $(basename "$deb") builds with its tests, leaves the tree clean, passes lintian," \
+    "both validators and its $ran as-installed tests"
