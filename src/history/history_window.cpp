@@ -5,6 +5,7 @@
 #include "charselect/characters.h"
 #include "common/accessibility.h"
 #include "common/back_color.h"
+#include "common/owned_window.h"
 #include "common/qt_text.h"
 #include "common/screen_units.h"
 #include "common/window_centring.h"
@@ -202,6 +203,7 @@ HistoryWindow::HistoryWindow(std::vector<HistoryMatch> matches, const QString& n
     setWindowTitle(QCoreApplication::translate("rz6::HistoryWindow", "戦績"));
     setUpSubScreen(this, twips(clientWidth), twips(clientHeight), formBackColor);
     setFont(designFont(textFont));
+    keepEnabledWhileOwnerDisabled(this);
 
     summaryLabel_ = new QLabel(summaryText(), this);
     summaryLabel_->setObjectName(QStringLiteral("HistorySummary"));
@@ -500,15 +502,6 @@ void HistoryWindow::showEvent(QShowEvent* event) {
         centred_ = true;
         centreWindow(this, parentWidget());
     }
-}
-
-// The battle window disables itself while this screen is open, and Qt passes that on to the
-// windows it owns; this screen must stay usable, or nothing could close it.
-void HistoryWindow::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::EnabledChange && !isEnabled() &&
-        !testAttribute(Qt::WA_ForceDisabled))
-        setEnabled(true);
 }
 
 void HistoryWindow::keyPressEvent(QKeyEvent* event) {
