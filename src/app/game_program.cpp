@@ -234,9 +234,8 @@ void GameProgram::openHistoryWindow() {
         return;
     HistoryResult read;
     std::vector<HistoryMatch> matches = history_->matches(HistoryStore::Detail::Figures, &read);
-    auto* screen =
-        new HistoryWindow(std::move(matches), read.ok ? history_->problem() : read.message,
-                          battleWindow_);
+    auto* screen = new HistoryWindow(std::move(matches),
+                                     read.ok ? history_->problem() : read.message, battleWindow_);
     BattleWindow* battle = battleWindow_;
     connect(screen, &HistoryWindow::exportRequested, this, &GameProgram::exportHistory);
     connect(screen, &HistoryWindow::closed, battle, [battle] { takeKeysBack(battle); });
