@@ -710,7 +710,10 @@ void BattleWindow::showAbout() {
     box->setObjectName(QStringLiteral("AboutBox"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
+    // Not modal, so nothing activates it on its own: it takes the keyboard (and a screen
+    // reader's attention) as it opens.
     box->show();
+    box->activateWindow();
 }
 
 void BattleWindow::showHelp() {

@@ -383,7 +383,10 @@ void TechniqueRecordWindow::showDescription(const QString& title, const QString&
             row->setFocus(Qt::OtherFocusReason);
     });
     box->setWindowModality(Qt::NonModal);
+    // Not modal, so nothing activates it on its own: it takes the keyboard (and a screen
+    // reader's attention) as it opens.
     box->show();
+    box->activateWindow();
 }
 
 void TechniqueRecordWindow::showEvent(QShowEvent* event) {
