@@ -40,7 +40,9 @@ while IFS= read -r file; do
     [[ -f $file ]] || continue
     style=$(comment_style "$file")
     [[ -n $style ]] || continue
-    head -n 5 "$file" | grep -q "$licence" && continue
+    # Read whole before matching: with pipefail, grep -q leaving early could end head with
+    # SIGPIPE on a long line and count a licensed file as unlicensed.
+    [[ $(head -n 5 "$file") == *"$licence"* ]] && continue
     if $check; then
         echo "no licence line: $file"
         missing=$((missing + 1))
