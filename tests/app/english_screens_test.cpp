@@ -267,7 +267,7 @@ TEST_F(EnglishScreensTest, HistoryAndHelpFit) {
 // Switching to English and back leaves the Japanese battle screen exactly as it was built.
 TEST_F(EnglishScreensTest, JapaneseBattleScreenReturnsPixelForPixel) {
     applyLanguage(Language::Japanese);
-    program->rebuildBattleWindow();
+    program->startFreshMatch();
     settle();
     BattleWindow* w = program->battleWindow();
     const QImage japanese = w->grab().toImage();
