@@ -675,6 +675,18 @@
         <source>五</source>
         <translation>5th</translation>
     </message>
+    <message>
+        <source>三連突</source>
+        <translation>Triple Thrust</translation>
+    </message>
+    <message>
+        <source>三連突・飛燕</source>
+        <translation>Swallow Thrust</translation>
+    </message>
+    <message>
+        <source>三連瞬突・紫電</source>
+        <translation>Violet Bolt</translation>
+    </message>
 </context>
 <context>
     <name>rz6::BattleWindow</name>
@@ -1170,6 +1182,14 @@ Another computer, &quot;%1&quot;, is using the record (lock file &quot;%2&quot;)
     <message>
         <source>、</source>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>再試合</source>
+        <translation>Rematch</translation>
+    </message>
+    <message>
+        <source>終&#x3000;了</source>
+        <translation>Quit</translation>
     </message>
 </context>
 <context>

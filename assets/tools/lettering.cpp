@@ -156,8 +156,9 @@ QString keypadMark(int digit) {
     return svg;
 }
 
-// A heading for the windows: a dark lacquered name plate with white lettering.
-QString heading(const QString& text) {
+// A heading for the windows: a dark lacquered name plate with white lettering. Japanese is
+// spaced out by its length; English is set in capitals, a little lower and more widely spaced.
+QString heading(const QString& text, bool english = false) {
     QString svg = svgHeader(150, 30);
     const QString plate =
         QStringLiteral("M5.5 2.5H144.5L148.5 6.5V23.5L144.5 27.5H5.5L1.5 23.5V6.5Z");
@@ -178,20 +179,20 @@ QString heading(const QString& text) {
                    .arg(number(x), number(x + 3.2), number(x - 3.2), QLatin1String(red),
                         QLatin1String(ink));
     }
-    const qreal spacing = text.size() <= 3 ? 10 : text.size() == 4 ? 4 : 0;
-    const QPainterPath letters =
-        lettering(text, font(QStringLiteral("IPAMincho"), 96, spacing * 4), 18.0, 75, 15, 112);
+    const qreal spacing = english ? 3 : text.size() <= 3 ? 10 : text.size() == 4 ? 4 : 0;
+    const QPainterPath letters = lettering(text, font(QStringLiteral("IPAMincho"), 96, spacing * 4),
+                                           english ? 13.0 : 18.0, 75, 15, 112);
     svg += outlinedPath(pathData(letters), {QLatin1String(ink)}, {2.4}, white, 1.0);
     svg += QStringLiteral("</svg>\n");
     return svg;
 }
 
 // The character select screen's title: red lettering with a white and indigo rim.
-QString characterSelectTitle() {
+QString characterSelectTitle(const QString& text = QStringLiteral("きゃらせれくと"),
+                             qreal inkHeight = 44) {
     QString svg = svgHeader(400, 60);
     const QPainterPath letters =
-        lettering(QStringLiteral("きゃらせれくと"), font(QStringLiteral("IPAPMincho"), 160, 12), 44,
-                  200, 30, 360);
+        lettering(text, font(QStringLiteral("IPAPMincho"), 160, 12), inkHeight, 200, 30, 360);
     svg += outlinedPath(pathData(letters), {QLatin1String(ink), QLatin1String(white)}, {8.5, 5.2},
                         red, 1.6);
     svg += QStringLiteral("</svg>\n");
@@ -279,7 +280,19 @@ int main(int argc, char** argv) {
     };
     for (const auto& [name, text] : headings)
         ok &= write(folder, name, heading(text));
+    // The same pictures for the game in English, named <name>_en.
+    const QList<QPair<QString, QString>> englishHeadings = {
+        {QStringLiteral("heading_turns_left_en"), QStringLiteral("TURNS LEFT")},
+        {QStringLiteral("heading_character_en"), QStringLiteral("CHARACTER")},
+        {QStringLiteral("heading_score_en"), QStringLiteral("SCORE")},
+        {QStringLiteral("heading_technique_points_en"), QStringLiteral("TECHNIQUE")},
+        {QStringLiteral("heading_overall_en"), QStringLiteral("OVERALL")},
+    };
+    for (const auto& [name, text] : englishHeadings)
+        ok &= write(folder, name, heading(text, true));
     ok &= write(folder, QStringLiteral("title_character_select"), characterSelectTitle());
+    ok &= write(folder, QStringLiteral("title_character_select_en"),
+                characterSelectTitle(QStringLiteral("Character Select"), 40));
     ok &= write(folder, QStringLiteral("app_icon"), appIcon());
     return ok ? 0 : 1;
 }

@@ -322,10 +322,14 @@ QLabel* makeLabel(QWidget* parent, const Piece& piece) {
     return label;
 }
 
+// The picture a piece shows: its content, and for an array member its index ("keypad_7").
+QString pictureName(const Piece& piece) {
+    return piece.index < 0 ? fromUtf8(piece.content)
+                           : QStringLiteral("%1_%2").arg(fromUtf8(piece.content)).arg(piece.index);
+}
+
 QLabel* makePicture(QWidget* parent, const Piece& piece) {
-    const QString picture =
-        piece.index < 0 ? fromUtf8(piece.content)
-                        : QStringLiteral("%1_%2").arg(fromUtf8(piece.content)).arg(piece.index);
+    const QString picture = pictureName(piece);
     auto* label = new PictureLabel(parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setPixmap(Pictures::pixmap(picture, parent->devicePixelRatioF()));
@@ -509,11 +513,22 @@ void BattleWindow::retranslate() {
     helpAction_->setText(tr("遊び方"));
 
     for (std::size_t i = 0; i < buttons_.size(); ++i)
-        buttons_[i]->setText(tr(buttonPlaces[i].text.data()));
-    for (const Piece& piece : allPieces)
+        buttons_[i]->setCaption(tr(buttonPlaces[i].text.data()));
+    for (const Piece& piece : allPieces) {
         if (!piece.description.empty())
             client_->findChild<QWidget*>(pieceName(piece))
                 ->setAccessibleDescription(tr(piece.description.data()));
+        // Pictures are told in the player's language, and the headings carry lettering drawn
+        // for each language.
+        if (piece.kind == PieceKind::Picture && piece.role != PieceRole::TileHolder &&
+            piece.role != PieceRole::Portrait) {
+            auto* picture = client_->findChild<QLabel*>(pieceName(piece));
+            const QString name = pictureName(piece);
+            picture->setPixmap(Pictures::pixmap(name, devicePixelRatioF()));
+            picture->setAccessibleName(Pictures::accessibleName(name));
+        }
+    }
+    setPortrait(portraitName_);
     comboGauge_->setAccessibleName(tr("連撃ゲージ"));
     statusBar_->setAccessibleName(tr("ステータスバー"));
     statusPanels_[0]->setText(translatedStatus(statusSource_));
@@ -592,6 +607,7 @@ void BattleWindow::buildWidgets(QWidget* client) {
     // A status bar has the desktop's own face, not the window's tiled background.
     setBackColor(statusBar, QApplication::palette().color(QPalette::Window));
     statusSource_ = firstCharacterStatus;
+    portraitName_ = fromUtf8(firstPortrait);
     int left = 0;
     for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
         auto* panel = new QLabel(statusBar);
@@ -844,6 +860,7 @@ void BattleWindow::setScoreMultiplier(double multiplier) {
 }
 
 void BattleWindow::setPortrait(const QString& pictureName) {
+    portraitName_ = pictureName;
     portrait_->setPixmap(Pictures::pixmap(pictureName, devicePixelRatioF()));
     portrait_->setAccessibleName(Pictures::accessibleName(pictureName));
 }

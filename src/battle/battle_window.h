@@ -182,6 +182,8 @@ private:
     // The character's status text as the rules write it, in Japanese; panel 1 shows it in
     // the player's language.
     QString statusSource_;
+    // The picture the portrait shows.
+    QString portraitName_;
     QWidget* client_ = nullptr;
     std::unique_ptr<Announcer> announcer_;
 };

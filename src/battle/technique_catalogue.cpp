@@ -48,9 +48,9 @@ constexpr std::array<Entry, 26> fixedSequenceTechniques{{
 }};
 
 constexpr std::array<Technique, 3> repeatedDigitTechniques{{
-    {0, "三連突", 50},
-    {1, "三連突・飛燕", 150},
-    {2, "三連瞬突・紫電", 500},
+    {0, RZ6_TRANSLATABLE("Game", "三連突"), 50},
+    {1, RZ6_TRANSLATABLE("Game", "三連突・飛燕"), 150},
+    {2, RZ6_TRANSLATABLE("Game", "三連瞬突・紫電"), 500},
 }};
 
 // "111", "555555", "999999999": one digit 1..9 typed 3, 6 or 9 times.

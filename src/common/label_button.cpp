@@ -84,6 +84,11 @@ void LabelButton::paintEvent(QPaintEvent* event) {
     painter.drawRect(rect().adjusted(2, 2, -3, -3));
 }
 
+void LabelButton::setCaption(const QString& caption) {
+    setText(caption);
+    setAccessibleName(caption);
+}
+
 LabelButton* makeLabelButton(QWidget* parent, std::string_view arrayName, int index,
                              const LabelButtonPlace& place, const FontFace& font) {
     auto* button = new LabelButton(fromUtf8(place.text), parent);

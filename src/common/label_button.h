@@ -27,6 +27,8 @@ public:
     explicit LabelButton(const QString& text, QWidget* parent = nullptr,
                          unsigned int restColor = 0x00FFC0C0, unsigned int hoverColor = 0x00FF0000);
 
+    // Writes the caption, which is also what the button is called on the bus.
+    void setCaption(const QString& caption);
     bool isHighlighted() const { return highlighted_; }
     // Writes the colour only when it changes, so moving about repaints nothing.
     void setHighlighted(bool highlighted);

@@ -2,6 +2,8 @@
 // Copyright (c) 2026 ソードリズム制作班
 #include "common/pictures.h"
 
+#include "common/language.h"
+
 #include "assets/picture_table.h"
 #include "common/app_info.h"
 
@@ -19,12 +21,21 @@ namespace {
 
 using PictureInfo = pictureTable::Entry;
 
-const PictureInfo* findPicture(const QString& name) {
+const PictureInfo* findExactPicture(const QString& name) {
     for (const PictureInfo& info : pictureTable::entries) {
         if (name == QLatin1String(info.name))
             return &info;
     }
     return nullptr;
+}
+
+// A picture with lettering has an English version, <name>_en, shown while the game speaks
+// English; every other picture is the same in both languages.
+const PictureInfo* findPicture(const QString& name) {
+    if (currentLanguage() == Language::English)
+        if (const PictureInfo* english = findExactPicture(name + QStringLiteral("_en")))
+            return english;
+    return findExactPicture(name);
 }
 
 QString svgPath(const char* name) {
@@ -116,7 +127,10 @@ QPixmap Pictures::pixmap(const QString& name, const QSize& logicalSize, qreal de
 
 QString Pictures::accessibleName(const QString& name) {
     const PictureInfo* info = findPicture(name);
-    return info ? QString::fromUtf8(info->accessibleName) : QString();
+    if (!info)
+        return {};
+    return QString::fromUtf8(currentLanguage() == Language::English ? info->englishName
+                                                                    : info->accessibleName);
 }
 
 QIcon Pictures::appIcon() {

@@ -30,7 +30,10 @@ public:
     // to render.
     static QPixmap pixmap(const QString& name, const QSize& logicalSize, qreal devicePixelRatio);
 
-    // What a screen reader says for the picture, in Japanese; empty for an unknown name.
+    // A picture with lettering is shown in the game's language: while it speaks English, the
+    // English version "<name>_en" stands in for "<name>" in every call below.
+    //
+    // What a screen reader says for the picture, in its language; empty for an unknown name.
     static QString accessibleName(const QString& name);
 
     // The program's icon, rendered at the sizes window systems ask for.

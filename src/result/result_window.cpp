@@ -55,8 +55,8 @@ constexpr FontFace valueFont{"ＭＳ Ｐ明朝", 18};
 
 // The label-buttons BtnLabel(0) "再試合" and BtnLabel(1) "終　了".
 constexpr std::array<LabelButtonPlace, ResultWindow::buttonCount> buttonPlaces{{
-    {"再試合", {4680, 5640, 1695, 375}},
-    {"終\u3000了", {7080, 5640, 1695, 375}},
+    {QT_TRANSLATE_NOOP("rz6::ResultWindow", "再試合"), {4680, 5640, 1695, 375}},
+    {QT_TRANSLATE_NOOP("rz6::ResultWindow", "終　了"), {7080, 5640, 1695, 375}},
 }};
 constexpr FontFace buttonFont{"ＭＳ Ｐゴシック", 14.25};
 
@@ -155,6 +155,8 @@ void ResultWindow::buildWidgets() {
     for (int i = 0; i < buttonCount; ++i) {
         buttons_[static_cast<std::size_t>(i)] = makeLabelButton(
             this, "BtnLabel", i, buttonPlaces[static_cast<std::size_t>(i)], buttonFont);
+        buttons_[static_cast<std::size_t>(i)]->setCaption(QCoreApplication::translate(
+            "rz6::ResultWindow", buttonPlaces[static_cast<std::size_t>(i)].text.data()));
         connect(buttons_[static_cast<std::size_t>(i)], &LabelButton::clicked, this,
                 [this, i] { pressButton(i); });
     }

@@ -16,6 +16,7 @@
 #include "result/match_rating.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -60,11 +61,50 @@ QString labelMisfit(const QLabel* label, const QString& text) {
         .arg(room.height());
 }
 
-// Every text on a screen that does not fit its widget.
+// Whether a text still holds Japanese: kana or kanji.
+bool holdsJapanese(const QString& text) {
+    for (const QChar c : text)
+        if ((c.unicode() >= 0x3040 && c.unicode() <= 0x30ff) ||
+            (c.unicode() >= 0x4e00 && c.unicode() <= 0x9fff))
+            return true;
+    return false;
+}
+
+// Japanese that stays on purpose: the menu items that name the languages in themselves, and
+// the Japanese name a technique's description gives on its first line ("Arm Breaker — 落腕撃
+// (rakuwan-geki)"), so that players can talk about it in either language.
+bool japaneseOnPurpose(const QString& text) {
+    if (text == QStringLiteral("言語 / Language") || text == QStringLiteral("日本語"))
+        return true;
+    const QString firstLine = text.section(QLatin1Char('\n'), 0, 0);
+    return firstLine.contains(QStringLiteral(" \u2014 ")) &&
+           !holdsJapanese(text.section(QLatin1Char('\n'), 1));
+}
+
+// Every text on a screen that does not fit its widget or was left in Japanese.
 QStringList misfits(QWidget* screen) {
     QStringList found;
     QList<QWidget*> widgets = screen->findChildren<QWidget*>();
     widgets.prepend(screen);
+    QStringList texts{screen->windowTitle(), screen->accessibleName(),
+                      screen->accessibleDescription()};
+    for (QWidget* widget : widgets) {
+        texts << widget->accessibleName() << widget->accessibleDescription() << widget->toolTip();
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            texts << label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            texts << button->text();
+        if (auto* group = qobject_cast<QGroupBox*>(widget))
+            texts << group->title();
+        if (auto* tabs = qobject_cast<QTabBar*>(widget))
+            for (int i = 0; i < tabs->count(); ++i)
+                texts << tabs->tabText(i);
+        for (QAction* action : widget->actions())
+            texts << action->text();
+    }
+    for (const QString& text : std::as_const(texts))
+        if (holdsJapanese(text) && !japaneseOnPurpose(text))
+            found << QStringLiteral("untranslated \"%1\"").arg(text);
     for (QWidget* widget : widgets) {
         if (!widget->isVisibleTo(screen) && widget != screen)
             continue;
@@ -207,7 +247,10 @@ TEST_F(EnglishScreensTest, BattleScreenFitsEveryTextItCanShow) {
     QStringList failures;
     for (int id = 0; id < techniqueCount; ++id)
         if (const auto technique = techniqueById(id))
-            failures << labelMisfit(message, translatedText("Game", technique->name));
+            failures << labelMisfit(message, translatedText("Game", technique->name))
+                     << (holdsJapanese(translatedText("Game", technique->name))
+                             ? QString::fromUtf8(technique->name.data(), technique->name.size())
+                             : QString());
     for (const char* outcome : {"防がれた！", "反撃を受けた！", "姿勢を崩した！"})
         failures << labelMisfit(message, translatedText("Game", outcome));
     failures << labelMisfit(message, translatedText("Game", "空振 ") + QStringLiteral("9"));
