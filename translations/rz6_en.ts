@@ -851,6 +851,79 @@
     </message>
 </context>
 <context>
+    <name>rz6::CommandLine</name>
+    <message>
+        <source>この使い方を表示して終わります</source>
+        <translation>show this help and exit</translation>
+    </message>
+    <message>
+        <source>版と使用許諾を表示して終わります</source>
+        <translation>show the version and licence and exit</translation>
+    </message>
+    <message>
+        <source>この回だけ言語を決めます（ja 日本語、en 英語）</source>
+        <translation>the language for this run (ja Japanese, en English)</translation>
+    </message>
+    <message>
+        <source>（使い方は %1 --help）</source>
+        <translation> (see %1 --help)</translation>
+    </message>
+    <message>
+        <source>言語「%1」は選べません（ja か en）</source>
+        <translation>there is no language &apos;%1&apos; (ja or en)</translation>
+    </message>
+    <message>
+        <source>不明なオプション「%1」です</source>
+        <translation>unknown option &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>オプション「%1」がどれを指すのか決まりません</source>
+        <translation>option &apos;%1&apos; is ambiguous</translation>
+    </message>
+    <message>
+        <source>オプション「%1」には値が要ります（%1%2）</source>
+        <translation>option &apos;%1&apos; needs a value (%1%2)</translation>
+    </message>
+    <message>
+        <source>オプション「%1」は値をとりません</source>
+        <translation>option &apos;%1&apos; takes no value</translation>
+    </message>
+    <message>
+        <source>引数「%1」はとりません</source>
+        <translation>unexpected argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>使い方: %1 [オプション]
+数字キーで技を打ち込む一人用の剣術ゲーム「%2」を始めます。
+
+オプション:
+</source>
+        <translation>Usage: %1 [OPTION]
+Starts &quot;%2&quot;, a single-player sword-fighting game played with the digit keys.
+
+Options:
+</translation>
+    </message>
+    <message>
+        <source>
+遊び方はゲームの中の F1（メニュー「遊び方」）か、man %1 で読めます。
+記録はインストールしたゲームでは $XDG_DATA_HOME/%1/%2（既定は ~/.local/share/%1/）に、持ち運び用に置いたゲームではプログラムの隣に置かれます。
+終了ステータス: 0 正常、1 画面に接続できない・記録のフォルダが使えない、2 コマンドラインの誤り。
+</source>
+        <translation>
+How to play: F1 in the game (menu &quot;How to Play&quot;), or man %1.
+An installed game keeps its record in $XDG_DATA_HOME/%1/%2 (by default ~/.local/share/%1/), a game placed to carry around keeps it beside the program.
+Exit status: 0 success, 1 no screen to open on or the record&apos;s folder cannot be used, 2 a mistake on the command line.
+</translation>
+    </message>
+    <message>
+        <source> ライセンス: 無保証で、自由に使い、写し、変え、配ることができます。
+</source>
+        <translation> licence: no warranty; you may use, copy, change and share it freely.
+</translation>
+    </message>
+</context>
+<context>
     <name>rz6::GameProgram</name>
     <message>
         <source>言語の設定を「%1」に保存できませんでした。</source>

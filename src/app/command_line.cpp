@@ -4,6 +4,10 @@
 
 #include "common/app_info.h"
 
+#include <QCoreApplication>
+#include <QStringList>
+#include <QTranslator>
+
 #include <array>
 #include <cstdio>
 #include <vector>
@@ -12,15 +16,58 @@ namespace rz6 {
 namespace {
 
 constexpr std::array options{
-    CommandOption{'h', "--help", "この使い方を表示して終わります", CommandAction::Help},
-    CommandOption{'v', "--version", "版と使用許諾を表示して終わります", CommandAction::Version},
+    CommandOption{'h', "--help",
+                  QT_TRANSLATE_NOOP("rz6::CommandLine", "この使い方を表示して終わります"),
+                  CommandAction::Help},
+    CommandOption{'v', "--version",
+                  QT_TRANSLATE_NOOP("rz6::CommandLine", "版と使用許諾を表示して終わります"),
+                  CommandAction::Version},
+    CommandOption{
+        0, "--lang",
+        QT_TRANSLATE_NOOP("rz6::CommandLine", "この回だけ言語を決めます（ja 日本語、en 英語）"),
+        CommandAction::Play, "=LANG"},
 };
 
 const std::string program = appInfo::applicationName;
-const std::string seeHelp = "（使い方は " + program + " --help）";
+
+// The language the terminal's texts are written in; Japanese until the caller says otherwise.
+Language textLanguage = Language::Japanese;
+
+// A text of the command line in that language, with %1, %2, ... filled in. The command line
+// is answered before the program has a Qt application, so the translation is asked directly.
+std::string text(const char* source, const QStringList& arguments = {}) {
+    static QTranslator* const english = [] {
+        auto* t = new QTranslator;
+        (void)t->load(QStringLiteral(":/i18n/rz6_en.qm"));
+        return t;
+    }();
+    QString translated;
+    if (textLanguage == Language::English)
+        translated = english->translate("rz6::CommandLine", source);
+    if (translated.isEmpty())
+        translated = QString::fromUtf8(source);
+    for (const QString& argument : arguments)
+        translated = translated.arg(argument);
+    return translated.toStdString();
+}
+
+QString q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 CommandLine mistake(const std::string& what) {
-    return {CommandAction::Mistake, program + ": " + what + seeHelp};
+    return {CommandAction::Mistake,
+            program + ": " + what +
+                text(QT_TRANSLATE_NOOP("rz6::CommandLine", "（使い方は %1 --help）"), {q(program)}),
+            {}};
+}
+
+// The value of --lang: "ja" or "en".
+CommandLine languageChoice(std::string_view value) {
+    if (const auto language = languageFromCode(q(value)))
+        return {CommandAction::Play, {}, language};
+    return mistake(text(QT_TRANSLATE_NOOP("rz6::CommandLine", "言語「%1」は選べません（ja か en）"),
+                        {q(value)}));
 }
 
 // A long option, whole or abbreviated, possibly with "=value" glued on.
@@ -37,13 +84,25 @@ CommandLine parseLong(std::string_view argument) {
             matches.push_back(&option);
     }
     if (matches.empty())
-        return mistake("不明なオプション「" + std::string(name) + "」です");
+        return mistake(
+            text(QT_TRANSLATE_NOOP("rz6::CommandLine", "不明なオプション「%1」です"), {q(name)}));
     if (matches.size() > 1)
-        return mistake("オプション「" + std::string(name) + "」がどれを指すのか決まりません");
+        return mistake(text(
+            QT_TRANSLATE_NOOP("rz6::CommandLine", "オプション「%1」がどれを指すのか決まりません"),
+            {q(name)}));
+    const CommandOption& option = *matches.front();
+    if (!option.value.empty()) {
+        if (equals == std::string_view::npos)
+            return mistake(text(
+                QT_TRANSLATE_NOOP("rz6::CommandLine", "オプション「%1」には値が要ります（%1%2）"),
+                {q(option.longName), q(option.value)}));
+        return languageChoice(argument.substr(equals + 1));
+    }
     if (equals != std::string_view::npos)
-        return mistake("オプション「" + std::string(matches.front()->longName) +
-                       "」は値をとりません");
-    return {matches.front()->action, {}};
+        return mistake(
+            text(QT_TRANSLATE_NOOP("rz6::CommandLine", "オプション「%1」は値をとりません"),
+                 {q(option.longName)}));
+    return {option.action, {}, {}};
 }
 
 // One or more short options run together ("-hv"); the first one decides.
@@ -55,11 +114,12 @@ CommandLine parseShort(std::string_view argument) {
             if (option.shortName == letter)
                 found = &option;
         if (!found)
-            return mistake("不明なオプション「-" + std::string(1, letter) + "」です");
+            return mistake(text(QT_TRANSLATE_NOOP("rz6::CommandLine", "不明なオプション「%1」です"),
+                                {QStringLiteral("-") + QChar::fromLatin1(letter)}));
         if (!first)
             first = found->action;
     }
-    return {*first, {}};
+    return {*first, {}, {}};
 }
 
 } // namespace
@@ -70,57 +130,89 @@ std::span<const CommandOption> commandOptions() {
 
 CommandLine parseCommandLine(std::span<const char* const> arguments) {
     CommandLine answer;
+    std::optional<Language> language;
     bool optionsEnded = false;
-    for (const char* raw : arguments) {
-        const std::string_view argument = raw;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::string argument = arguments[i];
         CommandLine next;
         if (!optionsEnded && argument == "--") {
             optionsEnded = true;
             continue;
         }
+        // An option that takes a value may have it in the next argument: "--lang en".
+        if (!optionsEnded && argument.starts_with("--") && argument.size() > 2 &&
+            argument.find('=') == std::string::npos && i + 1 < arguments.size())
+            for (const CommandOption& option : options)
+                if (!option.value.empty() && option.longName.starts_with(argument)) {
+                    argument += std::string("=") + arguments[++i];
+                    break;
+                }
         if (!optionsEnded && argument.starts_with("--"))
             next = parseLong(argument);
         else if (!optionsEnded && argument.size() > 1 && argument.starts_with('-'))
             next = parseShort(argument);
         else
-            next = mistake("引数「" + std::string(argument) + "」はとりません");
+            next = mistake(text(QT_TRANSLATE_NOOP("rz6::CommandLine", "引数「%1」はとりません"),
+                                {q(argument)}));
         // A mistake anywhere wins; otherwise the first option decides, as with -hv.
         if (next.action == CommandAction::Mistake)
             return next;
-        if (answer.action == CommandAction::Play)
+        if (next.language)
+            language = next.language;
+        else if (answer.action == CommandAction::Play)
             answer = next;
     }
+    answer.language = language;
     return answer;
 }
 
 std::string usageText() {
-    std::string text = "使い方: " + program + " [オプション]\n" +
-                       "数字キーで技を打ち込む一人用の剣術ゲーム「" + appInfo::displayTitle +
-                       "」を始めます。\n\nオプション:\n";
+    std::string usage = text(
+        QT_TRANSLATE_NOOP("rz6::CommandLine",
+                          "使い方: %1 [オプション]\n"
+                          "数字キーで技を打ち込む一人用の剣術ゲーム「%2」を始めます。\n\n"
+                          "オプション:\n"),
+        {q(program), textLanguage == Language::English ? QString::fromUtf8(appInfo::englishTitle)
+                                                       : QString::fromUtf8(appInfo::displayTitle)});
     for (const CommandOption& option : options) {
         std::string names =
-            std::string("  -") + option.shortName + ", " + std::string(option.longName);
+            option.shortName ? std::string("  -") + option.shortName + ", " : std::string(6, ' ');
+        names += std::string(option.longName) + std::string(option.value);
         names.resize(std::max<std::size_t>(names.size() + 2, 18), ' ');
-        text += names + std::string(option.summary) + "\n";
+        usage += names + text(std::string(option.summary).c_str()) + "\n";
     }
-    text += std::string("\n遊び方はゲームの中の F1（メニュー「遊び方」）か、man ") + program +
-            " で読めます。\n記録はインストールしたゲームでは $XDG_DATA_HOME/" + program + "/" +
-            appInfo::recordFileName + "（既定は ~/.local/share/" + program +
-            "/）に、持ち運び用に置いたゲームではプログラムの隣に置かれます。\n"
-            "終了ステータス: 0 正常、1 画面に接続できない・記録のフォルダが使えない、"
-            "2 コマンドラインの誤り。\n";
-    return text;
+    usage += text(QT_TRANSLATE_NOOP("rz6::CommandLine",
+                                    "\n遊び方はゲームの中の F1（メニュー「遊び方」）か、man %1 "
+                                    "で読めます。\n記録はインストールしたゲームでは "
+                                    "$XDG_DATA_HOME/%1/%2（既定は ~/.local/share/%1/）に、"
+                                    "持ち運び用に置いたゲームではプログラムの隣に置かれます。\n"
+                                    "終了ステータス: 0 正常、1 画面に接続できない・記録のフォルダ"
+                                    "が使えない、2 コマンドラインの誤り。\n"),
+                  {q(program), QString::fromUtf8(appInfo::recordFileName)});
+    return usage;
 }
 
 std::string versionText() {
     return program + " " + appInfo::version + "\nCopyright © " + appInfo::copyrightYear + " " +
            appInfo::team + "　" + appInfo::licenseName +
-           " ライセンス: 無保証で、自由に使い、写し、変え、配ることができます。\n";
+           text(QT_TRANSLATE_NOOP(
+               "rz6::CommandLine",
+               " ライセンス: 無保証で、自由に使い、写し、変え、配ることができます。\n"));
+}
+
+void setCommandLineLanguage(Language language) {
+    textLanguage = language;
 }
 
 std::optional<int> answerCommandLine(int argc, const char* const* argv) {
-    const CommandLine answer =
-        parseCommandLine({argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0)});
+    const std::span<const char* const> arguments{argv + 1,
+                                                 static_cast<std::size_t>(argc > 0 ? argc - 1 : 0)};
+    // The terminal is answered in the language the game would speak: --lang on this line, the
+    // player's remembered choice, or the desktop's.
+    setCommandLineLanguage(chooseLanguage(desktopMessagesLocale().toStdString(),
+                                          rememberedLanguageChoice(defaultSettingsPath()),
+                                          parseCommandLine(arguments).language));
+    const CommandLine answer = parseCommandLine(arguments);
     switch (answer.action) {
     case CommandAction::Play:
         return std::nullopt;

@@ -2,6 +2,8 @@
 // Copyright (c) 2026 ソードリズム制作班
 #pragma once
 
+#include "common/language.h"
+
 #include <optional>
 #include <span>
 #include <string>
@@ -16,10 +18,11 @@ enum class CommandAction { Play, Help, Version, Mistake };
 // One option the program understands, as the usage screen lists it. A new option is one more
 // row in commandOptions() and one more action.
 struct CommandOption {
-    char shortName;            // "-h"
+    char shortName;            // "-h"; none (0) for an option with a value
     std::string_view longName; // "--help"
-    std::string_view summary;  // the usage screen's line, in Japanese
+    std::string_view summary;  // the usage screen's line, in Japanese (translated when shown)
     CommandAction action;
+    std::string_view value{}; // "=LANG" for an option that takes a value
 };
 
 std::span<const CommandOption> commandOptions();
@@ -28,11 +31,16 @@ std::span<const CommandOption> commandOptions();
 struct CommandLine {
     CommandAction action = CommandAction::Play;
     std::string mistake;
+    // --lang=ja|en (or "--lang en"): the language for this run only.
+    std::optional<Language> language;
 };
 
 // GNU conventions: long options may be abbreviated as long as they stay unambiguous, "--"
 // ends the options, and the program takes no operands.
 CommandLine parseCommandLine(std::span<const char* const> arguments);
+
+// The language the command line's texts are written in (Japanese until set).
+void setCommandLineLanguage(Language language);
 
 // The texts printed for --help and --version, each ending in a newline.
 std::string usageText();
@@ -43,8 +51,9 @@ inline constexpr int exitOk = 0;
 inline constexpr int exitFailure = 1;    // no display, or the record's folder cannot be used
 inline constexpr int exitBadCommand = 2; // a mistake on the command line
 
-// Answers --help, --version and mistakes on the terminal, and returns the exit status; for
-// an ordinary start (no options) returns nothing and the game goes on.
+// Answers --help, --version and mistakes on the terminal, in the language the game would
+// speak, and returns the exit status; for an ordinary start (no options but --lang) returns
+// nothing and the game goes on.
 std::optional<int> answerCommandLine(int argc, const char* const* argv);
 
 } // namespace rz6

@@ -94,10 +94,13 @@ int main(int argc, char* argv[]) {
     app.installEventFilter(&icon);
     rz6::installJapaneseFonts();
     // The desktop's language, unless the player chose one in the 設定 menu.
+    // --lang chooses for this run only.
     const QString settingsPath = rz6::defaultSettingsPath();
     const rz6::LanguageChoice languageChoice = rz6::rememberedLanguageChoice(settingsPath);
-    rz6::applyLanguage(
-        rz6::chooseLanguage(rz6::desktopMessagesLocale().toStdString(), languageChoice));
+    const std::optional<rz6::Language> languageForRun =
+        rz6::parseCommandLine({argv + 1, static_cast<std::size_t>(argc - 1)}).language;
+    rz6::applyLanguage(rz6::chooseLanguage(rz6::desktopMessagesLocale().toStdString(),
+                                           languageChoice, languageForRun));
     rz6::installGameStyle();
     rz6::refuseMaximiseOfFixedSizeWindows(app);
 
@@ -135,7 +138,7 @@ int main(int argc, char* argv[]) {
     QObject::connect(&app, &QApplication::aboutToQuit, &program, &rz6::GameProgram::quit);
     app.setQuitOnLastWindowClosed(false);
 
-    program.setLanguageSettings(settingsPath, languageChoice);
+    program.setLanguageSettings(settingsPath, languageChoice, languageForRun);
     program.guardSavesWith(lock);
     lastWords = {&program, &lock};
     std::atexit(saveWhenEndedUnexpectedly);

@@ -16,6 +16,7 @@ namespace {
 struct Case {
     std::vector<const char*> arguments;
     CommandAction action;
+    std::optional<Language> language = std::nullopt; // the language chosen for this run
 };
 
 TEST(CommandLine, ReadsOptionsAsGnuProgramsDo) {
@@ -31,10 +32,17 @@ TEST(CommandLine, ReadsOptionsAsGnuProgramsDo) {
         {{"--help", "--nonsense"}, CommandAction::Mistake},
         {{"--", "--help"}, CommandAction::Mistake}, // an operand after "--"
         {{"-"}, CommandAction::Mistake},
+        {{"--lang=en"}, CommandAction::Play, Language::English},
+        {{"--la", "ja"}, CommandAction::Play, Language::Japanese},
+        {{"--lang", "en", "--help"}, CommandAction::Help, Language::English},
+        {{"--lang=fr"}, CommandAction::Mistake},
+        {{"--lang"}, CommandAction::Mistake}, // no value
+        {{"-l", "en"}, CommandAction::Mistake},
     };
     for (const Case& c : cases) {
         const CommandLine answer = parseCommandLine(c.arguments);
         EXPECT_EQ(answer.action, c.action) << (c.arguments.empty() ? "" : c.arguments[0]);
+        EXPECT_EQ(answer.language, c.language) << (c.arguments.empty() ? "" : c.arguments[0]);
         // A mistake is one line that names the program and points at --help.
         if (answer.action == CommandAction::Mistake) {
             EXPECT_TRUE(answer.mistake.starts_with("rz6: "));

@@ -11,6 +11,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # A record folder of its own, so that nothing the program might write lands in the player's.
 export XDG_DATA_HOME=$work/data
+# The game as an unconfigured machine shows it: in Japanese, with no remembered language.
+export LC_ALL=C.UTF-8 XDG_CONFIG_HOME=$work/config
 
 failures=0
 # case name | expected status | expected first line (a glob) | environment, then arguments
@@ -31,6 +33,8 @@ check() {
     fi
 }
 check "--help" 0 "使い方: rz6 *" "$program" --help
+check "--help in English" 0 "Usage: rz6 *" "$program" --lang en --help
+check "--help on an English desktop" 0 "Usage: rz6 *" env LC_ALL=en_GB.UTF-8 "$program" --help
 check "-h, with a screen named" 0 "使い方: rz6 *" DISPLAY=:97 "$program" -h
 check "--version" 0 "rz6 0.80" "$program" --version
 check "-v" 0 "rz6 0.80" "$program" -v
