@@ -20,6 +20,21 @@ import time
 
 SKIP = 77
 TITLE = os.environ["RZ6_TITLE"]  # the battle window's title, from the shell library
+# The language the game is played in: "ja", or "en" on an English desktop. Every text the
+# test looks for on the bus is the game's own, in that language.
+LANGUAGE = os.environ.get("RZ6_LANGUAGE", "ja")
+TEXTS = {
+    "ja": {"cell": "盤 {}行{}列", "board": "盤", "abandoned": "姿勢を崩した！", "spent": "使用済み",
+           "blocked": "防がれた！", "start": "試合開始", "typed": "入力", "message": "メッセージ",
+           "points": "得点", "turns": "残りターン", "combo": "連撃", "combo_open": "連撃受付中",
+           "result": "競技終了", "rematch": "再試合", "result_quit": "終\u3000了",
+           "quit": "終\u3000\u3000\u3000了", "rank": "ランク"},
+    "en": {"cell": "Board row {}, column {}", "board": "Board", "abandoned": "Off balance!",
+           "spent": "(spent)", "blocked": "Blocked!", "start": "Start", "typed": "Keys typed",
+           "message": "Message", "points": "Points", "turns": "Turns left", "combo": "Combo",
+           "combo_open": "combo open", "result": "Match Over", "rematch": "Rematch",
+           "result_quit": "Quit", "quit": "Quit", "rank": "Rank"},
+}[LANGUAGE]
 WAIT_SECONDS = float(os.environ.get("RZ6_E2E_WAIT", "30"))
 
 try:
@@ -183,7 +198,7 @@ def events_since(mark, kind, description=None):
 # --- the battle screen -----------------------------------------------------------------
 
 def board(frame):
-    cells = [find(frame, "label", description=f"盤 {r}行{c}列")
+    cells = [find(frame, "label", description=TEXTS["cell"].format(r, c))
              for r in range(1, 5) for c in range(1, 5)]
     if None in cells:
         fail("the board's sixteen cells are not all on the bus")
@@ -196,8 +211,8 @@ def digits(cells):
 
 def pause_over(cells, message):
     """The outcome has left the screen (an abandoned sequence's message stays)."""
-    return (message.name in ("", "姿勢を崩した！")
-            and not any("使用済み" in c.description for c in cells))
+    return (message.name in ("", TEXTS["abandoned"])
+            and not any(TEXTS["spent"] in c.description for c in cells))
 
 
 def choose_strike(shown, want_technique):
@@ -224,6 +239,8 @@ def main():
         pyatspi.Registry.registerEventListener(on_event, kind)
 
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+    if LANGUAGE == "en":
+        env["LC_ALL"] = "en_GB.UTF-8"  # an English desktop: the game speaks English
     game = subprocess.Popen([program], cwd=cwd, env=env)
 
     frame = wait_for("the battle screen on the bus", lambda: showing_window("frame", TITLE))
@@ -234,32 +251,32 @@ def main():
                for b in buttons}
     if len(buttons) != 4 or any("Press" not in a for a in actions.values()):
         fail(f"the label-buttons are not push buttons with a press action: {actions}")
-    report(f"battle screen: frame '{frame.name}', push buttons {names}, actions {actions['試合開始']}")
+    report(f"battle screen: frame '{frame.name}', push buttons {names}, actions {actions[TEXTS['start']]}")
 
     cells = board(frame)
-    typed = find(frame, "label", description="入力")
-    message = find(frame, "label", description="メッセージ")
-    points = find(frame, "label", description="得点")
-    turns = find(frame, "label", description="残りターン")
-    combo = find(frame, "label", description="連撃")
+    typed = find(frame, "label", description=TEXTS["typed"])
+    message = find(frame, "label", description=TEXTS["message"])
+    points = find(frame, "label", description=TEXTS["points"])
+    turns = find(frame, "label", description=TEXTS["turns"])
+    combo = find(frame, "label", description=TEXTS["combo"])
     if None in (typed, message, points, turns, combo):
         fail("a state label of the battle screen is not on the bus")
 
     mark = len(heard)
     keys("key", "F5")
-    wait_for("the board to be dealt", lambda: events_since(mark, "object:property-change:accessible-name", "盤"))
+    wait_for("the board to be dealt", lambda: events_since(mark, "object:property-change:accessible-name", TEXTS["board"]))
     report(f"start: board {digits(cells)}, turns '{turns.name}', input description '{typed.description}'")
 
     # A focused label-button leaves digits and Enter to the match.
-    tab_to("試合開始")
+    tab_to(TEXTS["start"])
     mark = len(heard)
     keys("type", "12")
     wait_for("the digits typed beside a focused button", lambda: typed.name == "12")
     keys("key", "Return")
-    wait_for("Enter to drop the sequence", lambda: message.name == "姿勢を崩した！")
+    wait_for("Enter to drop the sequence", lambda: message.name == TEXTS["abandoned"])
     wait_for("the penalty", lambda: points.name == "-50")
-    input_changes = len(events_since(mark, "object:property-change:accessible-name", "入力"))
-    report(f"focus on '試合開始': typed '12' heard, then Enter: '{message.name}' '{points.name}'"
+    input_changes = len(events_since(mark, "object:property-change:accessible-name", TEXTS["typed"]))
+    report(f"focus on '{TEXTS['start']}': typed '12' heard, then Enter: '{message.name}' '{points.name}'"
            f" ({input_changes} input name changes for 3 changes of the text)")
     if input_changes != 3:
         fail(f"the input's name changed {input_changes} times for three changes of its text")
@@ -269,27 +286,27 @@ def main():
     result = None
     while result is None:
         wait_for("the pause to end and the combo window to close",
-                 lambda: showing_window("dialog", "競技終了")
-                 or (pause_over(cells, message) and typed.description == "入力"))
-        result = showing_window("dialog", "競技終了")
+                 lambda: showing_window("dialog", TEXTS["result"])
+                 or (pause_over(cells, message) and typed.description == TEXTS["typed"]))
+        result = showing_window("dialog", TEXTS["result"])
         if result:
             break
         strike = choose_strike(digits(cells), landed is None)
         keys("type", strike)
-        wait_for(f"the outcome of {strike}", lambda: message.name not in ("", "姿勢を崩した！"))
-        wait_for("its points", lambda: points.name != "" or message.name == "防がれた！")
+        wait_for(f"the outcome of {strike}", lambda: message.name not in ("", TEXTS["abandoned"]))
+        wait_for("its points", lambda: points.name != "" or message.name == TEXTS["blocked"])
         outcome = (strike, message.name, points.name, combo.name, turns.name)
         outcomes.append(outcome)
         if outcome[2].isdigit() and landed is None:
             landed = outcome[1]
             mark = len(heard)
             window_open = wait_for("the combo window to open",
-                                   lambda: typed.description if "連撃受付中" in typed.description else None)
+                                   lambda: typed.description if TEXTS["combo_open"] in typed.description else None)
             # The clock ticks all through the open window; only real changes are announced:
             # the outcome and its points leave the screen once, at the end of the pause.
-            wait_for("the combo window to close", lambda: typed.description == "入力")
+            wait_for("the combo window to close", lambda: typed.description == TEXTS["typed"])
             cleared = [len(events_since(mark, "object:property-change:accessible-name", d))
-                       for d in ("メッセージ", "得点")]
+                       for d in (TEXTS["message"], TEXTS["points"])]
             report(f"technique '{landed}' for {outcome[2]} points; input description "
                    f"'{window_open}'; name changes of message and points while it drained: {cleared}")
             if cleared != [1, 1]:
@@ -301,19 +318,25 @@ def main():
         fail("no technique landed in the whole match")
 
     # --- the result screen (its figures and rank as spoken: orca_play.py) -----------------
-    wait_for("the result screen to take the keyboard", lambda: focus_on("再試合"))
+    wait_for("the result screen to take the keyboard", lambda: focus_on(TEXTS["rematch"]))
+    told = result.description
+    report(f"result screen: '{result.name}', described as '{told}'")
+    if TEXTS["rank"] not in told or not any(ch.isdigit() for ch in told):
+        fail(f"the result screen does not tell its figures and rank: '{told}'")
+    if LANGUAGE == "en" and any("\u3040" <= ch <= "\u9fff" for ch in told + result.name):
+        fail(f"the English result screen speaks Japanese: '{result.name}' '{told}'")
     keys("key", "Escape", "Tab")  # Escape does nothing here; Tab still moves on
-    wait_for("Tab to reach 終了", lambda: focus_on("終\u3000了"))
-    if not showing_window("dialog", "競技終了"):
+    wait_for("Tab to reach the result's quit", lambda: focus_on(TEXTS["result_quit"]))
+    if not showing_window("dialog", TEXTS["result"]):
         fail("Escape closed the result screen")
     keys("key", "Tab", "Return")
-    wait_for("the rematch", lambda: window_gone("dialog", "競技終了") and showing_window("frame", TITLE))
+    wait_for("the rematch", lambda: window_gone("dialog", TEXTS["result"]) and showing_window("frame", TITLE))
     frame = showing_window("frame", TITLE)
     wait_for("the new battle screen to take the keyboard", lambda: focus_on(TITLE))
     report("rematch by Tab, Tab, Enter after Escape left the result screen open")
 
     # --- the end ---------------------------------------------------------------------------
-    tab_to("終\u3000\u3000\u3000了")
+    tab_to(TEXTS["quit"])
     keys("key", "Return")
     try:
         status_code = game.wait(timeout=WAIT_SECONDS)

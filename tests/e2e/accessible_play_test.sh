@@ -5,7 +5,8 @@
 # with a screen reader: start, strike, hear the outcomes, finish, hear the result, rematch,
 # read the record and pick a character, each screen left with its key (accessible_play.py).
 # The bus runs in a private D-Bus session, so nothing of the desktop's own is touched.
-#   usage: accessible_play_test.sh path/to/rz6
+# With "en", the same session on an English desktop, heard in English.
+#   usage: accessible_play_test.sh path/to/rz6 [ja|en]
 source "$(dirname "$0")/../lib/rz6_test_lib.sh"
 need dbus-run-session xdotool
 python=/usr/bin/python3 # Debian's, which pyatspi belongs to
@@ -16,8 +17,11 @@ startDisplay
 
 folder=$(gameFolder game)
 mkdir -p "$work/cwd"
+language=${2:-ja}
+shownTitle=$title
+if [[ $language == en ]]; then shownTitle='Sword Rhythm II'; fi
 status=0
-RZ6_TITLE=$title dbus-run-session -- \
+RZ6_TITLE=$shownTitle RZ6_LANGUAGE=$language dbus-run-session -- \
     "$python" "$(dirname "$0")/accessible_play.py" "$folder/rz6" "$work/cwd" || status=$?
 [[ $status == 0 ]] || exit "$status"
 
