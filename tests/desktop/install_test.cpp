@@ -142,8 +142,8 @@ TEST_F(InstallTest, MetainfoIsValidAndNamesTheDesktopEntry) {
     EXPECT_TRUE(xml.contains(QStringLiteral("<id>") + desktopId + QStringLiteral("</id>")));
     EXPECT_TRUE(xml.contains(QStringLiteral("<launchable type=\"desktop-id\">") + desktopId +
                              QStringLiteral(".desktop</launchable>")));
-    EXPECT_TRUE(xml.contains(QStringLiteral("<name>") +
-                             QString::fromUtf8(rz6::appInfo::englishTitle)));
+    EXPECT_TRUE(
+        xml.contains(QStringLiteral("<name>") + QString::fromUtf8(rz6::appInfo::englishTitle)));
     EXPECT_TRUE(xml.contains(QStringLiteral("<name xml:lang=\"ja\">") +
                              QString::fromUtf8(rz6::appInfo::displayTitle)));
     // No address that might not exist: no screenshots, no home page.
