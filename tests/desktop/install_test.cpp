@@ -84,7 +84,7 @@ protected:
 } // namespace
 
 TEST_F(InstallTest, ProgramIsInstalledIntoBinAsAnExecutable) {
-    const QFileInfo program(at(QStringLiteral("bin/rz6")));
+    const QFileInfo program(at(QStringLiteral(RZ6_INSTALL_BINDIR "/rz6")));
     ASSERT_TRUE(program.exists());
     EXPECT_TRUE(program.isExecutable());
 }
