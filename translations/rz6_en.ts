@@ -922,6 +922,26 @@ Exit status: 0 success, 1 no screen to open on or the record&apos;s folder canno
         <translation> licence: no warranty; you may use, copy, change and share it freely.
 </translation>
     </message>
+    <message>
+        <source>X の画面 DISPLAY=%1 に接続できません（X サーバーが動いていないか、接続を拒みました）</source>
+        <translation>cannot connect to the X display DISPLAY=%1 (no X server is running there, or it refused the connection)</translation>
+    </message>
+    <message>
+        <source>Wayland の画面 WAYLAND_DISPLAY=%1 に接続できません</source>
+        <translation>cannot connect to the Wayland display WAYLAND_DISPLAY=%1</translation>
+    </message>
+    <message>
+        <source>画面に接続できません</source>
+        <translation>cannot connect to a display</translation>
+    </message>
+    <message>
+        <source>画面がありません（DISPLAY も WAYLAND_DISPLAY も設定されていません）。デスクトップのセッションから起動してください</source>
+        <translation>no display (neither DISPLAY nor WAYLAND_DISPLAY is set); start the game from a desktop session</translation>
+    </message>
+    <message>
+        <source>Wayland の画面 WAYLAND_DISPLAY=%1 に映す Qt のプラグインがありません。root で apt install qt6-wayland を実行してください</source>
+        <translation>Qt has no plugin to show the game on the Wayland display WAYLAND_DISPLAY=%1; run apt install qt6-wayland as root</translation>
+    </message>
 </context>
 <context>
     <name>rz6::GameProgram</name>

@@ -33,9 +33,11 @@ const std::string program = appInfo::applicationName;
 // The language the terminal's texts are written in; Japanese until the caller says otherwise.
 Language textLanguage = Language::Japanese;
 
+} // namespace
+
 // A text of the command line in that language, with %1, %2, ... filled in. The command line
 // is answered before the program has a Qt application, so the translation is asked directly.
-std::string text(const char* source, const QStringList& arguments = {}) {
+std::string terminalText(const char* source, const QStringList& arguments) {
     static QTranslator* const english = [] {
         auto* t = new QTranslator;
         (void)t->load(QStringLiteral(":/i18n/rz6_en.qm"));
@@ -49,6 +51,12 @@ std::string text(const char* source, const QStringList& arguments = {}) {
     for (const QString& argument : arguments)
         translated = translated.arg(argument);
     return translated.toStdString();
+}
+
+namespace {
+
+std::string text(const char* source, const QStringList& arguments = {}) {
+    return terminalText(source, arguments);
 }
 
 QString q(std::string_view text) {

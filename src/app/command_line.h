@@ -4,6 +4,8 @@
 
 #include "common/language.h"
 
+#include <QStringList>
+
 #include <optional>
 #include <span>
 #include <string>
@@ -41,6 +43,9 @@ CommandLine parseCommandLine(std::span<const char* const> arguments);
 
 // The language the command line's texts are written in (Japanese until set).
 void setCommandLineLanguage(Language language);
+// A text for the terminal, marked QT_TRANSLATE_NOOP("rz6::CommandLine", ...), in that
+// language, with %1, %2, ... filled in from the arguments.
+std::string terminalText(const char* source, const QStringList& arguments = {});
 
 // The texts printed for --help and --version, each ending in a newline.
 std::string usageText();

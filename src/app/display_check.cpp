@@ -58,12 +58,18 @@ void printLine(const std::string& line) {
     const std::string display = environmentValue("DISPLAY");
     const std::string wayland = environmentValue("WAYLAND_DISPLAY");
     if (xcbFailed || (!waylandFailed && !display.empty()))
-        printLine("X の画面 DISPLAY=" + display +
-                  " に接続できません（X サーバーが動いていないか、接続を拒みました）");
+        printLine(
+            terminalText(QT_TRANSLATE_NOOP("rz6::CommandLine",
+                                           "X の画面 DISPLAY=%1 に接続できません（X サーバーが"
+                                           "動いていないか、接続を拒みました）"),
+                         {QString::fromStdString(display)}));
     else if (!wayland.empty())
-        printLine("Wayland の画面 WAYLAND_DISPLAY=" + wayland + " に接続できません");
+        printLine(
+            terminalText(QT_TRANSLATE_NOOP("rz6::CommandLine",
+                                           "Wayland の画面 WAYLAND_DISPLAY=%1 に接続できません"),
+                         {QString::fromStdString(wayland)}));
     else
-        printLine("画面に接続できません");
+        printLine(terminalText(QT_TRANSLATE_NOOP("rz6::CommandLine", "画面に接続できません")));
     std::fflush(stderr);
     std::_Exit(exitFailure);
 }
@@ -87,17 +93,21 @@ DisplayPlan planDisplay(const DisplaySetting& setting) {
     const bool x11 = !setting.display.empty();
     const bool wayland = !setting.waylandDisplay.empty();
     if (!x11 && !wayland)
-        return {"画面がありません（DISPLAY も WAYLAND_DISPLAY も設定されていません）。"
-                "デスクトップのセッションから起動してください",
+        return {terminalText(
+                    QT_TRANSLATE_NOOP("rz6::CommandLine",
+                                      "画面がありません（DISPLAY も WAYLAND_DISPLAY も設定されて"
+                                      "いません）。デスクトップのセッションから起動してください")),
                 {}};
     // Without the Wayland plugin, an X server beside the compositor (Xwayland) shows the game
     // even where Qt would pick Wayland on its own.
     if (x11)
         return {{}, setting.platform.empty() && !setting.waylandPluginInstalled ? "xcb" : ""};
     if (!setting.waylandPluginInstalled)
-        return {"Wayland の画面 WAYLAND_DISPLAY=" + setting.waylandDisplay +
-                    " に映す Qt のプラグインがありません。root で apt install qt6-wayland "
-                    "を実行してください",
+        return {terminalText(QT_TRANSLATE_NOOP("rz6::CommandLine",
+                                               "Wayland の画面 WAYLAND_DISPLAY=%1 に映す Qt の"
+                                               "プラグインがありません。root で apt install "
+                                               "qt6-wayland を実行してください"),
+                             {QString::fromStdString(setting.waylandDisplay)}),
                 {}};
     return {{}, setting.platform.empty() ? "wayland" : ""};
 }

@@ -35,6 +35,7 @@ check() {
 check "--help" 0 "使い方: rz6 *" "$program" --help
 check "--help in English" 0 "Usage: rz6 *" "$program" --lang en --help
 check "--help on an English desktop" 0 "Usage: rz6 *" env LC_ALL=en_GB.UTF-8 "$program" --help
+check "no screen, in English" 1 "rz6: no display *" env LC_ALL=en_GB.UTF-8 "$program"
 check "-h, with a screen named" 0 "使い方: rz6 *" DISPLAY=:97 "$program" -h
 check "--version" 0 "rz6 0.80" "$program" --version
 check "-v" 0 "rz6 0.80" "$program" -v
