@@ -1022,6 +1022,29 @@ Reason: %2</translation>
     </message>
 </context>
 <context>
+    <name>rz6::HistoryScreen</name>
+    <message>
+        <source>ファイルがありません</source>
+        <translation>the file is missing</translation>
+    </message>
+    <message>
+        <source>読み込めませんでした（%1）</source>
+        <translation>it could not be loaded (%1)</translation>
+    </message>
+    <message>
+        <source>戦績の画面「%1」を開けませんでした。
+理由：%2</source>
+        <translation>The history screen &quot;%1&quot; could not be opened.
+Reason: %2</translation>
+    </message>
+    <message>
+        <source>戦績の画面を開けませんでした。
+理由：このゲームとは別の版のライブラリです</source>
+        <translation>The history screen could not be opened.
+Reason: the library belongs to another version of the game</translation>
+    </message>
+</context>
+<context>
     <name>rz6::HistoryStore</name>
     <message>
         <source>戦績ファイル「%1」を開けませんでした。

@@ -8,7 +8,6 @@
 #include "common/window_centring.h"
 #include "history/history_csv.h"
 #include "history/history_entry.h"
-#include "history/history_window.h"
 #include "record/technique_record_window.h"
 #include "result/match_rating.h"
 #include "save/record_file.h"
@@ -234,17 +233,27 @@ void GameProgram::openHistoryWindow() {
         return;
     HistoryResult read;
     std::vector<HistoryMatch> matches = history_->matches(HistoryStore::Detail::Figures, &read);
-    auto* screen = new HistoryWindow(std::move(matches),
-                                     read.ok ? history_->problem() : read.message, battleWindow_);
-    BattleWindow* battle = battleWindow_;
-    connect(screen, &HistoryWindow::exportRequested, this, &GameProgram::exportHistory);
-    connect(screen, &HistoryWindow::closed, battle, [battle] { takeKeysBack(battle); });
+    QString problem;
+    QWidget* screen = historyScreenMaker_(
+        std::move(matches), read.ok ? history_->problem() : read.message, battleWindow_, problem);
+    if (!screen) {
+        // Without its screen the history still takes every match; the game plays on.
+        report(problem);
+        return;
+    }
+    connect(screen, SIGNAL(exportRequested(QString)), this, SLOT(exportHistory(QString)));
+    connect(screen, SIGNAL(closed()), this, SLOT(historyScreenClosed()));
     openOverBattle(screen);
+}
+
+void GameProgram::historyScreenClosed() {
+    if (battleWindow_)
+        takeKeysBack(battleWindow_);
 }
 
 // The whole history, keys included, as CSV in the file the player chose.
 void GameProgram::exportHistory(const QString& path) {
-    auto* screen = qobject_cast<HistoryWindow*>(subScreen_.data());
+    QWidget* screen = subScreen_.data();
     HistoryResult result;
     const std::vector<HistoryMatch> matches =
         history_->matches(HistoryStore::Detail::Whole, &result);
@@ -255,10 +264,12 @@ void GameProgram::exportHistory(const QString& path) {
         return;
     }
     if (screen)
-        screen->showNote(
-            QCoreApplication::translate("rz6::GameProgram", "「%1」に%2試合を書き出しました。")
-                .arg(path)
-                .arg(matches.size()));
+        QMetaObject::invokeMethod(
+            screen, "showNote",
+            Q_ARG(QString, QCoreApplication::translate("rz6::GameProgram",
+                                                       "「%1」に%2試合を書き出しました。")
+                               .arg(path)
+                               .arg(matches.size())));
 }
 
 // The character select screen changes the battle window through CharacterTarget only; it is

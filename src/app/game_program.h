@@ -6,6 +6,7 @@
 #include "battle/match_summary.h"
 #include "common/language.h"
 #include "help/help_window.h"
+#include "history/history_screen.h"
 #include "history/history_store.h"
 #include "result/match_rating.h"
 #include "result/result_window.h"
@@ -85,6 +86,8 @@ public:
     HelpWindow* helpWindow() const { return helpWindow_.data(); }
     QWidget* subScreen() const { return subScreen_.data(); }
     HistoryStore& history() { return *history_; }
+    // How the 戦績 screen is made: loaded from its library unless a test makes it directly.
+    void setHistoryScreenMaker(HistoryScreenMaker maker) { historyScreenMaker_ = std::move(maker); }
     const RecordTable& recordTable() const { return recordTable_; }
     // What the last finished match did, once one has finished.
     const std::optional<MatchSummary>& lastSummary() const { return lastSummary_; }
@@ -96,6 +99,11 @@ signals:
     // exit): 0, or 1 when a quit signal found the record unsavable.
     void finished(int exitStatus);
 
+private slots:
+    // The 戦績 screen's signals, connected by name (its class lives in its own library).
+    void exportHistory(const QString& path);
+    void historyScreenClosed();
+
 private:
     void buildBattleWindow();
     bool destroyBattleWindow();
@@ -105,7 +113,6 @@ private:
     void recordHistory(const MatchRating& rating);
     void openRecordWindow();
     void openHistoryWindow();
-    void exportHistory(const QString& path);
     void openCharacterSelect();
     void openOverBattle(QWidget* screen);
     void rematch();
@@ -123,6 +130,7 @@ private:
     std::unique_ptr<RecordFile> recordFile_;
     // The match history beside the record; opened when it is first needed, not at start.
     std::unique_ptr<HistoryStore> history_;
+    HistoryScreenMaker historyScreenMaker_ = loadHistoryScreen;
     // The files a CSV export must never write over: the record, its lock, the history.
     QList<QByteArray> protectedFiles_;
     WallClock wallClock_ = [] { return QDateTime::currentDateTime(); };

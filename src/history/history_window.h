@@ -34,8 +34,9 @@ public:
                   QWidget* parent = nullptr);
     ~HistoryWindow() override;
 
-    // Shows what became of an export (or any later word about the history).
-    void showNote(const QString& text);
+    // Shows what became of an export (or any later word about the history). The program
+    // calls it by name: this class lives in the screen's own library.
+    Q_INVOKABLE void showNote(const QString& text);
 
     // The description the chart gives to screen readers.
     QString chartDescription() const;

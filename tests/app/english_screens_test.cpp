@@ -5,6 +5,7 @@
 // ones of each open screen, found by walking its children. With RZ6_SCREENSHOT_DIR set, every
 // screen is also saved there as a picture, to be looked at.
 #include "app/game_program.h"
+#include "history/history_window.h"
 #include "app/game_style.h"
 #include "battle/scripted_random_source.h"
 #include "battle/technique_catalogue.h"
@@ -154,6 +155,11 @@ protected:
         program = std::make_unique<GameProgram>(
             QFile::encodeName(folder.filePath(QStringLiteral("rz6.DAT"))), random,
             [this](const QString& message) { messages << message; });
+        // The 戦績 screen made here, not loaded from its library as the game does.
+        program->setHistoryScreenMaker([](std::vector<HistoryMatch> matches, const QString& note,
+                                          QWidget* parent, QString&) -> QWidget* {
+            return new HistoryWindow(std::move(matches), note, parent);
+        });
         program->start();
         settle();
     }

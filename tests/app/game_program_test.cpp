@@ -65,6 +65,11 @@ protected:
         program =
             std::make_unique<GameProgram>(QFile::encodeName(path), random,
                                           [this](const QString& message) { messages << message; });
+        // The screen made here, not loaded from its library as the game does.
+        program->setHistoryScreenMaker([](std::vector<HistoryMatch> matches, const QString& note,
+                                          QWidget* parent, QString&) -> QWidget* {
+            return new HistoryWindow(std::move(matches), note, parent);
+        });
         finished = std::make_unique<QSignalSpy>(program.get(), &GameProgram::finished);
     }
     void SetUp() override { makeProgram(recordPath()); }
@@ -647,6 +652,23 @@ TEST_F(GameProgramTest, UnwritableHistoryIsReportedOnceAndTheRecordIsSaved) {
     EXPECT_TRUE(messages[0].contains(folder.filePath(QStringLiteral("rz6-history.sqlite"))));
     EXPECT_TRUE(messages[0].contains(QStringLiteral("フォルダ")));
     EXPECT_EQ(readInt(file(), 20 + 4 * 8), 2);
+}
+
+// A 戦績 screen that cannot be made (its library missing) is reported with the reason; the
+// battle window stays usable and the history keeps its matches.
+TEST_F(GameProgramTest, HistoryScreenThatCannotOpenIsReported) {
+    program->setHistoryScreenMaker(
+        [](std::vector<HistoryMatch>, const QString&, QString& problem) -> QWidget* {
+            problem = QStringLiteral("戦績の画面「librz6_history_screen.so」を開けませんでした。");
+            return nullptr;
+        });
+    program->start();
+    program->battleWindow()->findChild<QAction*>(QStringLiteral("mseki"))->trigger();
+    settle();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("librz6_history_screen.so")));
+    EXPECT_EQ(program->subScreen(), nullptr);
+    EXPECT_TRUE(program->battleWindow()->isEnabled());
 }
 
 } // namespace

@@ -129,6 +129,10 @@ gameFolder() {
     local folder=$work/$1
     mkdir -p "$folder"
     cp "$rz6Binary" "$folder/rz6"
+    # The 戦績 screen's library goes with the program, as in its folder.
+    local screen
+    screen=$(dirname "$rz6Binary")/librz6_history_screen.so
+    [[ -f $screen ]] && cp "$screen" "$folder/"
     echo "$folder"
 }
 

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
+#pragma once
+
+#include "history/history_match.h"
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+namespace rz6 {
+
+// The 戦績 screen lives in a library of its own, "librz6_history_screen.so", loaded the first
+// time the player opens it: its chart is drawn with Qt Charts, which would otherwise be loaded
+// (with OpenGL) before the game's first window appears, and most starts never open 戦績.
+//
+// The screen is a top-level QWidget. Its class lives in the library, so the program reaches it
+// by name only: it sends exportRequested(QString) and closed(), and showNote(QString) shows a
+// word on it.
+
+// Makes the 戦績 screen over the given matches (oldest first) with the given note, as a
+// window the parent owns, or returns
+// nullptr and says why in `problem`, naming the file.
+using HistoryScreenMaker = std::function<QWidget*(
+    std::vector<HistoryMatch> matches, const QString& note, QWidget* parent, QString& problem)>;
+
+// The maker the game uses: it loads the library once, from beside the program first (the
+// build folder, a portable copy), then from the folder the game is installed with.
+QWidget* loadHistoryScreen(std::vector<HistoryMatch> matches, const QString& note, QWidget* parent,
+                           QString& problem);
+
+// The function the library exports, and the version of what passes between them: a library of
+// another version is not used.
+inline constexpr char historyScreenEntryName[] = "rz6_make_history_screen";
+inline constexpr int historyScreenInterface = 2;
+using HistoryScreenEntry = QWidget* (*)(int interface, std::vector<HistoryMatch>* matches,
+                                        const QString* note, QWidget* parent);
+
+} // namespace rz6
