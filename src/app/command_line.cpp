@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTranslator>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <vector>
@@ -182,12 +183,19 @@ std::string usageText() {
                           "オプション:\n"),
         {q(program), textLanguage == Language::English ? QString::fromUtf8(appInfo::englishTitle)
                                                        : QString::fromUtf8(appInfo::displayTitle)});
-    for (const CommandOption& option : options) {
-        std::string names =
+    // Every summary starts in the same column, two spaces after the longest option.
+    const auto names = [](const CommandOption& option) {
+        std::string written =
             option.shortName ? std::string("  -") + option.shortName + ", " : std::string(6, ' ');
-        names += std::string(option.longName) + std::string(option.value);
-        names.resize(std::max<std::size_t>(names.size() + 2, 18), ' ');
-        usage += names + text(std::string(option.summary).c_str()) + "\n";
+        return written + std::string(option.longName) + std::string(option.value);
+    };
+    std::size_t column = 0;
+    for (const CommandOption& option : options)
+        column = std::max(column, names(option).size() + 2);
+    for (const CommandOption& option : options) {
+        std::string written = names(option);
+        written.resize(column, ' ');
+        usage += written + text(std::string(option.summary).c_str()) + "\n";
     }
     usage += text(QT_TRANSLATE_NOOP("rz6::CommandLine",
                                     "\n遊び方はゲームの中の F1（メニュー「遊び方」）か、man %1 "

@@ -49,7 +49,14 @@ check "Wayland compositor absent" 1 "rz6: *WAYLAND_DISPLAY=rz6-test-none*" \
 [[ -e $work/data ]] && { echo "FAIL: a start that could not show a window wrote $work/data"; failures=$((failures + 1)); }
 # --help's own lines name every option it understands.
 help=$("$program" --help)
-for option in -h --help -v --version; do
+for option in -h --help -v --version --lang; do
     [[ $help == *" $option"* ]] || { echo "FAIL: --help does not name $option"; failures=$((failures + 1)); }
+done
+# ... and their summaries start in one column, in both languages.
+for language in ja en; do
+    columns=$("$program" --lang "$language" --help |
+        awk 'match($0, /^ +(-[a-z], )?--[a-z]+(=[A-Z]+)? +/) { print RLENGTH }' | sort -u)
+    [[ $(wc -l <<<"$columns") -eq 1 && -n $columns ]] ||
+        { echo "FAIL: --help ($language) starts its summaries in columns" $columns; failures=$((failures + 1)); }
 done
 exit $((failures > 0))
