@@ -32,10 +32,22 @@ if [[ "${1:-}" != "--all" ]]; then
     run_suite "$root/build-test" "-LE slow"
     exit
 fi
-run_suite "$root/build-test" "-L unit|once"
+run_suite "$root/build-test" "-L unit|once -LE package"
+# The package test builds the game once more from a copy of the tree and spends much of its
+# time linking and in lintian: it runs beside the sanitizer build and the fuzzing, and its
+# verdict is read at the end.
+packageLog=$root/build-test/package-test.log
+ctest --test-dir "$root/build-test" --output-on-failure -L package >"$packageLog" 2>&1 &
+packagePid=$!
+trap 'kill "$packagePid" 2>/dev/null || true' EXIT
 # Leaks are reported, except those of the system libraries Qt loads (scripts/lsan.supp).
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp" \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     run_suite "$root/build-asan" "-LE once" -DRZ6_SANITIZE=ON
 # About a minute of fuzzing for each target.
 "$root/scripts/fuzz.sh" "$root/build-fuzz" 60
+packageStatus=0
+wait "$packagePid" || packageStatus=$?
+trap - EXIT
+cat "$packageLog"
+exit "$packageStatus"
