@@ -22,11 +22,32 @@ export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=true
 cmake --build "$dir" --parallel "$(nproc)" --target rz6_fuzz_match rz6_fuzz_record
 
 export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1
-for name in match record; do
-    work="$dir/corpus/$name"
+# Each target fuzzes on a processor of its own when there are two, side by side, each for the
+# whole time; each one's report is printed when both are done.
+fuzzTarget() {
+    local name=$1 work="$dir/corpus/$1"
     mkdir -p "$work"
-    echo "fuzzing $name for ${seconds}s"
     "$dir/fuzz/rz6_fuzz_$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024 \
         -max_len=4096 -print_final_stats=1 -artifact_prefix="$dir/crash-$name-" \
         "$work" "$root/fuzz/corpus/$name"
+}
+names=(match record)
+if (($(nproc) > 1)); then
+    pids=()
+    for name in "${names[@]}"; do
+        echo "fuzzing $name for ${seconds}s"
+        fuzzTarget "$name" >"$dir/fuzz-$name.log" 2>&1 &
+        pids+=($!)
+    done
+    status=0
+    for i in "${!names[@]}"; do
+        wait "${pids[$i]}" || status=1
+        echo "== ${names[$i]}"
+        cat "$dir/fuzz-${names[$i]}.log"
+    done
+    exit "$status"
+fi
+for name in "${names[@]}"; do
+    echo "fuzzing $name for ${seconds}s"
+    fuzzTarget "$name"
 done
