@@ -44,12 +44,16 @@ if command -v ccache >/dev/null; then
     # The copy lives in a fresh folder each time; the build maps that folder to "." anyway.
     export CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACHE_BASEDIR=$src CCACHE_NOHASHDIR=true \
         CCACHE_IGNOREOPTIONS="-ffile-prefix-map=*"
+    # debhelper gives the build a HOME of its own, where ccache would find an empty cache
+    # every time: the cache is named outright.
+    CCACHE_DIR=$(ccache --get-config cache_dir) && export CCACHE_DIR
 fi
 export DEB_BUILD_OPTIONS="parallel=${RZ6_PACKAGE_JOBS:-2}"
 (cd "$src" && dpkg-buildpackage -us -uc -b) >"$work/build.log" 2>&1 || {
     tail -n 40 "$work/build.log"
     fail "dpkg-buildpackage failed"
 }
+echo "dpkg-buildpackage: ${SECONDS}s"
 changes=$(ls "$work"/rz6_*.changes 2>/dev/null | head -n 1)
 deb=$(ls "$work"/rz6_*.deb 2>/dev/null | head -n 1)
 [[ -n $changes && -n $deb ]] || fail "dpkg-buildpackage made no .changes or no rz6 .deb"
@@ -60,7 +64,9 @@ left=$(cd "$src" && git status --porcelain --ignored=no)
 [[ -z $left ]] || fail "the package build left files in the tree: $left"
 
 echo "lintian:"
+started=$SECONDS
 lintian --fail-on error,warning --tag-display-limit 0 "$changes" || fail "lintian: see above"
+echo "lintian: $((SECONDS - started))s"
 
 unpacked=$work/unpacked
 dpkg-deb -x "$deb" "$unpacked" || fail "cannot unpack $deb"
@@ -108,5 +114,6 @@ done < <(awk -v RS= '{ tests = ""; restrictions = ""
                        }
                        if (tests != "") print tests, restrictions }' "$control")
 ((ran > 0)) || fail "debian/tests/control names no test"
+echo "as-installed tests done at ${SECONDS}s"
 echo "PASS: $(basename "$deb") builds with its tests, leaves the tree clean, passes lintian," \
     "both validators and its $ran as-installed tests"
