@@ -381,8 +381,11 @@ void HistoryWindow::buildChart() {
     attach(best, QCoreApplication::translate("rz6::HistoryWindow", "上位5試合"), bestPoints);
 
     if (matches_.empty()) {
-        const QDateTime now = QDateTime::fromMSecsSinceEpoch(0);
-        dates->setRange(now, now.addDays(1));
+        // No match, no date: the axis keeps its shape but names no day (the clock's zero,
+        // 1970/01/01, meant nothing to a player).
+        const QDateTime zero = QDateTime::fromMSecsSinceEpoch(0);
+        dates->setRange(zero, zero.addDays(1));
+        dates->setLabelsVisible(false);
         totals->setRange(0, 1000);
     } else {
         std::int64_t first = matches_.front().endedUtcMs;

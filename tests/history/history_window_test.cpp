@@ -4,6 +4,7 @@
 
 #include "qt_test_support.h"
 
+#include <QAbstractAxis>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -110,6 +111,11 @@ TEST(HistoryWindow, EmptyScreenSaysWhyAndEscapeCloses) {
     QSignalSpy closed(window, &HistoryWindow::closed);
     EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("HistoryNote"))->text(), reason);
     EXPECT_FALSE(window->findChild<QPushButton*>(QStringLiteral("ExportButton"))->isEnabled());
+    // The chart's date axis names no day when there is no match.
+    const QList<QAbstractAxis*> dates =
+        window->findChild<QChartView*>()->chart()->axes(Qt::Horizontal);
+    ASSERT_EQ(dates.size(), 1);
+    EXPECT_FALSE(dates.front()->labelsVisible());
     window->show();
     auto* closeButton = window->findChild<QPushButton*>(QStringLiteral("CloseButton"));
     closeButton->setFocus();
