@@ -12,6 +12,7 @@
 #include "charselect/characters.h"
 #include "common/language.h"
 #include "common/qt_text.h"
+#include "program_play.h"
 #include "qt_test_support.h"
 #include "record/technique_record_entries.h"
 #include "result/match_rating.h"
@@ -152,14 +153,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(applyLanguage(Language::English)) << "the English translation is missing";
         writeFullRecord();
-        program = std::make_unique<GameProgram>(
-            QFile::encodeName(folder.filePath(QStringLiteral("rz6.DAT"))), random,
-            [this](const QString& message) { messages << message; });
-        // The 戦績 screen made here, not loaded from its library as the game does.
-        program->setHistoryScreenMaker([](std::vector<HistoryMatch> matches, const QString& note,
-                                          QWidget* parent, QString&) -> QWidget* {
-            return new HistoryWindow(std::move(matches), note, parent);
-        });
+        program = makeTestProgram(folder.filePath(QStringLiteral("rz6.DAT")), random, messages);
         program->start();
         settle();
     }
@@ -207,32 +201,12 @@ protected:
     }
 
     // Lands 落腕撃, so that the battle screen shows a technique's name and points.
-    void landOnce() {
-        BattleWindow* w = program->battleWindow();
-        random.queueDigits("7418529637418529");
-        w->startMatch();
-        random.queueDigits("741");
-        for (char32_t key : {U'7', U'4', U'1', U'0'})
-            w->pressKey(key);
-    }
+    void landOnce() { test::landOnce(*program->battleWindow(), random); }
 
-    // Spends the turns on blocked strikes and lets the clock close the match.
+    // Plays the match out; the result screen opens.
     void finishMatch() {
-        BattleWindow* w = program->battleWindow();
-        w->endPause();
-        for (int tick = 0; tick < 40 && (w->match().comboWindow() > 0 || w->match().windowOpen());
-             ++tick)
-            w->tick();
-        for (int turn = 0; turn < 10 && w->match().turnsLeft() > 0; ++turn) {
-            random.queueDigits("124");
-            for (char32_t key : {U'1', U'2', U'4', U'0'})
-                w->pressKey(key);
-            w->endPause();
-        }
-        for (int tick = 0; tick < 40 && !program->resultWindow(); ++tick) {
-            w->tick();
-            settle();
-        }
+        test::finishMatch(*program->battleWindow(), random);
+        settle();
     }
 
     QTemporaryDir folder;

@@ -6,6 +6,7 @@
 #include "app/game_program.h"
 #include "qt_test_support.h"
 #include "battle/scripted_random_source.h"
+#include "program_play.h"
 #include "charselect/characters.h"
 #include "common/qt_text.h"
 #include "history/history_store.h"
@@ -62,14 +63,7 @@ protected:
     static void SetUpTestSuite() { testApplication(); }
 
     void makeProgram(const QString& path) {
-        program =
-            std::make_unique<GameProgram>(QFile::encodeName(path), random,
-                                          [this](const QString& message) { messages << message; });
-        // The screen made here, not loaded from its library as the game does.
-        program->setHistoryScreenMaker([](std::vector<HistoryMatch> matches, const QString& note,
-                                          QWidget* parent, QString&) -> QWidget* {
-            return new HistoryWindow(std::move(matches), note, parent);
-        });
+        program = makeTestProgram(path, random, messages);
         finished = std::make_unique<QSignalSpy>(program.get(), &GameProgram::finished);
     }
     void SetUp() override { makeProgram(recordPath()); }
@@ -84,15 +78,10 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    // Starts a match on a board that holds 7, 4 and 1 and lands 落腕撃 (id 8) once.
+    // Starts a match and lands 落腕撃 (id 8) once; its pause ends.
     void landOnce() {
-        BattleWindow* w = program->battleWindow();
-        random.queueDigits("7418529637418529");
-        w->startMatch();
-        random.queueDigits("741");
-        for (char32_t key : {U'7', U'4', U'1', U'0'})
-            w->pressKey(key);
-        w->endPause();
+        test::landOnce(*program->battleWindow(), random);
+        program->battleWindow()->endPause();
     }
 
     // Spends nine turns on blocked strikes and the last on 落腕撃, whose gauge then drains.
@@ -101,37 +90,17 @@ protected:
         random.queueDigits("7418529637418529");
         w->startMatch();
         for (int turn = 0; turn < 9; ++turn) {
-            random.queueDigits("124");
-            for (char32_t key : {U'1', U'2', U'4', U'0'})
-                w->pressKey(key);
+            strike(*w, random, "124", U"1240");
             w->endPause();
         }
-        random.queueDigits("741");
-        for (char32_t key : {U'7', U'4', U'1', U'0'})
-            w->pressKey(key);
+        strike(*w, random, "741", U"7410");
         w->endPause();
         ASSERT_EQ(w->match().turnsLeft(), 0);
     }
 
-    // Plays the match out: the remaining turns spent on blocked strikes, then the closing
-    // ticks; the result screen opens.
+    // Plays the match out; the result screen opens.
     void finishMatch() {
-        BattleWindow* w = program->battleWindow();
-        auto closeWindow = [w] {
-            for (int tick = 0;
-                 tick < 20 && (w->match().comboWindow() > 0 || w->match().windowOpen()); ++tick)
-                w->tick();
-            ASSERT_FALSE(w->match().windowOpen());
-        };
-        closeWindow();
-        for (int turn = 0; turn < 10 && w->match().turnsLeft() > 0; ++turn) {
-            random.queueDigits("124");
-            for (char32_t key : {U'1', U'2', U'4', U'0'})
-                w->pressKey(key);
-            w->endPause();
-        }
-        ASSERT_EQ(w->match().turnsLeft(), 0);
-        w->tick();
+        test::finishMatch(*program->battleWindow(), random);
         settle();
     }
 

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 ソードリズム制作班
+#pragma once
+
+#include "app/game_program.h"
+#include "battle/battle_window.h"
+#include "battle/scripted_random_source.h"
+#include "history/history_window.h"
+
+#include <QFile>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string_view>
+
+namespace rz6::test {
+
+// The program over the record at `path`, its messages collected in `messages`. The 戦績 screen
+// is made here, not loaded from its library as the game does.
+inline std::unique_ptr<GameProgram> makeTestProgram(const QString& path, RandomSource& random,
+                                                    QStringList& messages) {
+    auto program =
+        std::make_unique<GameProgram>(QFile::encodeName(path), random,
+                                      [&messages](const QString& message) { messages << message; });
+    program->setHistoryScreenMaker(
+        [](std::vector<HistoryMatch> matches, const QString& note, QWidget* parent,
+           QString&) -> QWidget* { return new HistoryWindow(std::move(matches), note, parent); });
+    return program;
+}
+
+// Types a strike (its digits and Enter); the board's struck cells refill with `refill`.
+inline void strike(BattleWindow& w, ScriptedRandomSource& random, std::string_view refill,
+                   std::u32string_view keys) {
+    random.queueDigits(refill);
+    for (char32_t key : keys)
+        w.pressKey(key);
+}
+
+// Starts a match on a board that holds 7, 4 and 1 and lands 落腕撃 (id 8) once; its pause
+// is still running.
+inline void landOnce(BattleWindow& w, ScriptedRandomSource& random) {
+    random.queueDigits("7418529637418529");
+    w.startMatch();
+    strike(w, random, "741", U"7410");
+}
+
+// Plays the match out from wherever it stands: the pause ends, the clock closes an open
+// combo, the remaining turns go on blocked strikes, and the last tick ends the match.
+inline void finishMatch(BattleWindow& w, ScriptedRandomSource& random) {
+    if (w.match().pausing())
+        w.endPause();
+    for (int tick = 0; tick < 40 && (w.match().comboWindow() > 0 || w.match().windowOpen()); ++tick)
+        w.tick();
+    ASSERT_FALSE(w.match().windowOpen());
+    for (int turn = 0; turn < 10 && w.match().turnsLeft() > 0; ++turn) {
+        strike(w, random, "124", U"1240");
+        w.endPause();
+    }
+    ASSERT_EQ(w.match().turnsLeft(), 0);
+    w.tick();
+}
+
+} // namespace rz6::test
