@@ -18,7 +18,9 @@ import subprocess
 import sys
 import time
 
-SKIP = 77
+from bus_client import (SKIP, Gio, GLib, application, descendants, find, keys, pump,
+                        pyatspi, showing_window)
+
 TITLE = os.environ["RZ6_TITLE"]  # the battle window's title, from the shell library
 # The language the game is played in: "ja", or "en" on an English desktop. Every text the
 # test looks for on the bus is the game's own, in that language.
@@ -36,16 +38,6 @@ TEXTS = {
            "result_quit": "Quit", "quit": "Quit", "rank": "Rank"},
 }[LANGUAGE]
 WAIT_SECONDS = float(os.environ.get("RZ6_E2E_WAIT", "30"))
-
-try:
-    import gi
-
-    gi.require_version("Atspi", "2.0")
-    from gi.repository import Gio, GLib
-    import pyatspi
-except (ImportError, ValueError) as error:
-    print(f"SKIP: the accessibility client library is missing ({error})")
-    sys.exit(SKIP)
 
 program, cwd = sys.argv[1], sys.argv[2]
 game = None
@@ -89,12 +81,6 @@ def on_event(event):
         heard.append((event.type, "?", "?", "?", event.detail1))
 
 
-def pump():
-    context = GLib.MainContext.default()
-    while context.pending():
-        context.iteration(False)
-
-
 def wait_for(what, check):
     """Polls check() while delivering bus events; returns its first true value."""
     deadline = time.monotonic() + WAIT_SECONDS
@@ -111,48 +97,6 @@ def wait_for(what, check):
         if time.monotonic() > deadline:
             fail(f"gave up waiting for {what}")
         time.sleep(0.05)
-
-
-def keys(*arguments):
-    subprocess.run(["xdotool", *arguments], check=True)
-
-
-def descendants(root):
-    for child in root:
-        if child is None:
-            continue
-        yield child
-        yield from descendants(child)
-
-
-def find(root, role=None, name=None, description=None):
-    for node in descendants(root):
-        if role and node.getRoleName() != role:
-            continue
-        if name is not None and node.name != name:
-            continue
-        if description is not None and not node.description.startswith(description):
-            continue
-        return node
-    return None
-
-
-def application():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == "rz6":
-            return app
-    return None
-
-
-def showing_window(role, name):
-    app = application()
-    if not app:
-        return None
-    for window in app:
-        if window is not None and window.getRoleName() == role and window.name == name:
-            if window.getState().contains(pyatspi.STATE_SHOWING):
-                return window
-    return None
 
 
 def window_gone(role, name):

@@ -8,10 +8,7 @@
 # With "en", the same session on an English desktop, heard in English.
 #   usage: accessible_play_test.sh path/to/rz6 [ja|en]
 source "$(dirname "$0")/../lib/rz6_test_lib.sh"
-need dbus-run-session xdotool
-python=/usr/bin/python3 # Debian's, which pyatspi belongs to
-[[ -x $python ]] || skip "$python is not installed"
-[[ -x /usr/libexec/at-spi-bus-launcher ]] || skip "at-spi2-core is not installed (scripts/deps.sh --test)"
+needAccessibilityBus
 setupWork
 startDisplay
 

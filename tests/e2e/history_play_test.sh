@@ -6,10 +6,7 @@
 # then holds both, whole, and the record is still its 180 bytes.
 #   usage: history_play_test.sh path/to/rz6
 source "$(dirname "$0")/../lib/rz6_test_lib.sh"
-need dbus-run-session xdotool sqlite3
-python=/usr/bin/python3 # Debian's, which pyatspi belongs to
-[[ -x $python ]] || skip "$python is not installed"
-[[ -x /usr/libexec/at-spi-bus-launcher ]] || skip "at-spi2-core is not installed (scripts/deps.sh --test)"
+needAccessibilityBus sqlite3
 setupWork
 startDisplay
 

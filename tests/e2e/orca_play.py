@@ -20,21 +20,12 @@ import threading
 import time
 import tty
 
-SKIP = 77
+from bus_client import SKIP, Gio, GLib, descendants, find, keys, pump, pyatspi, showing_window
+
 TITLE = os.environ["RZ6_TITLE"]  # the battle window's title, from the shell library
 WAIT_SECONDS = float(os.environ.get("RZ6_E2E_WAIT", "60"))
 # Never a 9 on the board: "9990" always misses. Every board holds 1, 2 and 3.
 BOARD = "12345678"
-
-try:
-    import gi
-
-    gi.require_version("Atspi", "2.0")
-    from gi.repository import Gio, GLib
-    import pyatspi
-except (ImportError, ValueError) as error:
-    print(f"SKIP: the accessibility client library is missing ({error})")
-    sys.exit(SKIP)
 
 program, work = sys.argv[1], sys.argv[2]
 orca_log = os.path.join(work, "orca-debug.log")
@@ -76,12 +67,6 @@ def spoken():
         return []
 
 
-def pump():
-    context = GLib.MainContext.default()
-    while context.pending():
-        context.iteration(False)
-
-
 def wait_for(what, check, seconds=WAIT_SECONDS):
     deadline = time.monotonic() + seconds
     while True:
@@ -105,34 +90,6 @@ def hear(what, phrase, mark):
     wait_for(f"Orca to say 「{phrase}」 ({what})",
              lambda: {phrase, phrase + "."} & set(spoken()[mark:]))
     print(f"ORCA ({what}): 「{phrase}」", flush=True)
-
-
-def keys(*arguments):
-    subprocess.run(["xdotool", *arguments], check=True)
-
-
-def descendants(root):
-    for child in root:
-        if child is None:
-            continue
-        yield child
-        yield from descendants(child)
-
-
-def find(root, role, description):
-    return next((node for node in descendants(root) if node.getRoleName() == role
-                 and node.description.startswith(description)), None)
-
-
-def showing_window(role, name):
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is None or app.name != "rz6":
-            continue
-        for window in app:
-            if (window is not None and window.getRoleName() == role and window.name == name
-                    and window.getState().contains(pyatspi.STATE_SHOWING)):
-                return window
-    return None
 
 
 def on_focus(event):
@@ -230,7 +187,7 @@ def start_orca():
 def pause_over(frame):
     """The outcome has left the screen and the combo window is closed."""
     labels = [node for node in descendants(frame) if node.getRoleName() == "label"]
-    return (find(frame, "label", "入力").description == "入力"
+    return (find(frame, "label", description="入力").description == "入力"
             and not any("使用済み" in label.description for label in labels))
 
 
@@ -260,12 +217,13 @@ def main():
     wait_for("Orca to name the battle screen", lambda: any(TITLE in s for s in spoken()[mark:]))
 
     keys("key", "F5")
-    wait_for("the board to be dealt", lambda: find(frame, "label", "盤 1行1列").name == "1")
+    wait_for("the board to be dealt",
+             lambda: find(frame, "label", description="盤 1行1列").name == "1")
     mark = len(spoken())
     keys("key", "Return")
     hear("Enter drops the sequence", "姿勢を崩した！、-50点", mark)
     strike(frame, "1230", "金剛撃、100点、残り9ターン", "a landing that spends a turn")
-    typed = find(frame, "label", "入力")
+    typed = find(frame, "label", description="入力")
     wait_for("the combo window to open", lambda: "連撃受付中" in typed.description)
     mark = len(spoken())
     keys("type", "4560")

@@ -7,10 +7,7 @@
 # with --replace, which would end every other Orca of the user.
 #   usage: orca_play_test.sh path/to/rz6
 source "$(dirname "$0")/../lib/rz6_test_lib.sh"
-need dbus-run-session xdotool pgrep
-python=/usr/bin/python3 # Debian's, which pyatspi and Orca belong to
-[[ -x $python ]] || skip "$python is not installed"
-[[ -x /usr/libexec/at-spi-bus-launcher ]] || skip "at-spi2-core is not installed (scripts/deps.sh --test)"
+needAccessibilityBus pgrep
 command -v orca >/dev/null || skip "Orca is not installed (scripts/deps.sh --test)"
 setupWork
 startDisplay

@@ -42,6 +42,16 @@ need() {
     done
 }
 
+# What a test that follows the game over the accessibility bus needs, and the tools named:
+# a private D-Bus session, xdotool, the bus itself and Debian's Python (in $python), which
+# pyatspi belongs to.
+needAccessibilityBus() {
+    need dbus-run-session xdotool "$@"
+    python=/usr/bin/python3
+    [[ -x $python ]] || skip "$python is not installed"
+    [[ -x /usr/libexec/at-spi-bus-launcher ]] || skip "at-spi2-core is not installed (scripts/deps.sh --test)"
+}
+
 # Ends what this test started, each by its own id, and removes the test's folder. A test
 # that mounted something inside its folder names the mount point in mountedInWork.
 mountedInWork=''

@@ -1,0 +1,72 @@
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 ソードリズム制作班
+"""What the tests that follow the game over the accessibility bus share: the client library
+(a test without it reports itself skipped), delivering the bus's events, keys sent with
+xdotool, and the game's windows and controls found on the bus."""
+
+import subprocess
+import sys
+
+SKIP = 77
+
+try:
+    import gi
+
+    gi.require_version("Atspi", "2.0")
+    from gi.repository import Gio, GLib  # noqa: F401 (the tests take them from here)
+    import pyatspi
+except (ImportError, ValueError) as error:
+    print(f"SKIP: the accessibility client library is missing ({error})")
+    sys.exit(SKIP)
+
+
+def pump():
+    """Delivers the bus's events that have come in."""
+    context = GLib.MainContext.default()
+    while context.pending():
+        context.iteration(False)
+
+
+def keys(*arguments):
+    subprocess.run(["xdotool", *arguments], check=True)
+
+
+def descendants(root):
+    for child in root:
+        if child is None:
+            continue
+        yield child
+        yield from descendants(child)
+
+
+def find(root, role=None, name=None, description=None):
+    """The first control under root with the role, the name and a description that begins
+    with the one given (each only when given)."""
+    for node in descendants(root):
+        if role and node.getRoleName() != role:
+            continue
+        if name is not None and node.name != name:
+            continue
+        if description is not None and not node.description.startswith(description):
+            continue
+        return node
+    return None
+
+
+def application():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "rz6":
+            return app
+    return None
+
+
+def showing_window(role, name):
+    """The game's window with the role and the name, while it is on the screen."""
+    app = application()
+    if not app:
+        return None
+    for window in app:
+        if window is not None and window.getRoleName() == role and window.name == name:
+            if window.getState().contains(pyatspi.STATE_SHOWING):
+                return window
+    return None
