@@ -271,25 +271,25 @@ int main(int argc, char** argv) {
     bool ok = true;
     for (int digit = 1; digit <= 9; ++digit)
         ok &= write(folder, QStringLiteral("keypad_%1").arg(digit), keypadMark(digit));
-    const QList<QPair<QString, QString>> headings = {
-        {QStringLiteral("heading_turns_left"), QStringLiteral("残りターン")},
-        {QStringLiteral("heading_character"), QStringLiteral("使用キャラ")},
-        {QStringLiteral("heading_score"), QStringLiteral("評価点")},
-        {QStringLiteral("heading_technique_points"), QStringLiteral("技術点")},
-        {QStringLiteral("heading_overall"), QStringLiteral("総合評価")},
+    // Each heading in Japanese, and the same picture for the game in English, named <name>_en.
+    struct Heading {
+        const char* name;
+        const char* japanese;
+        const char* english;
     };
-    for (const auto& [name, text] : headings)
-        ok &= write(folder, name, heading(text));
-    // The same pictures for the game in English, named <name>_en.
-    const QList<QPair<QString, QString>> englishHeadings = {
-        {QStringLiteral("heading_turns_left_en"), QStringLiteral("TURNS LEFT")},
-        {QStringLiteral("heading_character_en"), QStringLiteral("CHARACTER")},
-        {QStringLiteral("heading_score_en"), QStringLiteral("SCORE")},
-        {QStringLiteral("heading_technique_points_en"), QStringLiteral("TECHNIQUE")},
-        {QStringLiteral("heading_overall_en"), QStringLiteral("OVERALL")},
+    static constexpr Heading headings[] = {
+        {"heading_turns_left", "残りターン", "TURNS LEFT"},
+        {"heading_character", "使用キャラ", "CHARACTER"},
+        {"heading_score", "評価点", "SCORE"},
+        {"heading_technique_points", "技術点", "TECHNIQUE"},
+        {"heading_overall", "総合評価", "OVERALL"},
     };
-    for (const auto& [name, text] : englishHeadings)
-        ok &= write(folder, name, heading(text, true));
+    for (const Heading& h : headings) {
+        const QString name = QString::fromLatin1(h.name);
+        ok &= write(folder, name, heading(QString::fromUtf8(h.japanese)));
+        ok &= write(folder, name + QStringLiteral("_en"),
+                    heading(QString::fromLatin1(h.english), true));
+    }
     ok &= write(folder, QStringLiteral("title_character_select"), characterSelectTitle());
     ok &= write(folder, QStringLiteral("title_character_select_en"),
                 characterSelectTitle(QStringLiteral("Character Select"), 40));
