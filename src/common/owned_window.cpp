@@ -2,6 +2,8 @@
 // Copyright (c) 2026 ソードリズム制作班
 #include "common/owned_window.h"
 
+#include "common/wayland_maximise.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
@@ -29,9 +31,10 @@ private:
 
 // Watches every object of the application for a window being shown, and from then on that
 // window's state. Qt's own title bar asks for the maximise on the window itself, and the
-// request leaves at once; undone in the same turn, it reaches the compositor together with
-// the undoing, which then never offers the window a maximised size. (Weston ends a program
-// that answers such an offer with a window of another size.)
+// request leaves at once. Qt would send the undoing only once the compositor has offered the
+// maximised size, and a fixed-size window that has accepted such an offer and then draws
+// itself at its own size is ended by Weston. So on Wayland the undoing is sent in the same
+// turn, beside the request, and the compositor never makes the offer.
 class MaximiseRefuser : public QObject {
 public:
     using QObject::QObject;
@@ -50,8 +53,10 @@ private:
         connect(window, &QWindow::windowStateChanged, window, [window](Qt::WindowState) {
             const Qt::WindowStates states = window->windowStates();
             if (states.testFlag(Qt::WindowMaximized) &&
-                window->minimumSize() == window->maximumSize())
+                window->minimumSize() == window->maximumSize()) {
+                withdrawMaximiseOnWayland(window);
                 window->setWindowStates(states & ~Qt::WindowMaximized);
+            }
         });
     }
 
