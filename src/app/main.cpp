@@ -23,6 +23,8 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
+#include <utility>
 
 namespace {
 
@@ -38,10 +40,33 @@ LastWords lastWords;
 // destructor on main's stack. Those objects still stand here: the record is written as it
 // stands, with this match's landings, and the lock is let go.
 void saveWhenEndedUnexpectedly() {
+    // Once only. A lost Wayland connection is told by two threads at once, and either may end
+    // the program as soon as this returns: the second waits here until the first has saved.
+    static std::recursive_mutex saving;
+    static bool saved = false;
+    const std::lock_guard guard(saving);
+    if (std::exchange(saved, true))
+        return;
     if (lastWords.program)
         lastWords.program->saveWithoutDisplay();
     if (lastWords.lock)
         lastWords.lock->unlock();
+}
+
+// A broken connection to a Wayland compositor (a crashed compositor, a protocol error) ends
+// the program harder still: Qt's Wayland library calls _exit(), which runs nothing registered
+// with atexit(). Its last words are a message that starts the same way every time; the
+// record is saved when it comes, then the message goes on to where it was going.
+QtMessageHandler messagesBeforeWatch = nullptr;
+
+void saveWhenWaylandConnectionEnds(QtMsgType type, const QMessageLogContext& context,
+                                   const QString& message) {
+    if (message.startsWith(QLatin1String("The Wayland connection")))
+        saveWhenEndedUnexpectedly();
+    if (messagesBeforeWatch)
+        messagesBeforeWatch(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
 // Messages before any window exists: nothing can be destroyed under the box, so it may
@@ -142,6 +167,7 @@ int main(int argc, char* argv[]) {
     program.guardSavesWith(lock);
     lastWords = {&program, &lock};
     std::atexit(saveWhenEndedUnexpectedly);
+    messagesBeforeWatch = qInstallMessageHandler(saveWhenWaylandConnectionEnds);
     program.start();
     if (!location.carriedOverFrom.isEmpty())
         program.tell(
@@ -151,6 +177,7 @@ int main(int argc, char* argv[]) {
                                         "そのまま残ります）。")
                 .arg(location.carriedOverFrom, location.folder));
     const int status = app.exec();
+    qInstallMessageHandler(messagesBeforeWatch);
     lastWords = {};
     lock.unlock();
     return status;

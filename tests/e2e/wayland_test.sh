@@ -7,7 +7,8 @@
 # window is that window's child: the program names it as the parent of each (its Wayland
 # protocol log), and the compositor keeps the result screen above it when the battle window
 # is clicked (Weston's scene graph, read with weston-debug). Rematch and restart keep the
-# battle window: the same surface, at the same place.
+# battle window: the same surface, at the same place. A compositor that dies mid-match does
+# not take the record with it.
 source "$(dirname "$0")/../lib/rz6_test_lib.sh"
 setupWork
 need weston weston-debug
@@ -107,8 +108,9 @@ focusWindow "$compositorWindow"
 
 # The maximise button that Qt's own title bar draws on every window (40 pixels left of the
 # surface's right edge, 15 below its top): the battle window has a fixed size and undoes the
-# maximise at once, so the protocol log shows the request and its undoing, and the window
-# stays where it was.
+# maximise at once, so the protocol log shows the request and its undoing, the compositor
+# never offers it a maximised size (a window that took the offer at its own size would be
+# ended by Weston as soon as it drew itself), and the window stays where it was.
 maximiseAsked() { grep -q -- '-> xdg_toplevel@[0-9]*\.set_maximized()' "$protocolLog"; }
 maximiseUndone() {
     awk '/-> xdg_toplevel@[0-9]+\.set_maximized\(\)/ {asked = 1; undone = 0}
@@ -121,6 +123,9 @@ for attempt in 1 2 3 4 5; do
 done
 maximiseAsked || fail "the maximise button of the battle window's title bar did nothing"
 waitFor "the battle window to undo its maximise" maximiseUndone
+offered=$(awk '/-> xdg_toplevel@[0-9]+\.set_maximized\(\)/ {asked = 1}
+    asked && /xdg_toplevel@[0-9]+\.configure\([1-9]/ && !/ -> / {print; exit}' "$protocolLog")
+[[ -z $offered ]] || fail "the compositor offered the battle window a maximised size: $offered"
 waitFor "the battle window to return to its place" \
     eval '[[ $(windowLine "$battleTitle") == "$battle" ]]'
 
@@ -200,4 +205,20 @@ for screen in 遊び方 使用キャラ選択 技履歴 競技終了; do
     grep -qxF "$screen <- $battleTitle" <<<"$parents" ||
         fail "the screen $screen was not a child of the battle window; parents seen: ${parents:-none}"
 done
-echo "PASS: on Weston every screen is a child of the battle window, which kept its place"
+
+# The compositor lost in the middle of a match: Qt ends the game at once, past everything the
+# program registered for its end, and the record is still written; no lock stays behind.
+stampBefore=$(fileStamp "$folder/rz6.DAT")
+startGame "$folder/rz6" -u DISPLAY QT_QPA_PLATFORM=wayland
+waitShown "$battleTitle"
+clickIn "$battleTitle" 450 55
+xdotool key F5
+xdotool type --delay 30 11102220
+kill -KILL "$westonPid"
+waitExit "$gamePid"
+[[ ! -e $folder/rz6.lock ]] || fail "the lock stayed behind after the compositor was lost"
+[[ $(fileStamp "$folder/rz6.DAT") != "$stampBefore" ]] ||
+    fail "the record was not written when the compositor was lost (status $exitStatus)"
+[[ $(fileSize "$folder/rz6.DAT") == 180 ]] || fail "the record is $(fileSize "$folder/rz6.DAT") bytes"
+echo "PASS: on Weston every screen is a child of the battle window, which kept its place;" \
+    "the record outlived the compositor"
