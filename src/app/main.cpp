@@ -57,14 +57,14 @@ void saveWhenEndedUnexpectedly() {
 // the program harder still: Qt's Wayland library calls _exit(), which runs nothing registered
 // with atexit(). Its last words are a message that starts the same way every time; the
 // record is saved when it comes, then the message goes on to where it was going.
-QtMessageHandler messagesBeforeWatch = nullptr;
+QtMessageHandler earlierMessageHandler = nullptr;
 
 void saveWhenWaylandConnectionEnds(QtMsgType type, const QMessageLogContext& context,
                                    const QString& message) {
     if (message.startsWith(QLatin1String("The Wayland connection")))
         saveWhenEndedUnexpectedly();
-    if (messagesBeforeWatch)
-        messagesBeforeWatch(type, context, message);
+    if (earlierMessageHandler)
+        earlierMessageHandler(type, context, message);
     else
         std::fprintf(stderr, "%s\n", qPrintable(message));
 }
@@ -167,7 +167,7 @@ int main(int argc, char* argv[]) {
     program.guardSavesWith(lock);
     lastWords = {&program, &lock};
     std::atexit(saveWhenEndedUnexpectedly);
-    messagesBeforeWatch = qInstallMessageHandler(saveWhenWaylandConnectionEnds);
+    earlierMessageHandler = qInstallMessageHandler(saveWhenWaylandConnectionEnds);
     program.start();
     if (!location.carriedOverFrom.isEmpty())
         program.tell(
@@ -177,7 +177,7 @@ int main(int argc, char* argv[]) {
                                         "そのまま残ります）。")
                 .arg(location.carriedOverFrom, location.folder));
     const int status = app.exec();
-    qInstallMessageHandler(messagesBeforeWatch);
+    qInstallMessageHandler(earlierMessageHandler);
     lastWords = {};
     lock.unlock();
     return status;
