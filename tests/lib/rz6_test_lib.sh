@@ -44,10 +44,11 @@ need() {
 
 # What a test that follows the game over the accessibility bus needs, and the tools named:
 # a private D-Bus session, xdotool, the bus itself and Debian's Python (in $python), which
-# pyatspi belongs to.
+# pyatspi belongs to. Python writes no compiled modules into the source tree.
 needAccessibilityBus() {
     need dbus-run-session xdotool "$@"
     python=/usr/bin/python3
+    export PYTHONDONTWRITEBYTECODE=1
     [[ -x $python ]] || skip "$python is not installed"
     [[ -x /usr/libexec/at-spi-bus-launcher ]] || skip "at-spi2-core is not installed (scripts/deps.sh --test)"
 }
