@@ -41,7 +41,7 @@ Language textLanguage = Language::Japanese;
 std::string terminalText(const char* source, const QStringList& arguments) {
     static QTranslator* const english = [] {
         auto* t = new QTranslator;
-        (void)t->load(QStringLiteral(":/i18n/rz6_en.qm"));
+        (void)t->load(englishTranslationResource());
         return t;
     }();
     QString translated;

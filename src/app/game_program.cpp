@@ -407,8 +407,7 @@ void GameProgram::showReportsInFront() {
     for (const QString& message : std::as_const(pendingReports_)) {
         // Opened without a loop of its own, so the clock, the signals and a quit carry on;
         // the program owns it and deletes it at the latest with itself.
-        auto* box = new QMessageBox(QMessageBox::Warning, QString::fromUtf8(appInfo::displayTitle),
-                                    message, QMessageBox::Ok);
+        auto* box = new QMessageBox(QMessageBox::Warning, gameTitle(), message, QMessageBox::Ok);
         box->setObjectName(QStringLiteral("ReportBox"));
         box->setAttribute(Qt::WA_DeleteOnClose);
         connect(box, &QMessageBox::finished, this, &GameProgram::finishWhenReportsRead,

@@ -72,8 +72,7 @@ void saveWhenWaylandConnectionEnds(QtMsgType type, const QMessageLogContext& con
 // Messages before any window exists: nothing can be destroyed under the box, so it may
 // wait here. Without an icon, as every message of the game.
 void showMessage(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(rz6::appInfo::displayTitle), text,
-                    QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, rz6::gameTitle(), text, QMessageBox::Ok);
     box.exec();
 }
 

@@ -10,6 +10,16 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
+// The translation's resource lives in the game's static library; asking for it by name keeps
+// the linker from leaving it out of the program.
+static void registerTranslationResource() {
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(rz6_translations);
+        return true;
+    }();
+    (void)registered;
+}
+
 namespace rz6 {
 namespace {
 
@@ -19,7 +29,7 @@ const QString languageKey = QStringLiteral("language");
 QTranslator* englishTranslator() {
     static QTranslator* translator = [] {
         auto* t = new QTranslator(QCoreApplication::instance());
-        if (!t->load(QStringLiteral(":/i18n/rz6_en.qm")))
+        if (!t->load(englishTranslationResource()))
             qWarning("rz6: the English translation is missing from the program");
         return t;
     }();
@@ -47,6 +57,11 @@ Language chooseLanguage(std::string_view desktopLocale, LanguageChoice remembere
     const bool japanese = desktopLocale == "ja" || startsWith(desktopLocale, "ja_") ||
                           startsWith(desktopLocale, "ja.") || startsWith(desktopLocale, "ja@");
     return unset || japanese ? Language::Japanese : Language::English;
+}
+
+QString englishTranslationResource() {
+    registerTranslationResource();
+    return QStringLiteral(":/i18n/rz6_en.qm");
 }
 
 QByteArray desktopMessagesLocale() {

@@ -43,6 +43,10 @@ LanguageChoice rememberedLanguageChoice(const QString& settingsPath);
 // Remembers the choice there; false when the file could not be written.
 bool rememberLanguageChoice(const QString& settingsPath, LanguageChoice choice);
 
+// The English translation compiled into the program, as a resource path to load a
+// QTranslator from (":/i18n/rz6_en.qm").
+QString englishTranslationResource();
+
 // Makes every text of the program speak this language from now on: the English translation
 // is installed or taken away, and every open screen is told to write its texts again
 // (QEvent::LanguageChange). Returns false if the English translation could not be loaded.

@@ -2,6 +2,8 @@
 // Copyright (c) 2026 ソードリズム制作班
 #include "history/history_screen.h"
 
+#include "common/app_info.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -12,12 +14,6 @@ namespace rz6 {
 
 namespace {
 
-// The file's name, and where it is installed: relative to the program's folder (an install
-// under any prefix) and as configured.
-constexpr char libraryFile[] = RZ6_HISTORY_SCREEN_FILE;
-constexpr char installedRelative[] = RZ6_HISTORY_SCREEN_RELATIVE_DIR;
-constexpr char installedAbsolute[] = RZ6_HISTORY_SCREEN_DIR;
-
 // Loads the library the first time; later calls give what that first one found.
 HistoryScreenEntry entry(QString& problem) {
     static HistoryScreenEntry found = nullptr;
@@ -25,14 +21,9 @@ HistoryScreenEntry entry(QString& problem) {
     static bool tried = false;
     if (!tried) {
         tried = true;
-        const QString program = QCoreApplication::applicationDirPath();
-        const QString candidates[] = {
-            QDir(program).filePath(QString::fromUtf8(libraryFile)),
-            QDir(QDir(program).filePath(QString::fromUtf8(installedRelative)))
-                .filePath(QString::fromUtf8(libraryFile)),
-            QDir(QString::fromUtf8(installedAbsolute)).filePath(QString::fromUtf8(libraryFile)),
-        };
-        QString named = candidates[2];
+        const QStringList candidates =
+            historyScreenCandidates(QCoreApplication::applicationDirPath());
+        QString named = candidates.last();
         QString reason = QCoreApplication::translate("rz6::HistoryScreen", "ファイルがありません");
         for (const QString& path : candidates) {
             if (!QFileInfo(path).isFile())
@@ -59,6 +50,17 @@ HistoryScreenEntry entry(QString& problem) {
 }
 
 } // namespace
+
+QStringList historyScreenCandidates(const QString& programFolder) {
+    const QString file = QString::fromUtf8(appInfo::historyScreenFile);
+    const QDir program(programFolder);
+    return {
+        QDir::cleanPath(program.filePath(file)),
+        QDir::cleanPath(program.filePath(QString::fromUtf8(appInfo::historyScreenRelativeFolder) +
+                                         u'/' + file)),
+        QDir::cleanPath(QString::fromUtf8(appInfo::historyScreenFolder) + u'/' + file),
+    };
+}
 
 QWidget* loadHistoryScreen(std::vector<HistoryMatch> matches, const QString& note, QWidget* parent,
                            QString& problem) {

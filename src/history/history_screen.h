@@ -5,6 +5,7 @@
 #include "history/history_match.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <vector>
@@ -31,6 +32,11 @@ using HistoryScreenMaker = std::function<QWidget*(
 // build folder, a portable copy), then from the folder the game is installed with.
 QWidget* loadHistoryScreen(std::vector<HistoryMatch> matches, const QString& note, QWidget* parent,
                            QString& problem);
+
+// Where loadHistoryScreen looks for the library, in that order, for a program in this folder:
+// beside it, where an install puts it relative to the program's folder, and where it was
+// configured to be installed.
+QStringList historyScreenCandidates(const QString& programFolder);
 
 // The function the library exports, and the version of what passes between them: a library of
 // another version is not used.

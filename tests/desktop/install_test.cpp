@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 ソードリズム制作班
 #include "common/app_info.h"
+#include "history/history_screen.h"
 
 #include <QDir>
 #include <QFile>
@@ -87,6 +88,37 @@ TEST_F(InstallTest, ProgramIsInstalledIntoBinAsAnExecutable) {
     const QFileInfo program(at(QStringLiteral(RZ6_INSTALL_BINDIR "/rz6")));
     ASSERT_TRUE(program.exists());
     EXPECT_TRUE(program.isExecutable());
+}
+
+// Every folder the program has compiled in is there under the prefix, the 戦績 library is
+// found from the installed program's own folder (so any prefix works), and neither file
+// carries a build variable that was never filled in.
+TEST_F(InstallTest, ProgramFindsItsCompanionsWhereTheInstallPutThem) {
+    const QString configuredPrefix = QDir::cleanPath(QStringLiteral(RZ6_INSTALL_PREFIX));
+    for (const char* folder :
+         {rz6::appInfo::installedProgramFolder, rz6::appInfo::historyScreenFolder}) {
+        const QString path = QDir::cleanPath(QString::fromUtf8(folder));
+        ASSERT_TRUE(path.startsWith(configuredPrefix + u'/')) << folder;
+        EXPECT_TRUE(QFileInfo(at(path.mid(configuredPrefix.size() + 1))).isDir()) << folder;
+    }
+    const QString programFolder = at(QStringLiteral(RZ6_INSTALL_BINDIR));
+    const QStringList candidates = rz6::historyScreenCandidates(programFolder);
+    ASSERT_EQ(candidates.size(), 3);
+    const QString library = candidates[1];
+    EXPECT_TRUE(library.startsWith(QDir::cleanPath(prefix->path()) + u'/'))
+        << library.toStdString();
+    EXPECT_TRUE(QFileInfo(library).isFile()) << library.toStdString();
+    // A CMake variable, generator expression or configure_file name, as text in the file.
+    const QRegularExpression unexpanded(QStringLiteral(
+        "\\$\\{[A-Za-z_][A-Za-z0-9_]*\\}|\\$<[A-Z_]+:|@(RZ6|CMAKE|PROJECT)_[A-Z0-9_]+@"));
+    for (const QString& file : {programFolder + QStringLiteral("/rz6"), library}) {
+        QFile binary(file);
+        ASSERT_TRUE(binary.open(QIODevice::ReadOnly)) << file.toStdString();
+        const QRegularExpressionMatch found =
+            unexpanded.match(QString::fromLatin1(binary.readAll()));
+        EXPECT_FALSE(found.hasMatch())
+            << file.toStdString() << ": " << found.captured().toStdString();
+    }
 }
 
 // Every size that desktops look up is there, square at its own size, with the scalable source.

@@ -189,15 +189,14 @@ runCase() {
     [[ ! -e $folder/rz6.lock ]] || fail "$screen/$way: the lock stayed behind"
     recordIs "$folder/rz6.DAT" "$expected" ||
         fail "$screen/$way: the record is not what the play wrote: $(od -An -tx1 -N24 "$folder/rz6.DAT")"
-    # A finished match is kept in the history beside the record; nothing else is written (the
-    # 戦績 screen's library was put there with the program).
+    # A finished match is kept in the history beside the record; nothing else is written.
     local others
     if ((needsMatch)); then
         [[ -f $folder/rz6-history.sqlite ]] || fail "$screen/$way: the finished match is not in the history"
     fi
     # A killed game leaves the history's write-ahead log and its index behind; the next start
     # reads them back into the history.
-    local kept=(-e rz6 -e librz6_history_screen.so -e rz6.DAT -e rz6-history.sqlite)
+    local kept=(-e rz6 -e rz6.DAT -e rz6-history.sqlite)
     [[ $way == KILL ]] && kept+=(-e rz6-history.sqlite-wal -e rz6-history.sqlite-shm)
     others=$(ls -A "$folder" | grep -vx "${kept[@]}" || true)
     [[ -z $others ]] || fail "$screen/$way: files left beside the record: $others"

@@ -135,16 +135,23 @@ waitUntil() {
     done
 }
 
-# A folder with its own copy of the game, as a player unpacks it.
+# A folder with its own copy of the game, as a player moves an installed game: the build
+# installed once into a prefix of the test's own, then that whole prefix copied, so that the
+# program finds its companions (the 戦績 screen's library) where an install puts them. Prints
+# the folder the program is in; its record lives beside it.
 gameFolder() {
-    local folder=$work/$1
+    local installed=$work/installed
+    if [[ ! -d $installed ]]; then
+        cmake --install "$(dirname "$rz6Binary")" --prefix "$installed.partial" \
+            >"$work/install.log" 2>&1 || fail "the build does not install: $(tail -n 5 "$work/install.log")"
+        mv "$installed.partial" "$installed"
+    fi
+    local folder=$work/$1 program
     mkdir -p "$folder"
-    cp "$rz6Binary" "$folder/rz6"
-    # The 戦績 screen's library goes with the program, as in its folder.
-    local screen
-    screen=$(dirname "$rz6Binary")/librz6_history_screen.so
-    [[ -f $screen ]] && cp "$screen" "$folder/"
-    echo "$folder"
+    cp -a "$installed/." "$folder/"
+    program=$(find "$folder" -type f -name rz6 -perm -u+x -print -quit)
+    [[ -n $program ]] || fail "the install holds no program"
+    dirname "$program"
 }
 
 # Starts the program in the background from a working folder of its own (the record must
