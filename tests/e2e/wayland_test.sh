@@ -81,7 +81,32 @@ clickIn() {
     else
         top=$(field "$line" 6)
     fi
-    xdotool mousemove --sync $((left + $2)) $((top + $3)) click 1
+    clickAt $((left + $2)) $((top + $3))
+}
+
+# Clicks a point of the X screen. While the game writes its protocol log, the click must reach
+# it: a click that the game never hears landed on the compositor's own panel or desktop.
+buttonEvents() { grep -c 'wl_pointer@[0-9]*\.button(' "$protocolLog" || true; }
+clickAt() {
+    local before
+    noOtherWindows
+    [[ -n $protocolLog ]] && before=$(buttonEvents)
+    xdotool mousemove --sync "$1" "$2" click 1
+    [[ -n $protocolLog ]] || return 0
+    heard() { (($(buttonEvents) > before)); }
+    waitUntil "$waitSeconds" heard || {
+        noOtherWindows
+        fail "a click at ($1, $2) never reached the game: Weston's pointer is not over its window"
+    }
+}
+
+# Weston's own panel starts a terminal when it is clicked: a window of another program on the
+# compositor means a click meant for the game landed there.
+noOtherWindows() {
+    local others
+    others=$(weston-debug scene-graph 2>/dev/null | grep -E '^\sView [0-9]+ \(role xdg_toplevel' |
+        grep -vE "PID ($gamePid|0)," || true)
+    [[ -z $others ]] || fail "a click landed on the compositor's own panel, not on the game: $others"
 }
 
 # Clicks until the window with the title shows (a busy machine may drop a click).
@@ -106,6 +131,16 @@ compositorWindow=$(xdotool search --class 'Weston Compositor' | sed -n 1p)
 [[ -n $compositorWindow ]] || fail "no window of Weston on the X server"
 focusWindow "$compositorWindow"
 
+# Weston learns where the X pointer is only when the pointer enters its X window: a pointer that
+# was already inside when Weston appeared leaves Weston's cursor at (0,0), over its own panel,
+# and every click lands there. So the pointer leaves Weston's window and comes back onto the
+# battle window, and the game must hear that the pointer entered its surface before any click.
+eval "$(xdotool getwindowgeometry --shell "$compositorWindow")"
+xdotool mousemove --sync $((X + WIDTH + 20)) $((Y + HEIGHT + 20))
+xdotool mousemove --sync $(($(field "$battle" 5) + 450)) $(($(field "$battle" 8) - clientHeight + 55))
+pointerEntered() { grep -q 'wl_pointer@[0-9]*\.enter(' "$protocolLog"; }
+waitFor "the game to hear that the pointer is over its window" pointerEntered
+
 # The maximise button that Qt's own title bar draws on every window (40 pixels left of the
 # surface's right edge, 15 below its top): the battle window has a fixed size and undoes the
 # maximise at once, so the protocol log shows the request and its undoing, the compositor
@@ -117,11 +152,8 @@ maximiseUndone() {
          asked && /-> xdg_toplevel@[0-9]+\.unset_maximized\(\)/ {undone = 1}
          END {exit !(asked && undone)}' "$protocolLog"
 }
-for attempt in 1 2 3 4 5; do
-    xdotool mousemove --sync $(($(field "$battle" 9) - 40)) $(($(field "$battle" 4) + 15)) click 1
-    waitUntil 10 maximiseAsked && break
-done
-maximiseAsked || fail "the maximise button of the battle window's title bar did nothing"
+clickAt $(($(field "$battle" 9) - 40)) $(($(field "$battle" 4) + 15))
+waitFor "the maximise button of the battle window's title bar to ask for a maximise" maximiseAsked
 waitFor "the battle window to undo its maximise" maximiseUndone
 offered=$(awk '/-> xdg_toplevel@[0-9]+\.set_maximized\(\)/ {asked = 1}
     asked && /xdg_toplevel@[0-9]+\.configure\([1-9]/ && !/ -> / {print; exit}' "$protocolLog")
@@ -161,7 +193,7 @@ if ((resultLeft - battleLeft > battleRight - resultRight)); then
 else
     x=$(((resultRight + battleRight) / 2))
 fi
-xdotool mousemove --sync "$x" $((bottom - 20)) click 1
+clickAt "$x" $((bottom - 20))
 topmost=$(windows | sed -n 1p)
 [[ $(field "$topmost" 2) == 競技終了 ]] ||
     fail "a click on the battle window put it above the result screen: $(windows | cut -d'|' -f2 | paste -sd,)"
@@ -179,6 +211,7 @@ waitFor "the restart to write the record" recordRewritten
 [[ $(windowLine "$battleTitle" | cut -d'|' -f1-4) == $(cut -d'|' -f1-4 <<<"$battle") ]] ||
     fail "the restart did not keep the battle window where it was: $battle / $(windowLine "$battleTitle")"
 
+noOtherWindows
 kill -TERM "$gamePid"
 waitExit "$gamePid"
 [[ $exitStatus == 0 ]] || fail "the game ended with status $exitStatus"
@@ -209,6 +242,7 @@ done
 # The compositor lost in the middle of a match: Qt ends the game at once, past everything the
 # program registered for its end, and the record is still written; no lock stays behind.
 stampBefore=$(fileStamp "$folder/rz6.DAT")
+protocolLog=''
 startGame "$folder/rz6" -u DISPLAY QT_QPA_PLATFORM=wayland
 waitShown "$battleTitle"
 clickIn "$battleTitle" 450 55
