@@ -7,7 +7,8 @@
 # as it found it (what it writes is ignored), lintian reports no error and no warning, the
 # desktop entry and the AppStream metainfo pass their validators, the game, its manual page,
 # README, icons and menu entry are where Debian's policy for games puts them, and the
-# package's own as-installed tests (debian/tests) pass against the unpacked package.
+# package's own as-installed tests (debian/tests) pass against the package installed with apt
+# (as root) or, failing that, against the unpacked one.
 #   usage: debian_package_test.sh SOURCE_FOLDER
 set -uo pipefail
 root=$(cd "${1:?source folder}" && pwd)
@@ -86,9 +87,28 @@ appstreamcli validate --no-net --pedantic \
     "$unpacked/usr/share/metainfo/local.swordrhythm.rz6.metainfo.xml" ||
     fail "appstreamcli validate: see above"
 
-# The as-installed tests, run as autopkgtest runs them on an installed package, against the
-# unpacked one: the program comes first in PATH, each test gets a scratch folder, and one
-# that writes to stderr fails unless it allows it.
+# The as-installed tests, run as autopkgtest runs them: each test gets a scratch folder, and
+# one that writes to stderr fails unless it allows it. As root on a system without the game,
+# the package is installed for real (apt, as a player installs it) and removed afterwards, so
+# the tests start /usr/games/rz6 with its companions where the package put them; otherwise
+# they run the unpacked package, its program first in PATH.
+gamePath=$unpacked/usr/games
+installedHere=0
+if [[ $(id -u) -eq 0 ]] && command -v apt-get >/dev/null && ! dpkg-query -W rz6 >/dev/null 2>&1; then
+    started=$SECONDS
+    trap 'dpkg --purge rz6 >/dev/null 2>&1; rm -rf "$work"' EXIT
+    DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -q \
+        --no-install-recommends "$deb" >"$work/install.log" 2>&1 || {
+        tail -n 20 "$work/install.log"
+        fail "apt install $(basename "$deb") failed"
+    }
+    installedHere=1
+    gamePath=/usr/games
+    [[ -x /usr/games/rz6 ]] || fail "the installed package has no /usr/games/rz6"
+    echo "installed with apt: $((SECONDS - started))s"
+else
+    echo "as-installed tests on the unpacked package (installing needs root and no rz6 installed)"
+fi
 control=$src/debian/tests/control
 [[ -f $control ]] || fail "the package has no debian/tests/control"
 ran=0
@@ -96,7 +116,7 @@ while read -r name restrictions; do
     scratch=$work/autopkgtest/$name
     mkdir -p "$scratch"
     echo "autopkgtest $name:"
-    if ! PATH="$unpacked/usr/games:$PATH" AUTOPKGTEST_TMP=$scratch \
+    if ! PATH="$gamePath:$PATH" AUTOPKGTEST_TMP=$scratch \
         "$src/debian/tests/$name" 2>"$work/$name.stderr"; then
         cat "$work/$name.stderr"
         fail "autopkgtest $name failed"
@@ -114,6 +134,10 @@ done < <(awk -v RS= '{ tests = ""; restrictions = ""
                        }
                        if (tests != "") print tests, restrictions }' "$control")
 ((ran > 0)) || fail "debian/tests/control names no test"
+if ((installedHere)); then
+    dpkg --purge rz6 >/dev/null || fail "the installed package does not remove cleanly"
+    [[ ! -e /usr/games/rz6 ]] || fail "/usr/games/rz6 stayed after the package was removed"
+fi
 echo "as-installed tests done at ${SECONDS}s"
 echo "PASS: $(basename "$deb") builds with its tests, leaves the tree clean, passes lintian," \
-    "both validators and its $ran as-installed tests"
+    "both validators and its $ran as-installed tests$( ((installedHere)) && echo ", installed with apt")"
