@@ -19,6 +19,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -249,6 +250,22 @@ TEST_F(EnglishScreensTest, BattleScreenFitsEveryTextItCanShow) {
         menu->adjustSize();
         check(menu, qPrintable(QStringLiteral("menu_") + menu->objectName()));
     }
+}
+
+// The program's message boxes are titled with the game's English name, as its windows are.
+TEST_F(EnglishScreensTest, MessageBoxIsTitledInEnglish) {
+    program.reset();
+    program =
+        std::make_unique<GameProgram>(QFile::encodeName(folder.filePath(QStringLiteral("rz6.DAT"))),
+                                      random); // real message boxes
+    program->start();
+    program->tell(QStringLiteral("note"));
+    settle();
+    QStringList titles;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == QStringLiteral("ReportBox") && top->isVisible())
+            titles << top->windowTitle();
+    EXPECT_EQ(titles, QStringList{QStringLiteral("Sword Rhythm II")});
 }
 
 TEST_F(EnglishScreensTest, CharacterSelectFits) {
