@@ -79,6 +79,12 @@ for path in usr/games/rz6 usr/share/man/man6/rz6.6.gz usr/share/doc/rz6/README.m
     [[ -e $unpacked/$path ]] || fail "the package has no /$path"
 done
 [[ -z $(find "$unpacked" -path '*/usr/bin*' -print -quit) ]] || fail "the package puts something in /usr/bin"
+# The folders compiled into the program are filled in: no CMake variable is left in its text.
+for binary in "$unpacked/usr/games/rz6" "$unpacked"/usr/lib/*/rz6/librz6_history_screen.so; do
+    [[ -f $binary ]] || fail "the package has no $binary"
+    unfilled=$(strings "$binary" | grep -E '\$\{[A-Za-z_][A-Za-z0-9_]*\}|\$<[A-Z_]+:' | head -n 3)
+    [[ -z $unfilled ]] || fail "$binary holds build variables never filled in: $unfilled"
+done
 
 desktop=$unpacked/usr/share/applications/local.swordrhythm.rz6.desktop
 out=$(desktop-file-validate "$desktop" 2>&1) && [[ -z $out ]] || fail "desktop-file-validate: $out"
