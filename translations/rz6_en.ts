@@ -1047,6 +1047,10 @@ Reason: the library belongs to another version of the game</translation>
 <context>
     <name>rz6::HistoryStore</name>
     <message>
+        <source>この試合は戦績に残りません（記録ファイルにはいつも通り保存されます）。</source>
+        <translation>This match is not in the history; your record is saved as always.</translation>
+    </message>
+    <message>
         <source>戦績ファイル「%1」を開けませんでした。
 理由：%2</source>
         <translation>The history file &quot;%1&quot; could not be opened.

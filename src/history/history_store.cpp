@@ -34,6 +34,12 @@ QString writeFailure() {
                                        "この試合は戦績に残りません（記録ファイルには"
                                        "いつも通り保存されます）。\n理由：%2");
 }
+// What a match that could not go into the history means for the player.
+QString notRecordedNote() {
+    return QCoreApplication::translate("rz6::HistoryStore",
+                                       "この試合は戦績に残りません（記録ファイルには"
+                                       "いつも通り保存されます）。");
+}
 QString readOnlyNotice() {
     return QCoreApplication::translate("rz6::HistoryStore",
                                        "戦績ファイル「%1」は読むだけで開きました。"
@@ -54,6 +60,7 @@ constexpr char sqliteHeader[] = "SQLite format 3";
 struct FileLook {
     bool ok = false;
     bool empty = false;
+    bool created = false; // made new by this look
     dev_t device = 0;
     ino_t inode = 0;
     QString reason;
@@ -77,6 +84,7 @@ FileLook lookAt(const QByteArray& path) {
             return look;
         }
         ::close(made);
+        look.created = true;
         if (::lstat(path.constData(), &named) != 0) {
             look.reason = reasonText(errno);
             return look;
@@ -137,6 +145,16 @@ QString companionProblem(const QByteArray& path, QString& name) {
         }
     }
     return {};
+}
+
+// SQLite found the file damaged inside.
+bool isDamage(int code) {
+    return (code & 0xff) == SQLITE_CORRUPT || (code & 0xff) == SQLITE_NOTADB;
+}
+
+bool exists(const QByteArray& path) {
+    struct stat named {};
+    return ::lstat(path.constData(), &named) == 0;
 }
 
 bool sameFile(const QByteArray& path, const FileLook& look) {
@@ -246,9 +264,61 @@ void HistoryStore::close() {
 }
 
 HistoryResult HistoryStore::open() {
-    if (state_ == State::Closed)
-        opened_ = openFile();
+    // A file that could not be used may be usable now (another program let go of it, space
+    // was freed): it is tried again each time it is needed.
+    // A file found damaged inside is not opened again until another file takes its name.
+    if (state_ == State::Closed || (state_ == State::Unusable && !stillDamaged()))
+        opened_ = openAndTidy();
     return opened_;
+}
+
+void HistoryStore::rememberDamage() {
+    struct stat named {};
+    damaged_ = {};
+    if (::lstat(nativePath_.constData(), &named) == 0)
+        damaged_ = {true, named.st_dev, named.st_ino};
+}
+
+bool HistoryStore::stillDamaged() const {
+    struct stat named {};
+    return damaged_.made && ::lstat(nativePath_.constData(), &named) == 0 &&
+           named.st_dev == damaged_.device && named.st_ino == damaged_.inode;
+}
+
+// An opening that fails takes back the files it made itself (a new history, SQLite's log and
+// index), so that a failure leaves the folder as it was and uses none of the space the
+// record needs. Files that were there before are never touched; nor is a log with anything
+// in it, nor the index while a log from before shows another program using the file.
+HistoryResult HistoryStore::openAndTidy() {
+    const QByteArray log = nativePath_ + "-wal";
+    const QByteArray index = nativePath_ + "-shm";
+    const QByteArray journal = nativePath_ + "-journal";
+    const bool logBefore = exists(log), indexBefore = exists(index),
+               journalBefore = exists(journal);
+    created_ = {};
+    HistoryResult result = openFile();
+    if (state_ != State::Unusable)
+        return result;
+    close();
+    const auto removeIfEmpty = [](const QByteArray& path) {
+        struct stat named {};
+        if (::lstat(path.constData(), &named) == 0 && S_ISREG(named.st_mode) && named.st_size == 0)
+            ::unlink(path.constData());
+    };
+    if (!logBefore) {
+        removeIfEmpty(log);
+        struct stat named {};
+        if (!indexBefore && !exists(log) && ::lstat(index.constData(), &named) == 0 &&
+            S_ISREG(named.st_mode))
+            ::unlink(index.constData());
+    }
+    if (!journalBefore)
+        removeIfEmpty(journal);
+    struct stat named {};
+    if (created_.made && ::lstat(nativePath_.constData(), &named) == 0 && S_ISREG(named.st_mode) &&
+        named.st_dev == created_.device && named.st_ino == created_.inode)
+        ::unlink(nativePath_.constData());
+    return result;
 }
 
 HistoryResult HistoryStore::fail(const QString& format, const QString& reason) {
@@ -292,6 +362,8 @@ HistoryResult HistoryStore::openFile() {
     const FileLook look = lookAt(nativePath_);
     if (!look.ok)
         return fail(openFailure(), look.reason);
+    if (look.created)
+        created_ = {true, look.device, look.inode};
 
     // No link is followed and the database's own checks of a hostile file stay on.
     int code = sqlite3_open_v2(nativePath_.constData(), &db_,
@@ -368,6 +440,7 @@ HistoryResult HistoryStore::openFile() {
     if (code != SQLITE_OK)
         return fail(openFailure(), sqliteReason(code));
     state_ = State::Writable;
+    problem_.clear();
     return {};
 }
 
@@ -385,11 +458,12 @@ bool HistoryStore::createSchema(QString& reason) {
 
 HistoryResult HistoryStore::append(const HistoryMatch& match) {
     open();
-    if (state_ != State::Writable || writeFailed_) {
-        // Told once: the first append that cannot write says why, later ones fail quietly.
-        const bool tell = !told_;
-        told_ = true;
-        return {false, tell ? problem_ : QString()};
+    if (state_ != State::Writable) {
+        // Told once: the first match that cannot go in says why and what it means, later
+        // ones fail quietly until a match goes in again.
+        const QString message =
+            state_ == State::ReadOnly ? problem_ : problem_ + u'\n' + notRecordedNote();
+        return {false, tellOnce(message)};
     }
 
     int code = sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
@@ -428,17 +502,30 @@ HistoryResult HistoryStore::append(const HistoryMatch& match) {
         if (code == SQLITE_OK)
             code = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
     }
-    if (code == SQLITE_OK)
+    if (code == SQLITE_OK) {
+        told_ = false;
         return {};
+    }
     code = sqlite3_extended_errcode(db_);
     const QString reason = sqliteReason(code);
     if (!sqlite3_get_autocommit(db_))
         sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    // A file in trouble is not touched again this run.
-    writeFailed_ = true;
-    told_ = true;
+    // Closed, and opened afresh (with all its checks) for the next match; a file found
+    // damaged is not written again.
+    close();
+    state_ = State::Closed;
+    if (isDamage(code)) {
+        rememberDamage();
+        state_ = State::Unusable;
+    }
     problem_ = writeFailure().arg(path_, reason);
-    return {false, problem_};
+    return {false, tellOnce(problem_)};
+}
+
+QString HistoryStore::tellOnce(const QString& message) {
+    const bool tell = !told_;
+    told_ = true;
+    return tell ? message : QString();
 }
 
 std::vector<HistoryMatch> HistoryStore::matches(Detail detail, HistoryResult* result) {
@@ -513,9 +600,10 @@ std::vector<HistoryMatch> HistoryStore::matches(Detail detail, HistoryResult* re
     }
     sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
     if (code != SQLITE_OK) {
-        // Damaged inside: neither read nor written again this run.
+        // Damaged inside: neither read nor written again while it is this file.
         const QString message = openFailure().arg(path_, sqliteReason(code));
         fail(openFailure(), sqliteReason(code));
+        rememberDamage();
         return failed(message);
     }
     if (result)

@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <sys/types.h>
+
 #include <vector>
 
 struct sqlite3;
@@ -38,8 +40,12 @@ struct HistoryResult {
 //   write-ahead log (one sync per match): when it returns true the match is on the disk; a
 //   kill at any moment loses at most that match, and the file always opens with every
 //   match written before it.
-// - Once a write has failed the store writes no more this run, so a file in trouble is not
-//   touched again; the failure is reported once, each later append() fails quietly.
+// - A file that could not be opened, or whose write failed, is opened afresh (with every
+//   check above) the next time it is needed, so the history takes matches again as soon as
+//   it can. A failure is reported once, with what it means for the match; later appends
+//   fail quietly until one succeeds.
+// - An opening that fails removes what it made itself (a new empty history, SQLite's log and
+//   index), and nothing that was there before.
 // - The path is kept as the bytes the system uses, so any folder name works.
 class HistoryStore {
 public:
@@ -59,8 +65,9 @@ public:
     const QByteArray& nativePath() const { return nativePath_; }
     State state() const { return state_; }
 
-    // Opens the file the first time; later calls return what that opening said. Ok for a
-    // writable file; a read-only (newer) file gives ok with a message to show once.
+    // Opens the file the first time, and again after a failure; otherwise returns what the
+    // last opening said. Ok for a writable file; a read-only (newer) file gives ok with a
+    // message to show once.
     HistoryResult open();
 
     // Why the history cannot be read (Unusable) or written (ReadOnly, or after a failed
@@ -68,7 +75,8 @@ public:
     const QString& problem() const { return problem_; }
 
     // Writes one finished match. Fails with a message the first time it cannot; afterwards
-    // it fails with an empty message, so the player is told once.
+    // it fails with an empty message until a match is written again, so the player is told
+    // once.
     HistoryResult append(const HistoryMatch& match);
 
     // How much of each match to read: its row of figures (all the 戦績 screen shows), or the
@@ -79,7 +87,11 @@ public:
     std::vector<HistoryMatch> matches(Detail detail, HistoryResult* result = nullptr);
 
 private:
+    HistoryResult openAndTidy();
     HistoryResult openFile();
+    QString tellOnce(const QString& message);
+    void rememberDamage();
+    bool stillDamaged() const;
     bool createSchema(QString& reason);
     HistoryResult fail(const QString& format, const QString& reason);
     QString sqliteReason(int code) const;
@@ -91,8 +103,16 @@ private:
     State state_ = State::Closed;
     HistoryResult opened_;
     QString problem_;
-    bool writeFailed_ = false;
     bool told_ = false; // the player has heard why nothing is written
+    // A file by its identity: the history this opening made, to be taken back if the opening
+    // fails, and one found damaged inside, not to be opened again.
+    struct FileId {
+        bool made = false;
+        dev_t device = 0;
+        ino_t inode = 0;
+    };
+    FileId created_;
+    FileId damaged_;
 };
 
 } // namespace rz6

@@ -3,12 +3,15 @@
 #include "history/history_csv.h"
 #include "history/history_store.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -205,6 +208,66 @@ TEST_F(HistoryStoreTest, OnlyARegularFileIsOpened) {
         EXPECT_EQ(bytesOf(path), before);
         ::unlink(companion);
     }
+}
+
+// A history another program holds is tried again at each match: the first match that cannot
+// go in says why and what it means, the next one is quiet, and once the file is free the
+// matches go in again and 戦績 reads them all.
+TEST_F(HistoryStoreTest, BusyHistoryRecoversAndIsReportedOnce) {
+    HistoryStore store(native);
+    ASSERT_TRUE(store.append(sampleMatch(1)).ok);
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(native.constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    const HistoryResult first = store.append(sampleMatch(2));
+    EXPECT_FALSE(first.ok);
+    EXPECT_TRUE(first.message.contains(QStringLiteral("ほかのプログラムが使用中です")));
+    EXPECT_TRUE(first.message.contains(QStringLiteral("この試合は戦績に残りません")));
+    const HistoryResult second = store.append(sampleMatch(3));
+    EXPECT_FALSE(second.ok);
+    EXPECT_EQ(second.message, QString());
+    sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_TRUE(store.append(sampleMatch(4)).ok);
+    HistoryResult read;
+    EXPECT_EQ(store.matches(HistoryStore::Detail::Whole, &read),
+              (std::vector<HistoryMatch>{sampleMatch(1), sampleMatch(4)}));
+    EXPECT_TRUE(read.ok);
+    EXPECT_EQ(store.problem(), QString());
+}
+
+// An opening that fails for want of space (a file-size limit of zero stands in for a full
+// disk) takes back every file it made, a new history and SQLite's log and index beside an
+// old one, and leaves the old history byte for byte.
+TEST_F(HistoryStoreTest, FailedOpeningLeavesNoFilesBehind) {
+    const auto openWithoutSpace = [this] {
+        struct rlimit old {};
+        ::getrlimit(RLIMIT_FSIZE, &old);
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit none = old;
+        none.rlim_cur = 0;
+        ::setrlimit(RLIMIT_FSIZE, &none);
+        HistoryStore store(native);
+        const HistoryResult result = store.append(sampleMatch(2));
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, previous);
+        return result;
+    };
+    const auto files = [this] {
+        return QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden);
+    };
+    EXPECT_FALSE(openWithoutSpace().ok);
+    EXPECT_EQ(files(), QStringList());
+
+    {
+        HistoryStore store(native);
+        ASSERT_TRUE(store.append(sampleMatch(1)).ok);
+    }
+    const QByteArray before = bytesOf(path);
+    ASSERT_EQ(files(), QStringList{QStringLiteral("rz6-history.sqlite")});
+    EXPECT_FALSE(openWithoutSpace().ok);
+    EXPECT_EQ(files(), QStringList{QStringLiteral("rz6-history.sqlite")});
+    EXPECT_EQ(bytesOf(path), before);
 }
 
 // The CSV holds a header and one row per match, UTF-8 with ISO dates in local time.
