@@ -52,8 +52,9 @@ GameProgram::GameProgram(const QByteArray& nativeRecordPath, RandomSource& rando
     : recordFile_(std::make_unique<RecordFile>(nativeRecordPath)),
       history_(
           std::make_unique<HistoryStore>(besideRecord(nativeRecordPath, appInfo::historyFileName))),
-      protectedFiles_{nativeRecordPath, besideRecord(nativeRecordPath, appInfo::lockFileName),
-                      besideRecord(nativeRecordPath, appInfo::historyFileName)},
+      protectedFiles_{QList<QByteArray>{nativeRecordPath,
+                                        besideRecord(nativeRecordPath, appInfo::lockFileName)} +
+                      HistoryStore::files(history_->nativePath())},
       random_(random), reporter_(std::move(reporter)) {}
 
 void GameProgram::setClocks(WallClock wall, BattleWindow::MatchClock steady) {

@@ -15,6 +15,7 @@
 #include <QStringList>
 
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -77,6 +78,23 @@ QString keysText(const HistoryMatch& match) {
     return parts.join(QLatin1Char(' '));
 }
 
+// A path with its folder resolved through every link and "..", and its own name kept as
+// given ("/data/rz6/rz6-history.sqlite-wal" for "link/../rz6/rz6-history.sqlite-wal").
+QByteArray resolvedName(const QByteArray& path) {
+    const int slash = path.lastIndexOf('/');
+    const QByteArray folder = slash < 0    ? QByteArray(".")
+                              : slash == 0 ? QByteArray("/")
+                                           : path.left(slash);
+    char* real = ::realpath(folder.constData(), nullptr);
+    if (!real)
+        return path;
+    QByteArray resolved(real);
+    std::free(real);
+    if (!resolved.endsWith('/'))
+        resolved += '/';
+    return resolved + path.mid(slash + 1);
+}
+
 QString exportFailure() {
     return QCoreApplication::translate("rz6::HistoryCsv",
                                        "CSVファイル「%1」に書き出せませんでした。\n理由：%2");
@@ -118,18 +136,20 @@ HistoryResult writeHistoryCsv(const QByteArray& csv, const QByteArray& path,
     auto failure = [&](const QString& reason) {
         return HistoryResult{false, exportFailure().arg(shown, reason)};
     };
-    // Compared as files, not as names: a link or another spelling of the record's path is
-    // the record all the same.
+    // Compared as files and as names in their resolved folders: a link or another spelling
+    // of the record's path is the record all the same, and a file SQLite makes only while
+    // the history is open (its log, its index) is kept free when it is not there.
     struct stat target {};
-    if (::stat(path.constData(), &target) == 0) {
-        for (const QByteArray& kept : protectedFiles) {
-            struct stat other {};
-            if (::stat(kept.constData(), &other) == 0 && other.st_dev == target.st_dev &&
-                other.st_ino == target.st_ino)
-                return failure(QCoreApplication::translate(
-                    "rz6::HistoryCsv", "ゲームの記録ファイルか戦績ファイルです。"
-                                       "上書きはしません"));
-        }
+    const bool targetExists = ::stat(path.constData(), &target) == 0;
+    const QByteArray targetName = resolvedName(path);
+    for (const QByteArray& kept : protectedFiles) {
+        struct stat other {};
+        const bool sameFile = targetExists && ::stat(kept.constData(), &other) == 0 &&
+                              other.st_dev == target.st_dev && other.st_ino == target.st_ino;
+        if (sameFile || targetName == resolvedName(kept))
+            return failure(QCoreApplication::translate("rz6::HistoryCsv",
+                                                       "ゲームの記録ファイルか戦績ファイルです。"
+                                                       "上書きはしません"));
     }
     struct stat named {};
     if (::lstat(path.constData(), &named) == 0 && !S_ISREG(named.st_mode))

@@ -130,8 +130,8 @@ FileLook lookAt(const QByteArray& path) {
 // file at one of those names is refused before SQLite is let near it, so nothing is ever
 // written through it. (SQLite opens them without following links as well.)
 QString companionProblem(const QByteArray& path, QString& name) {
-    for (const char* suffix : {"-wal", "-shm", "-journal"}) {
-        const QByteArray companion = path + suffix;
+    const QList<QByteArray> files = HistoryStore::files(path);
+    for (const QByteArray& companion : files.mid(1)) {
         struct stat named {};
         if (::lstat(companion.constData(), &named) != 0) {
             if (errno == ENOENT)
@@ -250,6 +250,10 @@ static_assert(HistoryStore::schemaVersion == 1);
 
 } // namespace
 
+QList<QByteArray> HistoryStore::files(const QByteArray& nativePath) {
+    return {nativePath, nativePath + "-wal", nativePath + "-shm", nativePath + "-journal"};
+}
+
 HistoryStore::HistoryStore(QByteArray nativePath)
     : nativePath_(std::move(nativePath)), path_(QFile::decodeName(nativePath_)) {}
 
@@ -290,9 +294,8 @@ bool HistoryStore::stillDamaged() const {
 // record needs. Files that were there before are never touched; nor is a log with anything
 // in it, nor the index while a log from before shows another program using the file.
 HistoryResult HistoryStore::openAndTidy() {
-    const QByteArray log = nativePath_ + "-wal";
-    const QByteArray index = nativePath_ + "-shm";
-    const QByteArray journal = nativePath_ + "-journal";
+    const QList<QByteArray> ours = files(nativePath_);
+    const QByteArray &log = ours[1], &index = ours[2], &journal = ours[3];
     const bool logBefore = exists(log), indexBefore = exists(index),
                journalBefore = exists(journal);
     created_ = {};

@@ -5,6 +5,7 @@
 #include "history/history_match.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <sys/types.h>
@@ -60,6 +61,11 @@ public:
     ~HistoryStore();
     HistoryStore(const HistoryStore&) = delete;
     HistoryStore& operator=(const HistoryStore&) = delete;
+
+    // The history at this path and the files SQLite keeps beside it (its write-ahead log, its
+    // shared index, its rollback journal): every file of the history's, for those who must
+    // leave them alone.
+    static QList<QByteArray> files(const QByteArray& nativePath);
 
     const QString& path() const { return path_; }
     const QByteArray& nativePath() const { return nativePath_; }

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -289,17 +290,27 @@ TEST_F(HistoryStoreTest, CsvRowsAndRefusals) {
     ASSERT_TRUE(writeHistoryCsv(csv.toUtf8(), out, {}).ok);
     EXPECT_EQ(QString::fromUtf8(bytesOf(QFile::decodeName(out))), csv);
 
-    // The record, reached by its name or through a link, is never written over.
+    // The record, reached by its name or through a link, and the history's companions, there
+    // or not yet, by any spelling of their folder, are never written.
     const QByteArray record = QFile::encodeName(dir.filePath(QStringLiteral("rz6.DAT")));
     writeBytes(QFile::decodeName(record), QByteArray(180, '\1'));
     const QByteArray link = QFile::encodeName(dir.filePath(QStringLiteral("link.csv")));
     ASSERT_EQ(::symlink(record, link), 0);
-    for (const QByteArray& target : {record, link}) {
-        const HistoryResult refused = writeHistoryCsv(csv.toUtf8(), target, {native, record});
+    const QByteArray folderLink = QFile::encodeName(dir.filePath(QStringLiteral("again")));
+    ASSERT_EQ(::symlink(QFile::encodeName(dir.path()), folderLink), 0);
+    const QList<QByteArray> kept = HistoryStore::files(native) + QList<QByteArray>{record};
+    for (const QByteArray& target :
+         {record, link, native + "-wal", folderLink + "/rz6-history.sqlite-shm",
+          folderLink + "/../" + QFile::encodeName(QFileInfo(dir.path()).fileName()) +
+              "/rz6-history.sqlite-journal"}) {
+        SCOPED_TRACE(target.toStdString());
+        const HistoryResult refused = writeHistoryCsv(csv.toUtf8(), target, kept);
         EXPECT_FALSE(refused.ok);
         EXPECT_TRUE(refused.message.contains(QStringLiteral("記録ファイル")));
     }
     EXPECT_EQ(bytesOf(QFile::decodeName(record)), QByteArray(180, '\1'));
+    for (const QByteArray& companion : HistoryStore::files(native))
+        EXPECT_FALSE(QFile::exists(QFile::decodeName(companion))) << companion.toStdString();
 }
 
 } // namespace
