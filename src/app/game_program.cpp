@@ -74,6 +74,9 @@ GameProgram::~GameProgram() {
 }
 
 void GameProgram::start() {
+    // A save killed half-way left its unfinished new file beside the record: this copy holds
+    // the record's lock, so no save of another copy can be under way.
+    removeUnfinishedSaves(recordFile_->nativePath());
     loadRecord();
     buildBattleWindow();
 }

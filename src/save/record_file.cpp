@@ -10,6 +10,7 @@
 #include <QFile>
 
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -116,6 +117,41 @@ private:
 };
 
 } // namespace
+
+int removeUnfinishedSaves(const QByteArray& recordPath) {
+    const qsizetype slash = recordPath.lastIndexOf('/');
+    const QByteArray folder = slash < 0    ? QByteArray(".")
+                              : slash == 0 ? QByteArray("/")
+                                           : recordPath.left(slash);
+    // The pattern's six X are replaced by letters and digits.
+    const QByteArray pattern = temporaryPattern(recordPath.mid(slash + 1));
+    const qsizetype stem = pattern.size() - 6;
+    const auto unfinishedSave = [&](const QByteArray& name) {
+        if (name.size() != pattern.size() || !name.startsWith(pattern.left(stem)))
+            return false;
+        for (qsizetype i = stem; i < name.size(); ++i) {
+            const char c = name[i];
+            if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')))
+                return false;
+        }
+        return true;
+    };
+    DIR* entries = ::opendir(folder.constData());
+    if (!entries)
+        return 0;
+    const int at = ::dirfd(entries);
+    int removed = 0;
+    while (const dirent* entry = ::readdir(entries)) {
+        const QByteArray name(entry->d_name);
+        struct stat named {};
+        if (unfinishedSave(name) &&
+            ::fstatat(at, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(named.st_mode) && ::unlinkat(at, entry->d_name, 0) == 0)
+            ++removed;
+    }
+    ::closedir(entries);
+    return removed;
+}
 
 int trySaveTemporary(const QByteArray& recordPath) {
     const TemporaryBeside probe(recordPath);

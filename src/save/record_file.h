@@ -36,8 +36,9 @@ class RecordFile {
 public:
     explicit RecordFile(QByteArray nativePath);
 
-    // The path as shown to the player.
+    // The path as shown to the player, and as the system's bytes.
     const QString& path() const { return path_; }
+    const QByteArray& nativePath() const { return nativePath_; }
 
     // Fills table from the file; the elements the file does not reach keep their values.
     RecordFileResult load(RecordTable& table);
@@ -56,6 +57,12 @@ private:
     bool loadFailed_ = false;
     QString loadReason_; // why the last load failed
 };
+
+// Removes what saves of recordPath left behind when they were killed before they finished:
+// regular files beside the record named like its temporary files ("rz6.DAT.Ab3xZ9"), never
+// a link, a folder or any other name. Only the one copy of the game that holds the record's
+// lock may call it, before its first save. Returns how many were removed.
+int removeUnfinishedSaves(const QByteArray& recordPath);
 
 // Creates and removes the temporary file a save of recordPath would create, in the same
 // place and the same way. Returns 0, or the system's error number.

@@ -106,6 +106,26 @@ TEST_F(RecordFileTest, SaveMakesADeletedFolderAgain) {
     EXPECT_EQ(made.st_mode & 07777, 0700u);
 }
 
+// What killed saves left beside the record goes at the next start: regular files named like
+// a save's new file, and nothing else (a link among them goes, its target stays).
+TEST_F(RecordFileTest, UnfinishedSavesAreRemovedAndNothingElse) {
+    const QString outside = dir.filePath(QStringLiteral("outside"));
+    writeFile(outside, "kept");
+    for (const char* name : {"rz6.DAT.Ab3xZ9", "rz6.DAT.000000", "rz6.DAT.abcde", "rz6.DAT.abcdefg",
+                             "rz6.DAT.ab-d_f", "rz6.DATXabcdef", "other.DAT.abcdef", "rz6.DAT"})
+        writeFile(dir.filePath(QString::fromLatin1(name)), "x");
+    ASSERT_EQ(
+        ::symlink(QFile::encodeName(outside), QFile::encodeName(dir.filePath("rz6.DAT.link12"))),
+        0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("rz6.DAT.folder")));
+    EXPECT_EQ(removeUnfinishedSaves(QFile::encodeName(path)), 2);
+    EXPECT_EQ(
+        entriesOf(dir.path()),
+        (QStringList{"other.DAT.abcdef", "outside", "rz6.DAT", "rz6.DAT.ab-d_f", "rz6.DAT.abcde",
+                     "rz6.DAT.abcdefg", "rz6.DAT.folder", "rz6.DAT.link12", "rz6.DATXabcdef"}));
+    EXPECT_EQ(readAll(outside), QByteArray("kept"));
+}
+
 TEST_F(RecordFileTest, ShortFilesFillOnlyWhatTheyHold) {
     RecordFile file(QFile::encodeName(path));
     writeFile(path, {});
