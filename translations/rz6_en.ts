@@ -944,11 +944,22 @@ Exit status: 0 success, 1 no screen to open on or the record&apos;s folder canno
     </message>
 </context>
 <context>
-    <name>rz6::GameProgram</name>
+    <name>rz6::Language</name>
     <message>
-        <source>言語の設定を「%1」に保存できませんでした。</source>
-        <translation>The language setting could not be saved to &quot;%1&quot;.</translation>
+        <source>言語の設定ファイル「%1」を読めませんでした。今回はデスクトップの言語で表示します。
+理由：%2</source>
+        <translation>The settings file &quot;%1&quot; could not be read, so the game uses your desktop&apos;s language this time.
+Reason: %2</translation>
     </message>
+    <message>
+        <source>言語の設定を「%1」に保存できませんでした。
+理由：%2</source>
+        <translation>The language setting could not be saved to &quot;%1&quot;.
+Reason: %2</translation>
+    </message>
+</context>
+<context>
+    <name>rz6::GameProgram</name>
     <message>
         <source>「%1」に%2試合を書き出しました。</source>
         <translation>Exported to &quot;%1&quot; (matches: %2).</translation>

@@ -223,10 +223,11 @@ void setCommandLineLanguage(Language language) {
 std::optional<int> answerCommandLine(int argc, const char* const* argv) {
     const std::span<const char* const> arguments{argv + 1,
                                                  static_cast<std::size_t>(argc > 0 ? argc - 1 : 0)};
-    // The terminal is answered in the language the game would speak: --lang on this line, the
-    // player's remembered choice, or the desktop's.
+    // The terminal is answered in the language given by --lang on this line, else the
+    // desktop's. The settings file is not read for it: whatever lies at its name, --help and
+    // --version answer at once.
     setCommandLineLanguage(chooseLanguage(desktopMessagesLocale().toStdString(),
-                                          rememberedLanguageChoice(defaultSettingsPath()),
+                                          LanguageChoice::Desktop,
                                           parseCommandLine(arguments).language));
     const CommandLine answer = parseCommandLine(arguments);
     switch (answer.action) {

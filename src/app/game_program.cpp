@@ -129,11 +129,14 @@ void GameProgram::setLanguageSettings(const QString& settingsPath, LanguageChoic
 void GameProgram::chooseLanguage(LanguageChoice choice) {
     languageChoice_ = choice;
     languageForRun_.reset();
-    if (!settingsPath_.isEmpty() && !rememberLanguageChoice(settingsPath_, choice))
-        report(tr("言語の設定を「%1」に保存できませんでした。").arg(settingsPath_));
     applyLanguage(rz6::chooseLanguage(desktopMessagesLocale().toStdString(), choice));
     if (battleWindow_)
         battleWindow_->setLanguageChoice(choice);
+    // Said in the language just chosen, under its title.
+    if (!settingsPath_.isEmpty())
+        if (const QString problem = rememberLanguageChoice(settingsPath_, choice);
+            !problem.isEmpty())
+            report(problem);
 }
 
 void GameProgram::startFreshMatch() {

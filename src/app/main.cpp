@@ -120,7 +120,8 @@ int main(int argc, char* argv[]) {
     // The desktop's language, unless the player chose one in the 設定 menu.
     // --lang chooses for this run only.
     const QString settingsPath = rz6::defaultSettingsPath();
-    const rz6::LanguageChoice languageChoice = rz6::rememberedLanguageChoice(settingsPath);
+    const rz6::RememberedLanguage remembered = rz6::readLanguageChoice(settingsPath);
+    const rz6::LanguageChoice languageChoice = remembered.choice;
     const std::optional<rz6::Language> languageForRun =
         rz6::parseCommandLine({argv + 1, static_cast<std::size_t>(argc - 1)}).language;
     rz6::applyLanguage(rz6::chooseLanguage(rz6::desktopMessagesLocale().toStdString(),
@@ -168,6 +169,9 @@ int main(int argc, char* argv[]) {
     std::atexit(saveWhenEndedUnexpectedly);
     earlierMessageHandler = qInstallMessageHandler(saveWhenWaylandConnectionEnds);
     program.start();
+    // A settings file that cannot be read leaves the desktop's language for this run.
+    if (const QString problem = remembered.problem(); !problem.isEmpty())
+        program.tell(problem);
     if (!location.carriedOverFrom.isEmpty())
         program.tell(
             QCoreApplication::translate("rz6::GameProgram",

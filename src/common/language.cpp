@@ -3,12 +3,19 @@
 #include "common/language.h"
 
 #include "common/app_info.h"
+#include "save/file_layer.h"
+#include "save/system_text.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QSettings>
+#include <QFile>
 #include <QStandardPaths>
 #include <QTranslator>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 // The translation's resource lives in the game's static library; asking for it by name keeps
 // the linker from leaving it out of the program.
@@ -23,7 +30,7 @@ static void registerTranslationResource() {
 namespace rz6 {
 namespace {
 
-const QString languageKey = QStringLiteral("language");
+constexpr char languageKeyBytes[] = "language";
 
 // The program's one translator; installed only while the game speaks English.
 QTranslator* englishTranslator() {
@@ -86,24 +93,150 @@ QString defaultSettingsPath() {
         .filePath(QStringLiteral("rz6/rz6.conf"));
 }
 
-LanguageChoice rememberedLanguageChoice(const QString& settingsPath) {
-    const QSettings settings(settingsPath, QSettings::IniFormat);
-    const std::optional<Language> language =
-        languageFromCode(settings.value(languageKey).toString());
-    if (!language)
-        return LanguageChoice::Desktop;
-    return *language == Language::Japanese ? LanguageChoice::Japanese : LanguageChoice::English;
+namespace {
+
+// Why the settings file could not be used: the system's error, or what lies at its name.
+struct FileProblem {
+    int error = 0;
+    mode_t notRegularMode = 0;
+    bool failed() const { return error != 0 || notRegularMode != 0; }
+    QString reason() const {
+        return notRegularMode != 0 ? notRegularReason(notRegularMode) : reasonText(error);
+    }
+};
+
+// The settings file's bytes, read without following a link and without waiting: a missing
+// file reads as empty. Anything but a regular file is refused with what it is.
+FileProblem readSettingsBytes(const QByteArray& path, QByteArray& bytes) {
+    bytes.clear();
+    struct stat named {};
+    if (::lstat(path.constData(), &named) != 0)
+        return {errno == ENOENT ? 0 : errno, 0};
+    if (!S_ISREG(named.st_mode))
+        return {0, named.st_mode};
+    const FileDescriptor fd(
+        ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat opened {};
+    if (!fd.valid() || ::fstat(fd.get(), &opened) != 0)
+        return {errno, 0};
+    if (!S_ISREG(opened.st_mode))
+        return {0, opened.st_mode};
+    // A settings file is a few lines; more than this is not one of ours.
+    constexpr std::size_t most = 64 * 1024;
+    bytes.resize(qsizetype(most));
+    std::size_t got = 0;
+    if (!readUpTo(fd.get(), bytes.data(), most, got))
+        return {errno, 0};
+    bytes.truncate(qsizetype(got));
+    return {};
 }
 
-bool rememberLanguageChoice(const QString& settingsPath, LanguageChoice choice) {
-    QSettings settings(settingsPath, QSettings::IniFormat);
-    if (choice == LanguageChoice::Desktop)
-        settings.remove(languageKey);
-    else
-        settings.setValue(languageKey, choice == LanguageChoice::Japanese ? QStringLiteral("ja")
-                                                                          : QStringLiteral("en"));
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+// The lines of the file, and where the [General] group's "language" entries are.
+struct SettingsLines {
+    QList<QByteArray> lines;
+    QList<qsizetype> languageLines;
+    qsizetype generalHeader = -1;
+};
+
+SettingsLines settingsLines(const QByteArray& bytes) {
+    SettingsLines found;
+    found.lines = bytes.split('\n');
+    if (!found.lines.isEmpty() && found.lines.last().isEmpty())
+        found.lines.removeLast();
+    bool inGeneral = true; // entries before any group header are QSettings' [General] too
+    for (qsizetype i = 0; i < found.lines.size(); ++i) {
+        const QByteArray line = found.lines[i].trimmed();
+        if (line.startsWith('[')) {
+            inGeneral = line == "[General]";
+            if (inGeneral && found.generalHeader < 0)
+                found.generalHeader = i;
+        } else if (inGeneral && line.contains('=') &&
+                   line.left(line.indexOf('=')).trimmed() == languageKeyBytes) {
+            found.languageLines.append(i);
+        }
+    }
+    return found;
+}
+
+QString settingsReadFailure() {
+    return QCoreApplication::translate(
+        "rz6::Language", "言語の設定ファイル「%1」を読めませんでした。今回はデスクトップの言語で"
+                         "表示します。\n理由：%2");
+}
+
+QString settingsWriteFailure() {
+    return QCoreApplication::translate("rz6::Language",
+                                       "言語の設定を「%1」に保存できませんでした。\n理由：%2");
+}
+
+} // namespace
+
+QString RememberedLanguage::problem() const {
+    const FileProblem problem{error, static_cast<mode_t>(notRegularMode)};
+    return problem.failed() ? settingsReadFailure().arg(path, problem.reason()) : QString();
+}
+
+RememberedLanguage readLanguageChoice(const QString& settingsPath) {
+    RememberedLanguage remembered;
+    remembered.path = settingsPath;
+    QByteArray bytes;
+    if (const FileProblem problem = readSettingsBytes(QFile::encodeName(settingsPath), bytes);
+        problem.failed()) {
+        remembered.error = problem.error;
+        remembered.notRegularMode = problem.notRegularMode;
+        return remembered;
+    }
+    const SettingsLines found = settingsLines(bytes);
+    if (found.languageLines.isEmpty())
+        return remembered;
+    const QByteArray& line = found.lines[found.languageLines.last()];
+    if (const std::optional<Language> language =
+            languageFromCode(QString::fromUtf8(line.mid(line.indexOf('=') + 1).trimmed())))
+        remembered.choice =
+            *language == Language::Japanese ? LanguageChoice::Japanese : LanguageChoice::English;
+    return remembered;
+}
+
+QString rememberLanguageChoice(const QString& settingsPath, LanguageChoice choice) {
+    const QByteArray path = QFile::encodeName(settingsPath);
+    const auto failure = [&](const QString& reason) {
+        return settingsWriteFailure().arg(settingsPath, reason);
+    };
+    QByteArray bytes;
+    if (const FileProblem problem = readSettingsBytes(path, bytes); problem.failed())
+        return failure(problem.reason());
+    SettingsLines found = settingsLines(bytes);
+    for (qsizetype i = found.languageLines.size() - 1; i >= 0; --i)
+        found.lines.removeAt(found.languageLines[i]);
+    if (choice != LanguageChoice::Desktop) {
+        if (found.generalHeader < 0) {
+            found.lines.prepend("[General]");
+            found.generalHeader = 0;
+        }
+        found.lines.insert(found.generalHeader + 1,
+                           "language=" +
+                               QByteArray(choice == LanguageChoice::Japanese ? "ja" : "en"));
+    }
+    QByteArray text = found.lines.join('\n');
+    if (!text.isEmpty())
+        text += '\n';
+
+    // Written whole beside the file, then put in its place: never half a file.
+    if (const int error = makeFolders(folderOf(path)); error != 0)
+        return failure(reasonText(error));
+    QByteArray temporary = path + ".XXXXXX";
+    FileDescriptor out(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (!out.valid())
+        return failure(reasonText(errno));
+    const bool written = writeAll(out.get(), text.constData(), std::size_t(text.size())) &&
+                         syncToDisk(out.get()) && out.close() &&
+                         ::rename(temporary.constData(), path.constData()) == 0;
+    if (!written) {
+        const int error = errno;
+        ::unlink(temporary.constData());
+        return failure(reasonText(error));
+    }
+    return {};
 }
 
 bool applyLanguage(Language language) {

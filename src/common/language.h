@@ -37,11 +37,29 @@ std::optional<Language> languageFromCode(QStringView code);
 // (XDG_CONFIG_HOME, else ~/.config).
 QString defaultSettingsPath();
 
-// The player's remembered choice in the settings file at this path (Desktop when there is
-// none, or it cannot be read).
-LanguageChoice rememberedLanguageChoice(const QString& settingsPath);
-// Remembers the choice there; false when the file could not be written.
-bool rememberLanguageChoice(const QString& settingsPath, LanguageChoice choice);
+// The settings file is treated like the record: only a regular file is read or replaced,
+// never through a link, and opening it never waits (a pipe at its name cannot hold the game
+// up). It is an INI file whose [General] group holds "language=ja" or "language=en"; other
+// lines are kept as they are.
+
+// The player's remembered choice in the settings file at this path: Desktop when there is
+// none, and also when the file cannot be read, with a message for the player that names the
+// file and the reason.
+struct RememberedLanguage {
+    LanguageChoice choice = LanguageChoice::Desktop;
+    // Why the file could not be read: the system's error, or the kind of thing at its name.
+    QString path;
+    int error = 0;
+    unsigned notRegularMode = 0;
+    // The message, in the language the game speaks when it is asked for (so it is read after
+    // the language is set); empty when the file was read or is not there.
+    QString problem() const;
+};
+RememberedLanguage readLanguageChoice(const QString& settingsPath);
+
+// Remembers the choice there, replacing the file whole in one step. Returns an empty text, or
+// a message for the player that names the file and the reason it could not be written.
+QString rememberLanguageChoice(const QString& settingsPath, LanguageChoice choice);
 
 // The English translation compiled into the program, as a resource path to load a
 // QTranslator from (":/i18n/rz6_en.qm").

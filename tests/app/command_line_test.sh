@@ -47,6 +47,12 @@ check "X server refuses" 1 "rz6: *DISPLAY=:97*" DISPLAY=:97 "$program"
 check "Wayland compositor absent" 1 "rz6: *WAYLAND_DISPLAY=rz6-test-none*" \
     WAYLAND_DISPLAY=rz6-test-none XDG_RUNTIME_DIR="$work" "$program"
 [[ -e $work/data ]] && { echo "FAIL: a start that could not show a window wrote $work/data"; failures=$((failures + 1)); }
+# A pipe at the settings file's name never holds the command line up (nobody writes to it).
+mkdir -p "$work/config/rz6" && mkfifo "$work/config/rz6/rz6.conf"
+check "--help, a pipe for settings" 0 "使い方: rz6 *" timeout 5 "$program" --help
+check "--version, a pipe for settings" 0 "rz6 0.80" timeout 5 "$program" --version
+check "no screen, a pipe for settings" 1 "rz6: *DISPLAY*" timeout 5 "$program"
+rm -f "$work/config/rz6/rz6.conf"
 # --help's own lines name every option it understands.
 help=$("$program" --help)
 for option in -h --help -v --version --lang; do

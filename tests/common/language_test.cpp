@@ -2,8 +2,13 @@
 // Copyright (c) 2026 ソードリズム制作班
 #include "common/language.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace rz6 {
 namespace {
@@ -41,17 +46,65 @@ TEST(LanguageRule, PicksTheLanguageTheGameShows) {
             << c.locale << " remembered " << int(c.remembered);
 }
 
-// The choice is remembered in the settings file, read back as it was written, and "the
-// desktop's language" leaves no language in the file.
+// The choice is remembered in the settings file, read back as it was written, "the desktop's
+// language" leaves no language in the file, and the file's other lines are kept.
 TEST(LanguageRule, RemembersTheChoiceInTheSettingsFile) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("rz6/rz6.conf"));
-    EXPECT_EQ(rememberedLanguageChoice(path), LanguageChoice::Desktop);
+    EXPECT_EQ(readLanguageChoice(path).choice, LanguageChoice::Desktop);
+    EXPECT_EQ(readLanguageChoice(path).problem(), QString());
     for (LanguageChoice choice :
          {LanguageChoice::English, LanguageChoice::Japanese, LanguageChoice::Desktop}) {
-        ASSERT_TRUE(rememberLanguageChoice(path, choice));
-        EXPECT_EQ(rememberedLanguageChoice(path), choice);
+        ASSERT_EQ(rememberLanguageChoice(path, choice), QString());
+        EXPECT_EQ(readLanguageChoice(path).choice, choice);
     }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Sound]\nvolume=3\n[General]\nlanguage = ja\nother=1\n");
+    file.close();
+    EXPECT_EQ(readLanguageChoice(path).choice, LanguageChoice::Japanese);
+    ASSERT_EQ(rememberLanguageChoice(path, LanguageChoice::English), QString());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("[Sound]\nvolume=3\n[General]\nlanguage=en\nother=1\n"));
+}
+
+// Anything but a regular file at the settings' name is neither read nor written, and never
+// waited on: the desktop's language for the run, and a message with the file and the reason.
+TEST(LanguageRule, HostileSettingsFilesAreRefusedAtOnce) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("rz6.conf"));
+    const QByteArray native = QFile::encodeName(path);
+    const QString target = folder.filePath(QStringLiteral("target"));
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+        QString reason;
+    };
+    const Case cases[] = {
+        {"fifo", [&] { ASSERT_EQ(::mkfifo(native, 0600), 0); }, QStringLiteral("FIFO")},
+        {"folder", [&] { ASSERT_EQ(::mkdir(native, 0700), 0); }, QStringLiteral("フォルダ")},
+        {"link", [&] { ASSERT_EQ(::symlink(QFile::encodeName(target), native), 0); },
+         QStringLiteral("シンボリックリンク")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ::unlink(native);
+        ::rmdir(native);
+        QFile::remove(target);
+        c.make();
+        const RememberedLanguage read = readLanguageChoice(path);
+        EXPECT_EQ(read.choice, LanguageChoice::Desktop);
+        EXPECT_TRUE(read.problem().contains(path) && read.problem().contains(c.reason))
+            << read.problem().toStdString();
+        const QString written = rememberLanguageChoice(path, LanguageChoice::English);
+        EXPECT_TRUE(written.contains(path) && written.contains(c.reason)) << written.toStdString();
+        EXPECT_FALSE(QFile::exists(target));
+    }
+    // A folder that cannot be made: the reason is said.
+    const QString under = folder.filePath(QStringLiteral("target/rz6.conf"));
+    QFile(target).open(QIODevice::WriteOnly);
+    EXPECT_TRUE(
+        rememberLanguageChoice(under, LanguageChoice::English).contains(QStringLiteral("理由")));
 }
 
 } // namespace
