@@ -46,6 +46,25 @@ TEST(LanguageRule, PicksTheLanguageTheGameShows) {
             << c.locale << " remembered " << int(c.remembered);
 }
 
+// The desktop's language for messages is the first of LC_ALL, LC_MESSAGES and LANG that is set.
+TEST(LanguageRule, DesktopLocaleIsTheFirstOneSet) {
+    const char* names[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
+    QByteArray saved[3];
+    for (int i = 0; i < 3; ++i)
+        saved[i] = qgetenv(names[i]);
+    const char* cases[][4] = {{"de_DE.UTF-8", "ja_JP.UTF-8", "en_GB.UTF-8", "de_DE.UTF-8"},
+                              {"", "ja_JP.UTF-8", "en_GB.UTF-8", "ja_JP.UTF-8"},
+                              {"", "", "en_GB.UTF-8", "en_GB.UTF-8"},
+                              {"", "", "", ""}};
+    for (const auto& c : cases) {
+        for (int i = 0; i < 3; ++i)
+            qputenv(names[i], c[i]);
+        EXPECT_EQ(desktopMessagesLocale(), QByteArray(c[3]));
+    }
+    for (int i = 0; i < 3; ++i)
+        saved[i].isNull() ? qunsetenv(names[i]) : qputenv(names[i], saved[i]);
+}
+
 // The choice is remembered in the settings file, read back as it was written, "the desktop's
 // language" leaves no language in the file, and the file's other lines are kept.
 TEST(LanguageRule, RemembersTheChoiceInTheSettingsFile) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 ソードリズム制作班
+#include "history/history_entry.h"
 #include "history/history_stats.h"
 
 #include <gtest/gtest.h>
@@ -64,6 +65,51 @@ TEST(HistoryStats, TrendComparesTheLastTenWithTheTenBefore) {
     EXPECT_EQ(historyTrend(withTotals(totals)), HistoryTrend::Rising);
     totals.push_back(-5000);
     EXPECT_EQ(historyTrend(withTotals(totals)), HistoryTrend::Falling);
+    // Level within a twentieth of the ten before, either way; beyond it, rising or falling.
+    const std::pair<std::int64_t, HistoryTrend> edges[] = {{1500, HistoryTrend::Level},
+                                                           {1510, HistoryTrend::Rising},
+                                                           {500, HistoryTrend::Level},
+                                                           {490, HistoryTrend::Falling}};
+    for (const auto& [last, trend] : edges) {
+        std::vector<std::int64_t> edge(19, 1000);
+        edge.push_back(last); // the last ten average 1000 + (last - 1000) / 10
+        EXPECT_EQ(historyTrend(withTotals(edge)), trend) << last;
+    }
+}
+
+// The recent average of a character is over its last ten matches exactly.
+TEST(HistoryStats, RecentAverageIsOverTheLastTen) {
+    std::vector<std::int64_t> totals;
+    for (int i = 1; i <= 12; ++i)
+        totals.push_back(i * 10);
+    EXPECT_DOUBLE_EQ(summariseHistory(withTotals(totals)).byCharacter[0].recentAverage, 75);
+}
+
+// A finished match goes into the history with every figure in its own field and its
+// landings summed over the techniques that landed.
+TEST(HistoryEntry, KeepsEveryFigureOfTheMatch) {
+    MatchSummary summary;
+    summary.landings[3] = 4;
+    summary.landings[17] = 2;
+    summary.longestCombo = 5;
+    summary.misses = 6;
+    summary.blocks = 7;
+    summary.counters = 8;
+    summary.abandons = 9;
+    summary.character = 2;
+    const MatchRating rating{1234, 2, 1834, 600, 4};
+    const std::vector<TimedKey> keys{{u'1', 10}, {u'\r', 20}};
+    const HistoryMatch m = historyMatch(summary, rating, 77, keys, {1'700'000'000'000, 3600});
+    EXPECT_EQ(m.techniques, (std::vector<LandedTechnique>{{3, 4}, {17, 2}}));
+    EXPECT_EQ(m.landings, 6);
+    const std::vector<std::int64_t> figures{
+        m.score,  m.techniquePoints, m.overallScore, m.rankClass, m.longestCombo,
+        m.misses, m.blocks,          m.counters,     m.abandons,  m.character};
+    EXPECT_EQ(figures, (std::vector<std::int64_t>{1234, 600, 1834, 4, 5, 6, 7, 8, 9, 2}));
+    EXPECT_EQ(m.boardSeed, 77u);
+    EXPECT_EQ(m.keys, keys);
+    EXPECT_EQ(m.endedUtcMs, 1'700'000'000'000);
+    EXPECT_EQ(m.utcOffsetSeconds, 3600);
 }
 
 // A long line is drawn through one point per column, the average of the column's points;

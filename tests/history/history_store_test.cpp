@@ -29,12 +29,13 @@ HistoryMatch sampleMatch(int n) {
     m.overallScore = m.score + m.techniquePoints;
     m.rankClass = 1 + n % 10;
     m.techniques = {{8, 2 + n}, {21, 1}};
+    // Every figure differs from every other, so that two columns swapped show.
     m.longestCombo = 4;
-    m.landings = 3 + n;
-    m.blocks = 2;
-    m.misses = 1;
-    m.counters = 1;
-    m.abandons = 1;
+    m.landings = 10 + n;
+    m.blocks = 3;
+    m.misses = 5;
+    m.counters = 6;
+    m.abandons = 7;
     m.boardSeed = 0xFEDCBA9876543210ull + static_cast<unsigned>(n); // beyond SQLite's signed range
     m.keys = {{u'7', 120}, {u'4', 300}, {u'1', 455}, {u'0', 610}, {u'\r', 9000 + n}};
     return m;
@@ -279,16 +280,19 @@ TEST_F(HistoryStoreTest, CsvRowsAndRefusals) {
     const QStringList lines = csv.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 3);
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("終了日時,キャラ,評価点,技術点,総合評価,段位")));
-    EXPECT_TRUE(lines[1].startsWith(
-        QStringLiteral("2026-05-29T05:27:40.000+09:00,灰原　雪菜,930,300,1230,")))
-        << lines[1].toStdString();
-    EXPECT_TRUE(lines[1].contains(QStringLiteral(",落腕撃×2,18364758544493064721,7:120 4:300")))
-        << lines[1].toStdString();
-    EXPECT_TRUE(lines[1].endsWith(QStringLiteral("Enter:9001")));
+    EXPECT_EQ(lines[1].toStdString(),
+              "2026-05-29T05:27:40.000+09:00,灰原　雪菜,930,300,1230,剣神,4,"
+              "11,3,5,6,7,落腕撃×2,18364758544493064721,"
+              "7:120 4:300 1:455 0:610 Enter:9001");
 
     const QByteArray out = QFile::encodeName(dir.filePath(QStringLiteral("戦績.csv")));
+    const mode_t mask = ::umask(022);
     ASSERT_TRUE(writeHistoryCsv(csv.toUtf8(), out, {}).ok);
+    ::umask(mask);
     EXPECT_EQ(QString::fromUtf8(bytesOf(QFile::decodeName(out))), csv);
+    struct stat written {};
+    ASSERT_EQ(::stat(out.constData(), &written), 0);
+    EXPECT_EQ(written.st_mode & 07777, 0644u); // as any file the player makes, not private
 
     // The record, reached by its name or through a link, and the history's companions, there
     // or not yet, by any spelling of their folder, are never written.
