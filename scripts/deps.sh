@@ -19,7 +19,7 @@ if [[ "${1:-}" == "--test" ]]; then
     packages+=(libgtest-dev clang-format xvfb xauth xdotool x11-utils x11-apps desktop-file-utils appstream
                clang libclang-rt-14-dev util-linux strace
                python3-pyatspi gir1.2-atspi-2.0 at-spi2-core dbus-daemon orca speech-dispatcher procps
-               debhelper lintian dpkg-dev sqlite3 weston)
+               debhelper lintian dpkg-dev sqlite3 weston openbox)
 fi
 
 missing=()
