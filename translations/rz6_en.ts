@@ -1117,8 +1117,8 @@ Reason: %3</translation>
         <translation>?</translation>
     </message>
     <message>
-        <source>日時</source>
-        <translation>Date</translation>
+        <source>日時（%1）</source>
+        <translation>Date (%1)</translation>
     </message>
     <message>
         <source>キャラ</source>

@@ -534,6 +534,12 @@ void BattleWindow::retranslate() {
     statusPanels_[0]->setText(translatedStatus(statusSource_));
     statusPanels_[1]->setText(tr("評価"));
     statusPanels_[2]->setAccessibleDescription(tr("得点"));
+    // An About box left open speaks the new language too.
+    for (QMessageBox* box :
+         findChildren<QMessageBox*>(QStringLiteral("AboutBox"), Qt::FindDirectChildrenOnly)) {
+        box->setWindowTitle(tr("制作"));
+        box->setText(aboutText());
+    }
     showMatch();
 }
 

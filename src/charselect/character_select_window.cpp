@@ -59,11 +59,11 @@ CharacterSelectWindow::CharacterSelectWindow(CharacterTarget& target, QWidget* o
     : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), target_(target),
       owner_(owner) {
     setObjectName(QStringLiteral("chrsel"));
-    setWindowTitle(QCoreApplication::translate("rz6::CharacterSelectWindow", "使用キャラ選択"));
     setUpSubScreen(this, twips(clientWidth), twips(clientHeight), windowBackColor);
     keepEnabledWhileOwnerDisabled(this);
 
     buildWidgets();
+    retranslate();
     announcer_ = std::make_unique<Announcer>(this, true);
 
     tileBackground(this, tileHolder_->pixmap());
@@ -88,14 +88,12 @@ void CharacterSelectWindow::buildWidgets() {
     title_->setObjectName(QStringLiteral("Image1"));
     title_->setGeometry(twipsRect(titleBox));
     title_->setAlignment(Qt::AlignCenter);
-    title_->setPixmap(Pictures::pixmap(QStringLiteral("title_character_select"), dpr));
-    title_->setAccessibleName(Pictures::accessibleName(QStringLiteral("title_character_select")));
 
     for (int i = 0; i < characterCount; ++i) {
         const Character& c = character(i);
         const Column& column = columns[static_cast<std::size_t>(i)];
 
-        auto* option = new QRadioButton(translatedText("Game", c.name), this);
+        auto* option = new QRadioButton(this);
         option->setObjectName(indexedName("Option1", i));
         option->setGeometry(twipsRect(column.option));
         option->setFont(designFont(optionFont));
@@ -117,7 +115,6 @@ void CharacterSelectWindow::buildWidgets() {
             label->setAlignment(Qt::AlignCenter);
             setBackColor(label, portraitBackColor);
             label->setPixmap(Pictures::pixmap(fromUtf8(picture), dpr));
-            label->setAccessibleName(Pictures::accessibleName(fromUtf8(picture)));
             return label;
         };
         restPortraits_[static_cast<std::size_t>(i)] = makePortrait(0, c.restPicture);
@@ -133,12 +130,34 @@ void CharacterSelectWindow::buildWidgets() {
     tileHolder_->setPixmap(Pictures::pixmap(QStringLiteral("tile"), dpr));
     tileHolder_->hide();
 
-    confirmButton_ = new LabelButton(
-        QCoreApplication::translate("rz6::CharacterSelectWindow", "決　　定"), this);
+    confirmButton_ = new LabelButton(QString(), this);
     confirmButton_->setObjectName(QStringLiteral("Label1"));
     confirmButton_->setGeometry(twipsRect(confirmBox));
     confirmButton_->setFont(designFont(confirmFont));
     connect(confirmButton_, &LabelButton::clicked, this, [this] { confirm(); });
+}
+
+// Writes every text of the window in the player's language: the title and its lettered
+// picture, the characters' names, what the bus calls each portrait, and "決　　定".
+void CharacterSelectWindow::retranslate() {
+    setWindowTitle(QCoreApplication::translate("rz6::CharacterSelectWindow", "使用キャラ選択"));
+    const QString title = QStringLiteral("title_character_select");
+    title_->setPixmap(Pictures::pixmap(title, devicePixelRatioF()));
+    title_->setAccessibleName(Pictures::accessibleName(title));
+    for (std::size_t i = 0; i < options_.size(); ++i) {
+        const Character& c = character(static_cast<int>(i));
+        options_[i]->setText(translatedText("Game", c.name));
+        restPortraits_[i]->setAccessibleName(Pictures::accessibleName(fromUtf8(c.restPicture)));
+        readyPortraits_[i]->setAccessibleName(Pictures::accessibleName(fromUtf8(c.readyPicture)));
+    }
+    confirmButton_->setCaption(
+        QCoreApplication::translate("rz6::CharacterSelectWindow", "決　　定"));
+}
+
+void CharacterSelectWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && confirmButton_)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 int CharacterSelectWindow::chosenIndex() const {

@@ -52,9 +52,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A language switch writes every text again.
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildWidgets();
+    void retranslate();
     void applyCharacter(int index);
     void highlightOption(int index);
     void confirm();

@@ -5,6 +5,7 @@
 #include "battle/technique_catalogue.h"
 #include "charselect/characters.h"
 #include "common/qt_text.h"
+#include "history/history_time.h"
 #include "result/match_rating.h"
 #include "save/file_layer.h"
 #include "save/system_text.h"
@@ -32,10 +33,11 @@ QString quoted(QString field) {
     return QLatin1Char('"') + field + QLatin1Char('"');
 }
 
+// The moment the 戦績 screen shows, with the offset the player's clock had then: the screen
+// puts every match on one clock, while an ISO 8601 time says its own offset, so a
+// spreadsheet reads the same moment and the clock of the time is kept as well.
 QString isoTime(const HistoryMatch& match) {
-    return QDateTime::fromMSecsSinceEpoch(match.endedUtcMs, Qt::OffsetFromUTC,
-                                          match.utcOffsetSeconds)
-        .toString(Qt::ISODateWithMs);
+    return atUtcOffset(match.endedUtcMs, match.utcOffsetSeconds).toString(Qt::ISODateWithMs);
 }
 
 QString characterName(int index) {

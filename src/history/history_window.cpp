@@ -14,12 +14,11 @@
 
 #include <QCoreApplication>
 #include <QAbstractTableModel>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDateTime>
-#include <QDateTimeAxis>
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -68,9 +67,24 @@ QString rankText(int rankClass) {
     return translatedText("Game", rankName(rankClass));
 }
 
-QDateTime endedAt(const HistoryMatch& match) {
-    return QDateTime::fromMSecsSinceEpoch(match.endedUtcMs, Qt::OffsetFromUTC,
-                                          match.utcOffsetSeconds);
+// The table's and the chart's clock. Every match is shown at one offset, the one the
+// player's clock has as the screen opens, rather than each at the offset it was played at:
+// a player reads the times against the clock in front of them ("last night", "an hour
+// ago"), the rows then read in the order the matches were played, and the chart's time axis
+// is one line of time under labels on that same clock. Each at its own offset, two matches
+// half an hour apart either side of a journey would read hours apart, the later one perhaps
+// first. The price: after a change to summer time, older matches read an hour off the
+// clock they were played by; the heading names the clock, so the times stay plain. The CSV
+// keeps each match's own offset (history_csv.cpp): an ISO 8601 time carries its offset, so
+// it names the same moment and keeps the clock of the time as well.
+QString tableTime(std::int64_t utcMs, int shownOffset) {
+    return atUtcOffset(utcMs, shownOffset).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+}
+
+// The heading of the times, naming their clock: "日時（UTC+09:00）".
+QString timeHeading(int shownOffset) {
+    return QCoreApplication::translate("rz6::HistoryWindow", "日時（%1）")
+        .arg(utcOffsetName(shownOffset));
 }
 
 QString whole(double value) {
@@ -95,8 +109,16 @@ constexpr int characterRole = Qt::UserRole + 1;
 // The matches as table rows, newest first; each cell sorts by its number, not its text.
 class HistoryTableModel : public QAbstractTableModel {
 public:
-    HistoryTableModel(const std::vector<HistoryMatch>& matches, QObject* parent)
-        : QAbstractTableModel(parent), matches_(matches) {}
+    HistoryTableModel(const std::vector<HistoryMatch>& matches, int shownOffset, QObject* parent)
+        : QAbstractTableModel(parent), matches_(matches), shownOffset_(shownOffset) {}
+
+    // The headings and the names in the cells are in the player's language: after a switch,
+    // every view asks for them again.
+    void retranslate() {
+        emit headerDataChanged(Qt::Horizontal, 0, Column::columnCount - 1);
+        if (rowCount() > 0)
+            emit dataChanged(index(0, 0), index(rowCount() - 1, Column::columnCount - 1));
+    }
 
     int rowCount(const QModelIndex& parent = {}) const override {
         return parent.isValid() ? 0 : static_cast<int>(matches_.size());
@@ -105,8 +127,8 @@ public:
         return parent.isValid() ? 0 : Column::columnCount;
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        static const QString titles[] = {
-            QCoreApplication::translate("rz6::HistoryWindow", "日時"),
+        const QString titles[] = {
+            timeHeading(shownOffset_),
             QCoreApplication::translate("rz6::HistoryWindow", "キャラ"),
             QCoreApplication::translate("rz6::HistoryWindow", "総合評価"),
             QCoreApplication::translate("rz6::HistoryWindow", "段位"),
@@ -127,7 +149,7 @@ public:
         case Qt::AccessibleTextRole:
             switch (index.column()) {
             case DateColumn:
-                return endedAt(m).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+                return tableTime(m.endedUtcMs, shownOffset_);
             case CharacterColumn:
                 return characterName(m.character);
             case OverallColumn:
@@ -168,6 +190,7 @@ public:
 
 private:
     const std::vector<HistoryMatch>& matches_;
+    const int shownOffset_;
 };
 
 namespace {
@@ -195,17 +218,16 @@ private:
 } // namespace
 
 HistoryWindow::HistoryWindow(std::vector<HistoryMatch> matches, const QString& note,
-                             QWidget* parent)
+                             QWidget* parent, int shownUtcOffset)
     : QWidget(parent,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      matches_(std::move(matches)) {
+      matches_(std::move(matches)), shownUtcOffset_(shownUtcOffset) {
     setObjectName(QStringLiteral("senseki"));
-    setWindowTitle(QCoreApplication::translate("rz6::HistoryWindow", "戦績"));
     setUpSubScreen(this, twips(clientWidth), twips(clientHeight), formBackColor);
     setFont(designFont(textFont));
     keepEnabledWhileOwnerDisabled(this);
 
-    summaryLabel_ = new QLabel(summaryText(), this);
+    summaryLabel_ = new QLabel(this);
     summaryLabel_->setObjectName(QStringLiteral("HistorySummary"));
     summaryLabel_->setFont(designFont(summaryFont));
     summaryLabel_->setTextFormat(Qt::PlainText);
@@ -213,25 +235,21 @@ HistoryWindow::HistoryWindow(std::vector<HistoryMatch> matches, const QString& n
 
     buildChart();
 
-    auto* filterCaption =
-        new QLabel(QCoreApplication::translate("rz6::HistoryWindow", "キャラ(&K)："), this);
+    filterCaption_ = new QLabel(this);
     filter_ = new QComboBox(this);
     filter_->setObjectName(QStringLiteral("CharacterFilter"));
-    filter_->setAccessibleName(
-        QCoreApplication::translate("rz6::HistoryWindow", "キャラで絞り込む"));
-    filterCaption->setBuddy(filter_);
-    filter_->addItem(QCoreApplication::translate("rz6::HistoryWindow", "すべて"), -1);
+    filterCaption_->setBuddy(filter_);
+    filter_->addItem(QString(), -1);
     for (int c = 0; c < characterCount; ++c)
-        filter_->addItem(characterName(c), c);
+        filter_->addItem(QString(), c);
 
-    model_ = new HistoryTableModel(matches_, this);
+    model_ = new HistoryTableModel(matches_, shownUtcOffset_, this);
     auto* sorted = new CharacterFilterModel(this);
     sorted->setSourceModel(model_);
     sorted->setSortRole(Qt::UserRole);
     sorted_ = sorted;
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("HistoryTable"));
-    table_->setAccessibleName(QCoreApplication::translate("rz6::HistoryWindow", "試合の一覧"));
     table_->setModel(sorted_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -257,15 +275,11 @@ HistoryWindow::HistoryWindow(std::vector<HistoryMatch> matches, const QString& n
     noteLabel_->setObjectName(QStringLiteral("HistoryNote"));
     noteLabel_->setTextFormat(Qt::PlainText);
     noteLabel_->setWordWrap(true);
-    if (note.isEmpty() && matches_.empty())
-        noteLabel_->setText(QCoreApplication::translate(
-            "rz6::HistoryWindow", "まだ戦績がありません。試合を終えると、ここに残ります。"));
+    emptyNote_ = note.isEmpty() && matches_.empty();
 
-    exportButton_ =
-        new QPushButton(QCoreApplication::translate("rz6::HistoryWindow", "CSVに書き出す"), this);
+    exportButton_ = new QPushButton(this);
     exportButton_->setObjectName(QStringLiteral("ExportButton"));
-    closeButton_ =
-        new QPushButton(QCoreApplication::translate("rz6::HistoryWindow", "閉じる"), this);
+    closeButton_ = new QPushButton(this);
     closeButton_->setObjectName(QStringLiteral("CloseButton"));
     for (QPushButton* button : {exportButton_, closeButton_})
         button->setFont(designFont(buttonFont));
@@ -274,7 +288,7 @@ HistoryWindow::HistoryWindow(std::vector<HistoryMatch> matches, const QString& n
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
 
     auto* filterRow = new QHBoxLayout;
-    filterRow->addWidget(filterCaption);
+    filterRow->addWidget(filterCaption_);
     filterRow->addWidget(filter_);
     filterRow->addStretch();
     auto* buttonRow = new QHBoxLayout;
@@ -288,6 +302,7 @@ HistoryWindow::HistoryWindow(std::vector<HistoryMatch> matches, const QString& n
     layout->addWidget(table_, 4);
     layout->addLayout(buttonRow);
 
+    retranslate();
     // Tab runs filter, table, buttons; the table holds the focus first.
     setTabOrder(filter_, table_);
     setTabOrder(table_, exportButton_);
@@ -295,11 +310,35 @@ HistoryWindow::HistoryWindow(std::vector<HistoryMatch> matches, const QString& n
     table_->setFocus();
     if (sorted_->rowCount() > 0)
         table_->selectRow(0);
-    // Spoken as the screen opens: what the chart shows, in words.
-    setAccessibleDescription(chartDescription());
 }
 
 HistoryWindow::~HistoryWindow() = default;
+
+namespace {
+
+// The time axis is cut into this many equal stretches, and a label names the moment in the
+// middle of each: neighbours never run into each other, and the outer ones are drawn whole.
+constexpr int dateStretches = 5;
+
+// Names the moments on the table's clock, each label where its moment lies: with less than a
+// day to a stretch, the day and the time ("05-29 21:30"), otherwise the date ("2026-05-29").
+// A label that would read like the one before it is left out.
+void nameMoments(QCategoryAxis* axis, std::int64_t low, std::int64_t high, int shownOffset) {
+    const std::int64_t stretch = (high - low) / dateStretches;
+    const QString format =
+        stretch < 24LL * 3600 * 1000 ? QStringLiteral("MM-dd HH:mm") : QStringLiteral("yyyy-MM-dd");
+    QString previous;
+    for (int i = 0; i < dateStretches; ++i) {
+        const std::int64_t at = low + stretch * i + stretch / 2;
+        const QString label = atUtcOffset(at, shownOffset).toString(format);
+        if (label == previous)
+            continue;
+        axis->append(label, double(at));
+        previous = label;
+    }
+}
+
+} // namespace
 
 void HistoryWindow::buildChart() {
     chart_ = new QChart;
@@ -310,32 +349,32 @@ void HistoryWindow::buildChart() {
     chart_->legend()->setAlignment(Qt::AlignBottom);
     chart_->legend()->setFont(designFont(textFont));
 
-    auto* dates = new QDateTimeAxis;
-    dates->setFormat(QStringLiteral("yyyy/MM/dd"));
-    dates->setTickCount(6);
-    dates->setLabelsFont(designFont(textFont));
-    auto* totals = new QValueAxis;
-    totals->setTitleText(QCoreApplication::translate("rz6::HistoryWindow", "総合評価"));
-    totals->setTitleFont(designFont(textFont));
-    totals->setLabelsFont(designFont(textFont));
-    totals->setLabelFormat(QStringLiteral("%d"));
-    chart_->addAxis(dates, Qt::AlignBottom);
-    chart_->addAxis(totals, Qt::AlignLeft);
+    // The moments themselves along the axis, named on the table's clock: Qt's date axis
+    // would name them on the desktop's zone, whatever the table says.
+    dateAxis_ = new QCategoryAxis;
+    dateAxis_->setObjectName(QStringLiteral("DateAxis"));
+    dateAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    dateAxis_->setLabelsFont(designFont(textFont));
+    dateAxis_->setTitleFont(designFont(textFont));
+    totalAxis_ = new QValueAxis;
+    totalAxis_->setTitleFont(designFont(textFont));
+    totalAxis_->setLabelsFont(designFont(textFont));
+    totalAxis_->setLabelFormat(QStringLiteral("%d"));
+    chart_->addAxis(dateAxis_, Qt::AlignBottom);
+    chart_->addAxis(totalAxis_, Qt::AlignLeft);
 
     // A line of thousands of matches is drawn through one point per column of the chart, the
     // column's average: the figures in words and in the summary line are every match's.
-    auto attach = [&](QXYSeries* series, const QString& name,
-                      const std::vector<ChartPoint>& points) {
+    auto attach = [&](QXYSeries* series, const std::vector<ChartPoint>& points) {
         const std::vector<ChartPoint> drawn = thinnedForDrawing(points, chartColumns);
         QList<QPointF> list;
         list.reserve(qsizetype(drawn.size()));
         for (const ChartPoint& p : drawn)
             list.append(QPointF(p.x, p.y));
-        series->setName(name);
         series->replace(list);
         chart_->addSeries(series);
-        series->attachAxis(dates);
-        series->attachAxis(totals);
+        series->attachAxis(dateAxis_);
+        series->attachAxis(totalAxis_);
     };
 
     // One line per character through that character's matches, each match a dot.
@@ -352,7 +391,8 @@ void HistoryWindow::buildChart() {
         pen.setWidthF(1.5);
         series->setPen(pen);
         series->setPointsVisible(byCharacter[std::size_t(c)].size() <= dottedMatchCount);
-        attach(series, characterName(c), byCharacter[std::size_t(c)]);
+        attach(series, byCharacter[std::size_t(c)]);
+        characterSeries_[std::size_t(c)] = series;
     }
 
     const std::vector<double> averages = movingAverage(matches_);
@@ -366,8 +406,8 @@ void HistoryWindow::buildChart() {
     dashed.setWidthF(2);
     dashed.setStyle(Qt::DashLine);
     average->setPen(dashed);
-    attach(average, QCoreApplication::translate("rz6::HistoryWindow", "直近10試合の平均"),
-           averagePoints);
+    attach(average, averagePoints);
+    averageSeries_ = average;
 
     std::vector<ChartPoint> bestPoints;
     for (std::size_t i : bestMatches(matches_))
@@ -378,15 +418,15 @@ void HistoryWindow::buildChart() {
     best->setMarkerSize(16);
     best->setColor(bgrColor(bestColor));
     best->setBorderColor(bgrColor(averageColor));
-    attach(best, QCoreApplication::translate("rz6::HistoryWindow", "上位5試合"), bestPoints);
+    attach(best, bestPoints);
+    bestSeries_ = best;
 
     if (matches_.empty()) {
         // No match, no date: the axis keeps its shape but names no day (the clock's zero,
         // 1970/01/01, meant nothing to a player).
-        const QDateTime zero = QDateTime::fromMSecsSinceEpoch(0);
-        dates->setRange(zero, zero.addDays(1));
-        dates->setLabelsVisible(false);
-        totals->setRange(0, 1000);
+        dateAxis_->setRange(0, 24.0 * 3600 * 1000);
+        dateAxis_->setLabelsVisible(false);
+        totalAxis_->setRange(0, 1000);
     } else {
         std::int64_t first = matches_.front().endedUtcMs;
         std::int64_t last = matches_.back().endedUtcMs;
@@ -401,22 +441,61 @@ void HistoryWindow::buildChart() {
         // A little room either side (at least half an hour), so the first and last marks are
         // drawn whole and a lone match or a single evening stays readable.
         const std::int64_t margin = std::max<std::int64_t>(30 * 60 * 1000, (last - first) / 40);
-        dates->setRange(QDateTime::fromMSecsSinceEpoch(first - margin),
-                        QDateTime::fromMSecsSinceEpoch(last + margin));
-        if ((last - first) < 2LL * 24 * 3600 * 1000)
-            dates->setFormat(QStringLiteral("MM/dd HH:mm"));
-        totals->setRange(double(std::min<std::int64_t>(low, 0)),
-                         double(high == low ? high + 100 : high));
-        totals->applyNiceNumbers();
+        dateAxis_->setRange(double(first - margin), double(last + margin));
+        dateAxis_->setStartValue(double(first - margin));
+        nameMoments(dateAxis_, first - margin, last + margin, shownUtcOffset_);
+        totalAxis_->setRange(double(std::min<std::int64_t>(low, 0)),
+                             double(high == low ? high + 100 : high));
+        totalAxis_->applyNiceNumbers();
     }
 
     chartView_ = new QChartView(chart_, this);
     chartView_->setObjectName(QStringLiteral("HistoryChart"));
     chartView_->setRenderHint(QPainter::Antialiasing);
     chartView_->setFocusPolicy(Qt::NoFocus);
+}
+
+// Writes every text of the screen in the player's language: the title, the summary, the
+// chart's axes, lines and description, the filter, the table's headings and names, the
+// buttons, and the screen's own note. A note the program gave it stays as it was given.
+void HistoryWindow::retranslate() {
+    setWindowTitle(QCoreApplication::translate("rz6::HistoryWindow", "戦績"));
+    summaryLabel_->setText(summaryText());
+
+    dateAxis_->setTitleText(timeHeading(shownUtcOffset_));
+    totalAxis_->setTitleText(QCoreApplication::translate("rz6::HistoryWindow", "総合評価"));
+    for (int c = 0; c < characterCount; ++c)
+        characterSeries_[std::size_t(c)]->setName(characterName(c));
+    averageSeries_->setName(QCoreApplication::translate("rz6::HistoryWindow", "直近10試合の平均"));
+    bestSeries_->setName(QCoreApplication::translate("rz6::HistoryWindow", "上位5試合"));
     chartView_->setAccessibleName(
         QCoreApplication::translate("rz6::HistoryWindow", "総合評価のグラフ"));
     chartView_->setAccessibleDescription(chartDescription());
+
+    filterCaption_->setText(QCoreApplication::translate("rz6::HistoryWindow", "キャラ(&K)："));
+    filter_->setAccessibleName(
+        QCoreApplication::translate("rz6::HistoryWindow", "キャラで絞り込む"));
+    filter_->setItemText(0, QCoreApplication::translate("rz6::HistoryWindow", "すべて"));
+    for (int c = 0; c < characterCount; ++c)
+        filter_->setItemText(c + 1, characterName(c));
+
+    table_->setAccessibleName(QCoreApplication::translate("rz6::HistoryWindow", "試合の一覧"));
+    model_->retranslate();
+    if (emptyNote_)
+        noteLabel_->setText(QCoreApplication::translate(
+            "rz6::HistoryWindow", "まだ戦績がありません。試合を終えると、ここに残ります。"));
+    exportButton_->setText(QCoreApplication::translate("rz6::HistoryWindow", "CSVに書き出す"));
+    closeButton_->setText(QCoreApplication::translate("rz6::HistoryWindow", "閉じる"));
+    if (auto* dialog = findChild<QFileDialog*>(QStringLiteral("ExportDialog")))
+        dialog->setWindowTitle(exportButton_->text());
+    // Spoken as the screen opens: what the chart shows, in words.
+    setAccessibleDescription(chartDescription());
+}
+
+void HistoryWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && closeButton_)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 QString HistoryWindow::summaryText() const {
@@ -482,14 +561,14 @@ void HistoryWindow::filterByCharacter(int character) {
 }
 
 void HistoryWindow::showNote(const QString& text) {
+    emptyNote_ = false;
     noteLabel_->setText(text);
 }
 
 void HistoryWindow::chooseExportFile() {
     // Window-modal without a loop of its own, and owned by this screen: it goes with it.
-    auto* dialog =
-        new QFileDialog(this, QCoreApplication::translate("rz6::HistoryWindow", "CSVに書き出す"),
-                        QDir::homePath(), QStringLiteral("CSV (*.csv)"));
+    auto* dialog = new QFileDialog(this, exportButton_->text(), QDir::homePath(),
+                                   QStringLiteral("CSV (*.csv)"));
     dialog->setObjectName(QStringLiteral("ExportDialog"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(QStringLiteral("csv"));

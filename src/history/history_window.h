@@ -2,12 +2,16 @@
 // Copyright (c) 2026 ソードリズム制作班
 #pragma once
 
+#include "charselect/characters.h"
 #include "history/history_match.h"
+#include "history/history_time.h"
 
 #include <QWidget>
 
+#include <array>
 #include <vector>
 
+class QCategoryAxis;
 class QChart;
 class QChartView;
 class QComboBox;
@@ -15,6 +19,8 @@ class QLabel;
 class QPushButton;
 class QSortFilterProxyModel;
 class QTableView;
+class QValueAxis;
+class QXYSeries;
 
 namespace rz6 {
 
@@ -25,13 +31,17 @@ class HistoryTableModel;
 // table of matches (newest first, sortable, filtered by character) and a summary line. It
 // only shows the matches it is given, once, when it is built; writing the CSV is asked of
 // the program object. A separate, non-blocking tool window that deletes itself when closed.
+//
+// Times: the table and the chart show every match on one clock, the player's clock as it is
+// when the screen opens (shownUtcOffset), and the table names it ("UTC+09:00").
 class HistoryWindow : public QWidget {
     Q_OBJECT
 public:
     // matches: oldest first. note: why the history is empty or read-only, shown to the
-    // player (empty when all is well).
-    HistoryWindow(std::vector<HistoryMatch> matches, const QString& note,
-                  QWidget* parent = nullptr);
+    // player (empty when all is well). shownUtcOffset: the offset from UTC, in seconds, of
+    // the clock every time is shown on.
+    HistoryWindow(std::vector<HistoryMatch> matches, const QString& note, QWidget* parent = nullptr,
+                  int shownUtcOffset = currentUtcOffset());
     ~HistoryWindow() override;
 
     // Shows what became of an export (or any later word about the history). The program
@@ -57,20 +67,33 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // A language switch writes every text again.
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildChart();
+    void retranslate();
     QString summaryText() const;
 
     std::vector<HistoryMatch> matches_;
+    const int shownUtcOffset_;
     HistoryTableModel* model_ = nullptr;
     QSortFilterProxyModel* sorted_ = nullptr;
     QLabel* summaryLabel_ = nullptr;
     QChart* chart_ = nullptr;
     QChartView* chartView_ = nullptr;
+    QCategoryAxis* dateAxis_ = nullptr;
+    QValueAxis* totalAxis_ = nullptr;
+    // One line per character, the average of the last ten and the five best.
+    std::array<QXYSeries*, characterCount> characterSeries_{};
+    QXYSeries* averageSeries_ = nullptr;
+    QXYSeries* bestSeries_ = nullptr;
+    QLabel* filterCaption_ = nullptr;
     QComboBox* filter_ = nullptr;
     QTableView* table_ = nullptr;
     QLabel* noteLabel_ = nullptr;
+    // The note is the screen's own word that the history is empty, not one it was given.
+    bool emptyNote_ = false;
     QPushButton* exportButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;
     bool centred_ = false;

@@ -230,12 +230,33 @@ QString descriptionTitle() {
     return QCoreApplication::translate("rz6::TechniqueRecordWindow", "技詳細");
 }
 
+// The box that tells one description; it writes it again when the player switches language
+// while it is open.
+class DescriptionBox : public QMessageBox {
+public:
+    DescriptionBox(std::string_view description, QWidget* parent)
+        : QMessageBox(QMessageBox::NoIcon, descriptionTitle(), displayText(description),
+                      QMessageBox::Ok, parent),
+          description_(description) {}
+
+protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::LanguageChange) {
+            setWindowTitle(descriptionTitle());
+            setText(displayText(description_));
+        }
+        QMessageBox::changeEvent(event);
+    }
+
+private:
+    std::string_view description_;
+};
+
 } // namespace
 
 TechniqueRecordWindow::TechniqueRecordWindow(const RecordTable& recordTable, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("wazahis"));
-    setWindowTitle(QCoreApplication::translate("rz6::TechniqueRecordWindow", "技履歴"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips(recordLayout::clientWidth), twips(recordLayout::clientHeight));
     exposeAsScreen(this);
@@ -243,8 +264,8 @@ TechniqueRecordWindow::TechniqueRecordWindow(const RecordTable& recordTable, QWi
 
     tabStrip_ = new TabStripBar(this);
     tabStrip_->setObjectName(QStringLiteral("TabStrip1"));
-    tabStrip_->addTab(QCoreApplication::translate("rz6::TechniqueRecordWindow", "得点履歴"));
-    tabStrip_->addTab(QCoreApplication::translate("rz6::TechniqueRecordWindow", "技履歴"));
+    tabStrip_->addTab(QString());
+    tabStrip_->addTab(QString());
     // The strip spans the window's width but is only as tall as its tabs; the page frame
     // beneath them covers the rest of the strip's place.
     const QRect stripPlace = twipsRect(recordLayout::tabStrip);
@@ -264,8 +285,8 @@ TechniqueRecordWindow::TechniqueRecordWindow(const RecordTable& recordTable, QWi
         tabFrames_[i]->setGeometry(twipsRect(frameBoxes[i]));
         tabFrames_[i]->raise();
         // Each frame has its own "閉じる": ClBtn(1) on the totals, ClBtn(0) on the techniques.
-        auto* closeButton = new QPushButton(
-            QCoreApplication::translate("rz6::TechniqueRecordWindow", "閉じる"), tabFrames_[i]);
+        auto* closeButton = new QPushButton(tabFrames_[i]);
+        closeButtons_[i] = closeButton;
         closeButton->setObjectName(indexedName("ClBtn", 1 - i));
         closeButton->setGeometry(twipsRect(recordLayout::closeButton));
         connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
@@ -273,6 +294,7 @@ TechniqueRecordWindow::TechniqueRecordWindow(const RecordTable& recordTable, QWi
 
     buildScoreTab(recordTable);
     buildTechniqueTab(recordTable);
+    retranslate();
 
     tabStrip_->setCurrentIndex(0);
     showTab(0);
@@ -282,17 +304,17 @@ TechniqueRecordWindow::TechniqueRecordWindow(const RecordTable& recordTable, QWi
 void TechniqueRecordWindow::buildScoreTab(const RecordTable& recordTable) {
     QWidget* frame = tabFrames_[0];
     for (int row = 0; row < bestTotalCount; ++row) {
-        auto* rank = new RecordCell(indexedName("Label5", row),
-                                    translatedText("Game", recordLayout::bestTotalCaptions[row]),
-                                    recordLayout::rankBox(row), recordLayout::rankColor,
-                                    Qt::AlignHCenter, frame);
+        auto* rank =
+            new RecordCell(indexedName("Label5", row), QString(), recordLayout::rankBox(row),
+                           recordLayout::rankColor, Qt::AlignHCenter, frame);
         auto* total = new RecordCell(indexedName("Label4", row), QString::number(recordTable[row]),
                                      recordLayout::totalBox(row), recordLayout::totalColor,
                                      Qt::AlignRight, frame);
         fitText(total);
-        // Tab visits the rows; a screen reader reads each as one line: the rank, its total.
-        rank->setAccessibleName(rank->text() + QLatin1Char(' ') + total->text());
+        // Tab visits the rows; a screen reader reads each as one line (retranslate).
         rank->setFocusPolicy(Qt::TabFocus);
+        rankCells_[row] = rank;
+        totalCells_[row] = total;
     }
 }
 
@@ -303,16 +325,12 @@ void TechniqueRecordWindow::buildTechniqueTab(const RecordTable& recordTable) {
     new FrameShape(QStringLiteral("Shape2"), recordLayout::rightColumnTopShape, frame);
     new FrameShape(QStringLiteral("Shape3"), recordLayout::rightColumnBottomShape, frame);
 
-    auto* gates = new HiddenGatesFrame(
-        QCoreApplication::translate("rz6::TechniqueRecordWindow", "四天六門"), frame);
+    auto* gates = new HiddenGatesFrame(QString(), frame);
     gates->setObjectName(QStringLiteral("Frame1"));
     gates->setGeometry(twipsRect(recordLayout::hiddenGatesFrame));
-    const QString gatesText = displayText(hiddenGatesDescription());
-    gates->setToolTip(gatesText);
-    gates->setAccessibleDescription(gatesText);
-    gates->onClick = [this, gatesText] { showDescription(descriptionTitle(), gatesText); };
-    gates->setAccessibleName(gates->title()); // a group box is not named by its title otherwise
+    gates->onClick = [this] { showDescription(hiddenGatesDescription()); };
     gates->pressable();
+    hiddenGates_ = gates;
 
     QWidget* lastRow = gates;
     const auto& entries = techniqueRecordEntries();
@@ -320,14 +338,10 @@ void TechniqueRecordWindow::buildTechniqueTab(const RecordTable& recordTable) {
         const TechniqueRecordEntry& entry = entries[id];
         QWidget* container = entry.group == RecordGroup::HiddenGates ? gates : frame;
         const std::int32_t count = recordTable[firstCountElement + id];
-        const QString description = displayText(entry.description);
 
-        auto* name =
-            new RecordCell(indexedName("Label1", id), translatedText("Game", entry.nameCaption),
-                           entry.nameBox, recordLayout::nameColor, Qt::AlignHCenter, container);
-        name->setToolTip(description);
-        name->setAccessibleDescription(description);
-        name->onClick = [this, description] { showDescription(descriptionTitle(), description); };
+        auto* name = new RecordCell(indexedName("Label1", id), QString(), entry.nameBox,
+                                    recordLayout::nameColor, Qt::AlignHCenter, container);
+        name->onClick = [this, description = entry.description] { showDescription(description); };
         name->pressable();
         lastRow = name;
 
@@ -337,14 +351,12 @@ void TechniqueRecordWindow::buildTechniqueTab(const RecordTable& recordTable) {
                                         entry.sequenceBox, recordLayout::sequenceColor,
                                         Qt::AlignHCenter, container);
 
+        nameCells_[id] = name;
+        countCells_[id] = countLabel;
+        sequenceCells_[id] = sequence;
         // A technique never landed stays out of sight; its place is left empty.
         if (count != 0) {
             countLabel->setText(QString::number(count));
-            // The row as a screen reader says it: name, landings and keys.
-            name->setAccessibleName(
-                QCoreApplication::translate("rz6::TechniqueRecordWindow", "%1、%2回、%3")
-                    .arg(name->text(), countLabel->text(), sequence->text()));
-            fitText(name);
             fitText(countLabel);
             fitText(sequence);
         } else {
@@ -358,6 +370,54 @@ void TechniqueRecordWindow::buildTechniqueTab(const RecordTable& recordTable) {
         QWidget::setTabOrder(lastRow, closeButton);
 }
 
+// Writes every text of the screen in the player's language: the title, the tabs, the
+// captions, the descriptions the rows show and what the bus says about each row. The
+// figures and the key sequences are the same in every language.
+void TechniqueRecordWindow::retranslate() {
+    setWindowTitle(QCoreApplication::translate("rz6::TechniqueRecordWindow", "技履歴"));
+    tabStrip_->setTabText(0, QCoreApplication::translate("rz6::TechniqueRecordWindow", "得点履歴"));
+    tabStrip_->setTabText(1, QCoreApplication::translate("rz6::TechniqueRecordWindow", "技履歴"));
+    for (QPushButton* closeButton : closeButtons_)
+        closeButton->setText(QCoreApplication::translate("rz6::TechniqueRecordWindow", "閉じる"));
+
+    for (int row = 0; row < bestTotalCount; ++row) {
+        rankCells_[row]->setText(translatedText("Game", recordLayout::bestTotalCaptions[row]));
+        rankCells_[row]->setAccessibleName(rankCells_[row]->text() + QLatin1Char(' ') +
+                                           totalCells_[row]->text());
+    }
+
+    hiddenGates_->setTitle(QCoreApplication::translate("rz6::TechniqueRecordWindow", "四天六門"));
+    hiddenGates_->setAccessibleName(
+        hiddenGates_->title()); // a group box is not named by its title otherwise
+    const QString gatesText = displayText(hiddenGatesDescription());
+    hiddenGates_->setToolTip(gatesText);
+    hiddenGates_->setAccessibleDescription(gatesText);
+
+    const auto& entries = techniqueRecordEntries();
+    for (int id = 0; id < techniqueCount; ++id) {
+        QLabel* name = nameCells_[id];
+        const QString description = displayText(entries[id].description);
+        name->setToolTip(description);
+        name->setAccessibleDescription(description);
+        // A name shrunk to fit in one language starts again from its full size.
+        name->setFont(QFont());
+        name->setText(translatedText("Game", entries[id].nameCaption));
+        if (name->isHidden())
+            continue;
+        fitText(name);
+        // The row as a screen reader says it: name, landings and keys.
+        name->setAccessibleName(
+            QCoreApplication::translate("rz6::TechniqueRecordWindow", "%1、%2回、%3")
+                .arg(name->text(), countCells_[id]->text(), sequenceCells_[id]->text()));
+    }
+}
+
+void TechniqueRecordWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && hiddenGates_)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
 void TechniqueRecordWindow::showTab(int tabIndex) {
     for (QWidget* frame : tabFrames_)
         frame->hide();
@@ -365,12 +425,12 @@ void TechniqueRecordWindow::showTab(int tabIndex) {
         tabFrames_[tabIndex]->show();
 }
 
-void TechniqueRecordWindow::showDescription(const QString& title, const QString& text) {
+void TechniqueRecordWindow::showDescription(std::string_view description) {
     // Owned by this screen, without a loop of its own: when the match ends behind it and the
     // screen is torn down (rematch, restart, quit), the box goes with it. It only informs,
     // so it blocks nothing: modal, it would block every screen the battle window owns, the
     // result screen of a match ending behind it too.
-    auto* box = new QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
+    auto* box = new DescriptionBox(description, this);
     box->setObjectName(QStringLiteral("DescriptionBox"));
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -75,23 +75,21 @@ QString rankList() {
     return lines.join(QLatin1Char('\n'));
 }
 
+// The heading's picture and what the bus calls it come with the texts (retranslate).
 QLabel* makeHeading(QWidget* parent, int index, const Figure& figure) {
-    const QString picture = fromUtf8(figure.heading);
     auto* image = new QLabel(parent);
     image->setObjectName(indexedName("Image1", index));
     image->setGeometry(twipsRect(figure.headingBox));
-    image->setPixmap(Pictures::pixmap(picture, parent->devicePixelRatioF()));
-    image->setAccessibleName(Pictures::accessibleName(picture));
     return image;
 }
 
 constexpr int figureMargin = 4; // pixels between a figure and the label's right edge
 
-// A figure's label reads its number on the bus; the heading above it says what it is.
+// A figure's label reads its number on the bus; the heading above it says what it is (its
+// description, written with the texts).
 QLabel* makeValueLabel(QWidget* parent, const Figure& figure) {
     auto* label = new QLabel(QStringLiteral("0"), parent);
     label->setObjectName(fromUtf8(figure.valueName));
-    label->setAccessibleDescription(Pictures::accessibleName(fromUtf8(figure.heading)));
     label->setGeometry(twipsRect(figure.valueBox));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setContentsMargins(0, 0, figureMargin, 0); // the figure does not touch the edge
@@ -104,16 +102,17 @@ QLabel* makeValueLabel(QWidget* parent, const Figure& figure) {
 
 ResultWindow::ResultWindow(const MatchRating& rating, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+                          Qt::WindowCloseButtonHint),
+      rating_(rating) {
     setObjectName(QStringLiteral("gmend"));
-    setWindowTitle(QCoreApplication::translate("rz6::ResultWindow", "競技終了"));
     setUpSubScreen(this, twips(clientWidth), twips(clientHeight), formBackColor);
     // Opened over the battle window, which is disabled once its match has ended.
     keepEnabledWhileOwnerDisabled(this);
     tileBackground(this, Pictures::pixmap(QStringLiteral("tile"), devicePixelRatioF()));
 
     buildWidgets();
-    showRating(rating);
+    showRating();
+    retranslate();
 }
 
 void ResultWindow::buildWidgets() {
@@ -129,7 +128,6 @@ void ResultWindow::buildWidgets() {
     // look, so input is swallowed here rather than by disabling it.
     rankSlider_->setFocusPolicy(Qt::NoFocus);
     rankSlider_->installEventFilter(this);
-    rankSlider_->setAccessibleName(QCoreApplication::translate("rz6::ResultWindow", "ランク"));
 
     rankList_ = new QTextEdit(this);
     rankList_->setObjectName(QStringLiteral("Text1"));
@@ -140,14 +138,12 @@ void ResultWindow::buildWidgets() {
     rankList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     rankList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     rankList_->document()->setDocumentMargin(0);
-    rankList_->setPlainText(rankList());
-    fixLineHeight(rankList_, twips(rankLineHeight));
-    rankList_->setAccessibleName(QCoreApplication::translate("rz6::ResultWindow", "ランク一覧"));
     // Tab goes between the two buttons only; the list can still be clicked into as before.
     rankList_->setFocusPolicy(Qt::ClickFocus);
 
     for (int i = 0; i < static_cast<int>(figures.size()); ++i) {
-        makeHeading(this, i, figures[static_cast<std::size_t>(i)]);
+        headings_[static_cast<std::size_t>(i)] =
+            makeHeading(this, i, figures[static_cast<std::size_t>(i)]);
         figureLabels_[static_cast<std::size_t>(i)] =
             makeValueLabel(this, figures[static_cast<std::size_t>(i)]);
     }
@@ -155,8 +151,6 @@ void ResultWindow::buildWidgets() {
     for (int i = 0; i < buttonCount; ++i) {
         buttons_[static_cast<std::size_t>(i)] = makeLabelButton(
             this, "BtnLabel", i, buttonPlaces[static_cast<std::size_t>(i)], buttonFont);
-        buttons_[static_cast<std::size_t>(i)]->setCaption(QCoreApplication::translate(
-            "rz6::ResultWindow", buttonPlaces[static_cast<std::size_t>(i)].text.data()));
         connect(buttons_[static_cast<std::size_t>(i)], &LabelButton::clicked, this,
                 [this, i] { pressButton(i); });
     }
@@ -165,21 +159,47 @@ void ResultWindow::buildWidgets() {
     buttons_[0]->setFocus(Qt::OtherFocusReason);
 }
 
-void ResultWindow::showRating(const MatchRating& rating) {
-    const std::int64_t values[] = {rating.score, rating.techniquePoints, rating.overallScore};
+void ResultWindow::showRating() {
+    const std::int64_t values[] = {rating_.score, rating_.techniquePoints, rating_.overallScore};
     for (std::size_t i = 0; i < figureLabels_.size(); ++i)
         figureLabels_[i]->setText(QString::number(values[i]));
-    rankSlider_->setValue(rating.rankClass);
-    rankSlider_->setAccessibleDescription(translatedText("Game", rankName(rating.rankClass)));
+    rankSlider_->setValue(rating_.rankClass);
+}
+
+// Writes every text of the screen in the player's language: the title, the rank names, the
+// headings' lettering, the captions and what the bus says about each part. The figures are
+// numbers and stay as they are.
+void ResultWindow::retranslate() {
+    setWindowTitle(QCoreApplication::translate("rz6::ResultWindow", "競技終了"));
+    rankSlider_->setAccessibleName(QCoreApplication::translate("rz6::ResultWindow", "ランク"));
+    rankSlider_->setAccessibleDescription(translatedText("Game", rankName(rating_.rankClass)));
+    rankList_->setPlainText(rankList());
+    fixLineHeight(rankList_, twips(rankLineHeight));
+    rankList_->setAccessibleName(QCoreApplication::translate("rz6::ResultWindow", "ランク一覧"));
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        const QString heading = fromUtf8(figures[i].heading);
+        headings_[i]->setPixmap(Pictures::pixmap(heading, devicePixelRatioF()));
+        headings_[i]->setAccessibleName(Pictures::accessibleName(heading));
+        figureLabels_[i]->setAccessibleDescription(Pictures::accessibleName(heading));
+    }
+    for (std::size_t i = 0; i < buttons_.size(); ++i)
+        buttons_[i]->setCaption(
+            QCoreApplication::translate("rz6::ResultWindow", buttonPlaces[i].text.data()));
     // A screen reader speaks a dialog's description as it opens: the three figures under
     // their headings and the rank, before the focus on "再試合".
     QStringList parts;
     for (std::size_t i = 0; i < figureLabels_.size(); ++i)
-        parts << Pictures::accessibleName(fromUtf8(figures[i].heading)) + QLatin1Char(' ') +
+        parts << figureLabels_[i]->accessibleDescription() + QLatin1Char(' ') +
                      figureLabels_[i]->text();
     parts << QCoreApplication::translate("rz6::ResultWindow", "ランク ") +
                  rankSlider_->accessibleDescription();
     setAccessibleDescription(parts.join(QCoreApplication::translate("rz6::ResultWindow", "、")));
+}
+
+void ResultWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && rankList_)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void ResultWindow::pressButton(int index) {

@@ -53,18 +53,24 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A language switch in the battle window writes every text again.
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildWidgets();
-    void showRating(const MatchRating& rating);
+    void showRating();
+    void retranslate();
     void pressButton(int index);
 
+    const MatchRating rating_;
     bool actionTaken_ = false;
 
     QSlider* rankSlider_ = nullptr;
     QTextEdit* rankList_ = nullptr;
     // The score, the technique points and the overall score, top to bottom.
     std::array<QLabel*, figureCount> figureLabels_{};
+    // The heading pictures above them, lettered in the player's language.
+    std::array<QLabel*, figureCount> headings_{};
     // "再試合" and "終　了".
     std::array<LabelButton*, buttonCount> buttons_{};
 };

@@ -18,15 +18,17 @@
 namespace rz6::test {
 
 // The program over the record at `path`, its messages collected in `messages`. The 戦績 screen
-// is made here, not loaded from its library as the game does.
+// is made here, not loaded from its library as the game does, and shows times on Tokyo's
+// clock rather than the machine's.
 inline std::unique_ptr<GameProgram> makeTestProgram(const QString& path, RandomSource& random,
                                                     QStringList& messages) {
     auto program =
         std::make_unique<GameProgram>(QFile::encodeName(path), random,
                                       [&messages](const QString& message) { messages << message; });
-    program->setHistoryScreenMaker(
-        [](std::vector<HistoryMatch> matches, const QString& note, QWidget* parent,
-           QString&) -> QWidget* { return new HistoryWindow(std::move(matches), note, parent); });
+    program->setHistoryScreenMaker([](std::vector<HistoryMatch> matches, const QString& note,
+                                      QWidget* parent, QString&) -> QWidget* {
+        return new HistoryWindow(std::move(matches), note, parent, 9 * 3600);
+    });
     return program;
 }
 

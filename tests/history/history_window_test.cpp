@@ -2,9 +2,11 @@
 // Copyright (c) 2026 ソードリズム制作班
 #include "history/history_window.h"
 
+#include "history/history_csv.h"
 #include "qt_test_support.h"
 
 #include <QAbstractAxis>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -17,8 +19,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace rz6 {
 namespace {
+
+// The clock the screens of these tests show times on: Tokyo's.
+constexpr int tokyo = 9 * 3600;
 
 // Seven matches an hour apart: characters 0,1,2,0,1,0,0 with these totals.
 std::vector<HistoryMatch> fixture() {
@@ -65,7 +72,7 @@ QStringList column(QTableView* table, int col) {
 // The chart draws each character's matches in order, marks the five best and averages the
 // last ten; the description sums it up in words.
 TEST(HistoryWindow, ChartFollowsTheMatches) {
-    HistoryWindow window(fixture(), QString());
+    HistoryWindow window(fixture(), QString(), nullptr, tokyo);
     EXPECT_EQ(yValues(series(window, "CharacterSeries(0)")),
               (std::vector<double>{500, 800, 2500, 700}));
     EXPECT_EQ(yValues(series(window, "CharacterSeries(2)")), (std::vector<double>{-100}));
@@ -83,10 +90,10 @@ TEST(HistoryWindow, ChartFollowsTheMatches) {
         << summary.toStdString();
 }
 
-// The table lists newest first in local time, sorts by a column's number and keeps one
-// character's rows when asked.
+// The table lists newest first, sorts by a column's number and keeps one character's rows
+// when asked.
 TEST(HistoryWindow, TableSortsAndFilters) {
-    HistoryWindow window(fixture(), QString());
+    HistoryWindow window(fixture(), QString(), nullptr, tokyo);
     auto* table = window.findChild<QTableView*>(QStringLiteral("HistoryTable"));
     EXPECT_EQ(column(table, 2), (QStringList{"700", "2500", "3000", "800", "-100", "1200", "500"}));
     EXPECT_EQ(column(table, 0).front(), QStringLiteral("2026-05-29 11:26"));
@@ -102,12 +109,63 @@ TEST(HistoryWindow, TableSortsAndFilters) {
     EXPECT_EQ(table->model()->rowCount(), 7);
 }
 
+// Two matches half an hour apart, ended on clocks fourteen hours apart: on their own clocks
+// the later one reads first (06:30 at -05:00 after 20:00 at +09:00). The table and the chart
+// show both on the one clock they name, in the order they were played; the CSV keeps each
+// match's own clock, at the same moment.
+TEST(HistoryWindow, TableChartAndCsvTellTheSameTime) {
+    test::testApplication();
+    std::vector<HistoryMatch> matches(2);
+    matches[0].endedUtcMs = 1'780'052'400'000; // 2026-05-29 11:00 UTC
+    matches[0].utcOffsetSeconds = 9 * 3600;
+    matches[1].endedUtcMs = matches[0].endedUtcMs + 30 * 60 * 1000;
+    matches[1].utcOffsetSeconds = -5 * 3600;
+    const int newfoundland = -(3 * 3600 + 30 * 60);
+    HistoryWindow window(matches, QString(), nullptr, newfoundland);
+
+    auto* table = window.findChild<QTableView*>(QStringLiteral("HistoryTable"));
+    EXPECT_EQ(column(table, 0), (QStringList{"2026-05-29 08:00", "2026-05-29 07:30"}));
+    const QString heading = table->model()->headerData(0, Qt::Horizontal).toString();
+    EXPECT_TRUE(heading.contains(QStringLiteral("UTC-03:30"))) << heading.toStdString();
+
+    // The time axis names moments on the table's clock, in order: each match lies after the
+    // labels that read no later than its time in the table and before those that read later.
+    auto* dates = qobject_cast<QCategoryAxis*>(
+        window.findChild<QChartView*>()->chart()->axes(Qt::Horizontal).front());
+    ASSERT_NE(dates, nullptr);
+    EXPECT_EQ(dates->titleText(), heading);
+    const QStringList labels = dates->categoriesLabels();
+    ASSERT_GE(labels.size(), 3);
+    EXPECT_TRUE(std::is_sorted(labels.begin(), labels.end()));
+    const QStringList shown{column(table, 0).back(), column(table, 0).front()}; // oldest first
+    for (std::size_t i = 0; i < matches.size(); ++i) {
+        const std::string time = shown[qsizetype(i)].mid(5).toStdString(); // "05-29 07:30"
+        for (const QString& label : labels) {
+            if (dates->endValue(label) <= double(matches[i].endedUtcMs))
+                EXPECT_LE(label.toStdString(), time);
+            else
+                EXPECT_GT(label.toStdString(), time);
+        }
+    }
+
+    const QStringList rows =
+        QString::fromUtf8(historyCsv(matches)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(rows.size(), 3);
+    for (int i = 0; i < 2; ++i) {
+        const QString iso = rows[i + 1].section(QLatin1Char(','), 0, 0);
+        EXPECT_EQ(QDateTime::fromString(iso, Qt::ISODateWithMs).toMSecsSinceEpoch(),
+                  matches[std::size_t(i)].endedUtcMs)
+            << iso.toStdString();
+        EXPECT_TRUE(iso.endsWith(i == 0 ? QStringLiteral("+09:00") : QStringLiteral("-05:00")));
+    }
+}
+
 // An empty history says why; Enter on 閉じる closes the screen, once whatever follows.
 TEST(HistoryWindow, EmptyScreenSaysWhyAndEscapeCloses) {
     const QString reason =
         QStringLiteral("戦績ファイル「x」を開けませんでした。\n理由：フォルダです");
     test::testApplication();
-    auto* window = new HistoryWindow({}, reason);
+    auto* window = new HistoryWindow({}, reason, nullptr, tokyo);
     QSignalSpy closed(window, &HistoryWindow::closed);
     EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("HistoryNote"))->text(), reason);
     EXPECT_FALSE(window->findChild<QPushButton*>(QStringLiteral("ExportButton"))->isEnabled());
