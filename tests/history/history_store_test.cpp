@@ -212,6 +212,49 @@ TEST_F(HistoryStoreTest, OnlyARegularFileIsOpened) {
     }
 }
 
+// SQLite's own file layer with one change a test can arm: just before the next history file
+// is opened, another file is renamed into its place, as a hostile program might do between
+// the game's look at the name and SQLite's opening of it.
+sqlite3_vfs* systemFiles = nullptr;
+QByteArray swapInFrom;
+
+int openAfterSwap(sqlite3_vfs*, const char* name, sqlite3_file* file, int flags, int* outFlags) {
+    if (!swapInFrom.isEmpty() && (flags & SQLITE_OPEN_MAIN_DB)) {
+        ::rename(swapInFrom.constData(), name);
+        swapInFrom.clear();
+    }
+    return systemFiles->xOpen(systemFiles, name, file, flags, outFlags);
+}
+
+// A file put in the history's place while it is being opened is noticed; nothing is written
+// to it.
+TEST_F(HistoryStoreTest, FileSwappedWhileOpeningIsRefused) {
+    {
+        HistoryStore store(native);
+        ASSERT_TRUE(store.append(sampleMatch(1)).ok);
+    }
+    const QString other = dir.filePath(QStringLiteral("other.sqlite"));
+    runSql(other, "CREATE TABLE notes(text)");
+    const QByteArray otherBytes = bytesOf(other);
+
+    systemFiles = sqlite3_vfs_find(nullptr);
+    sqlite3_vfs swapping = *systemFiles;
+    swapping.zName = "rz6-swap-on-open";
+    swapping.xOpen = openAfterSwap;
+    ASSERT_EQ(sqlite3_vfs_register(&swapping, 1), SQLITE_OK);
+    swapInFrom = QFile::encodeName(other);
+    HistoryStore store(native);
+    const HistoryResult result = store.append(sampleMatch(2));
+    sqlite3_vfs_register(systemFiles, 1);
+    sqlite3_vfs_unregister(&swapping);
+
+    EXPECT_TRUE(swapInFrom.isEmpty()); // the swap happened
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.message.contains(QStringLiteral("置き換えられました")))
+        << result.message.toStdString();
+    EXPECT_EQ(bytesOf(path), otherBytes);
+}
+
 // A history another program holds is tried again at each match: the first match that cannot
 // go in says why and what it means, the next one is quiet, and once the file is free the
 // matches go in again and 戦績 reads them all.
@@ -272,7 +315,7 @@ TEST_F(HistoryStoreTest, FailedOpeningLeavesNoFilesBehind) {
     EXPECT_EQ(bytesOf(path), before);
 }
 
-// The CSV holds a header and one row per match, UTF-8 with ISO dates in local time.
+// The CSV holds a header and one row per match, UTF-8 with ISO dates at each match's own offset.
 TEST_F(HistoryStoreTest, CsvRowsAndRefusals) {
     HistoryMatch m = sampleMatch(1);
     m.techniques = {{8, 2}};
