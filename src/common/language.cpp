@@ -224,18 +224,8 @@ QString rememberLanguageChoice(const QString& settingsPath, LanguageChoice choic
     // Written whole beside the file, then put in its place: never half a file.
     if (const int error = makeFolders(folderOf(path)); error != 0)
         return failure(reasonText(error));
-    QByteArray temporary = path + ".XXXXXX";
-    FileDescriptor out(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (!out.valid())
-        return failure(reasonText(errno));
-    const bool written = writeAll(out.get(), text.constData(), std::size_t(text.size())) &&
-                         syncToDisk(out.get()) && out.close() &&
-                         ::rename(temporary.constData(), path.constData()) == 0;
-    if (!written) {
-        const int error = errno;
-        ::unlink(temporary.constData());
+    if (const int error = replaceWhole(path, text, 0600); error != 0)
         return failure(reasonText(error));
-    }
     return {};
 }
 

@@ -83,18 +83,14 @@ QString keysText(const HistoryMatch& match) {
 // A path with its folder resolved through every link and "..", and its own name kept as
 // given ("/data/rz6/rz6-history.sqlite-wal" for "link/../rz6/rz6-history.sqlite-wal").
 QByteArray resolvedName(const QByteArray& path) {
-    const int slash = path.lastIndexOf('/');
-    const QByteArray folder = slash < 0    ? QByteArray(".")
-                              : slash == 0 ? QByteArray("/")
-                                           : path.left(slash);
-    char* real = ::realpath(folder.constData(), nullptr);
+    char* real = ::realpath(folderOf(path).constData(), nullptr);
     if (!real)
         return path;
     QByteArray resolved(real);
     std::free(real);
     if (!resolved.endsWith('/'))
         resolved += '/';
-    return resolved + path.mid(slash + 1);
+    return resolved + path.mid(path.lastIndexOf('/') + 1);
 }
 
 QString exportFailure() {
@@ -157,22 +153,12 @@ HistoryResult writeHistoryCsv(const QByteArray& csv, const QByteArray& path,
     if (::lstat(path.constData(), &named) == 0 && !S_ISREG(named.st_mode))
         return failure(notRegularReason(named.st_mode));
 
-    // Written whole beside the target, then put in its place: never half a file.
-    QByteArray temporary = path + ".XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-        return failure(reasonText(errno));
+    // Written whole beside the target, then put in its place: never half a file. The mode is
+    // that of any file the player makes.
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    const bool written = writeAll(fd, csv.constData(), static_cast<std::size_t>(csv.size())) &&
-                         ::fchmod(fd, 0666 & ~mask) == 0 && syncToDisk(fd);
-    const int error = errno;
-    ::close(fd);
-    if (!written || ::rename(temporary.constData(), path.constData()) != 0) {
-        const int renameError = written ? errno : error;
-        ::unlink(temporary.constData());
-        return failure(reasonText(renameError));
-    }
+    if (const int error = replaceWhole(path, csv, 0666 & ~mask); error != 0)
+        return failure(reasonText(error));
     return {};
 }
 

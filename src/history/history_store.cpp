@@ -269,24 +269,23 @@ void HistoryStore::close() {
 
 HistoryResult HistoryStore::open() {
     // A file that could not be used may be usable now (another program let go of it, space
-    // was freed): it is tried again each time it is needed.
-    // A file found damaged inside is not opened again until another file takes its name.
-    if (state_ == State::Closed || (state_ == State::Unusable && !stillDamaged()))
+    // was freed): it is tried again each time it is needed, except one found damaged inside,
+    // until another file takes its name.
+    if (state_ == State::Closed || (state_ == State::Unusable && !damaged_.isAt(nativePath_)))
         opened_ = openAndTidy();
     return opened_;
 }
 
-void HistoryStore::rememberDamage() {
+HistoryStore::FileId HistoryStore::FileId::at(const QByteArray& path) {
     struct stat named {};
-    damaged_ = {};
-    if (::lstat(nativePath_.constData(), &named) == 0)
-        damaged_ = {true, named.st_dev, named.st_ino};
+    if (::lstat(path.constData(), &named) != 0 || !S_ISREG(named.st_mode))
+        return {};
+    return {true, named.st_dev, named.st_ino};
 }
 
-bool HistoryStore::stillDamaged() const {
-    struct stat named {};
-    return damaged_.made && ::lstat(nativePath_.constData(), &named) == 0 &&
-           named.st_dev == damaged_.device && named.st_ino == damaged_.inode;
+bool HistoryStore::FileId::isAt(const QByteArray& path) const {
+    const FileId now = at(path);
+    return made && now.made && now.device == device && now.inode == inode;
 }
 
 // An opening that fails takes back the files it made itself (a new history, SQLite's log and
@@ -310,16 +309,12 @@ HistoryResult HistoryStore::openAndTidy() {
     };
     if (!logBefore) {
         removeIfEmpty(log);
-        struct stat named {};
-        if (!indexBefore && !exists(log) && ::lstat(index.constData(), &named) == 0 &&
-            S_ISREG(named.st_mode))
+        if (!indexBefore && !exists(log) && FileId::at(index).made)
             ::unlink(index.constData());
     }
     if (!journalBefore)
         removeIfEmpty(journal);
-    struct stat named {};
-    if (created_.made && ::lstat(nativePath_.constData(), &named) == 0 && S_ISREG(named.st_mode) &&
-        named.st_dev == created_.device && named.st_ino == created_.inode)
+    if (created_.isAt(nativePath_))
         ::unlink(nativePath_.constData());
     return result;
 }
@@ -518,7 +513,7 @@ HistoryResult HistoryStore::append(const HistoryMatch& match) {
     close();
     state_ = State::Closed;
     if (isDamage(code)) {
-        rememberDamage();
+        damaged_ = FileId::at(nativePath_);
         state_ = State::Unusable;
     }
     problem_ = writeFailure().arg(path_, reason);
@@ -606,7 +601,7 @@ std::vector<HistoryMatch> HistoryStore::matches(Detail detail, HistoryResult* re
         // Damaged inside: neither read nor written again while it is this file.
         const QString message = openFailure().arg(path_, sqliteReason(code));
         fail(openFailure(), sqliteReason(code));
-        rememberDamage();
+        damaged_ = FileId::at(nativePath_);
         return failed(message);
     }
     if (result)

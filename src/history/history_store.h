@@ -96,8 +96,6 @@ private:
     HistoryResult openAndTidy();
     HistoryResult openFile();
     QString tellOnce(const QString& message);
-    void rememberDamage();
-    bool stillDamaged() const;
     bool createSchema(QString& reason);
     HistoryResult fail(const QString& format, const QString& reason);
     QString sqliteReason(int code) const;
@@ -116,6 +114,10 @@ private:
         bool made = false;
         dev_t device = 0;
         ino_t inode = 0;
+        // The regular file at the path now, if there is one.
+        static FileId at(const QByteArray& path);
+        // Whether the same regular file is still at the path.
+        bool isAt(const QByteArray& path) const;
     };
     FileId created_;
     FileId damaged_;

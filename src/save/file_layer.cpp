@@ -3,6 +3,8 @@
 #include "save/file_layer.h"
 
 #include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -75,6 +77,21 @@ int makeFolders(const QByteArray& folder) {
         return errno;
     // Something is there already: a folder made meanwhile, or a file where one should be.
     return isFolderAt(folder) ? 0 : ENOTDIR;
+}
+
+int replaceWhole(const QByteArray& path, const QByteArray& bytes, mode_t mode) {
+    QByteArray temporary = path + ".XXXXXX";
+    FileDescriptor out(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (!out.valid())
+        return errno;
+    const bool written = writeAll(out.get(), bytes.constData(), std::size_t(bytes.size())) &&
+                         ::fchmod(out.get(), mode) == 0 && syncToDisk(out.get()) && out.close() &&
+                         ::rename(temporary.constData(), path.constData()) == 0;
+    if (written)
+        return 0;
+    const int error = errno;
+    ::unlink(temporary.constData());
+    return error;
 }
 
 QByteArray folderOf(const QByteArray& path) {

@@ -5,6 +5,7 @@
 #include <QByteArray>
 
 #include <cstddef>
+#include <sys/types.h>
 #include <utility>
 
 namespace rz6 {
@@ -53,6 +54,11 @@ QByteArray joinPath(const QByteArray& folder, const QByteArray& name);
 
 // The folder part of a path ("/" for a file at the root, "." for a bare name).
 QByteArray folderOf(const QByteArray& path);
+
+// Replaces the file at path with bytes in one step: they are written whole to a new file
+// beside it, given this mode, synced, and put in its place, so the file is never half
+// written; a failure leaves the old file as it was. Returns 0, or the system's error number.
+int replaceWhole(const QByteArray& path, const QByteArray& bytes, mode_t mode);
 
 // Makes the folder and its missing parents, readable by the player alone (as the record's
 // folder is made at the first start). Returns 0, or the system's error number.

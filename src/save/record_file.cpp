@@ -119,12 +119,9 @@ private:
 } // namespace
 
 int removeUnfinishedSaves(const QByteArray& recordPath) {
-    const qsizetype slash = recordPath.lastIndexOf('/');
-    const QByteArray folder = slash < 0    ? QByteArray(".")
-                              : slash == 0 ? QByteArray("/")
-                                           : recordPath.left(slash);
+    const QByteArray folder = folderOf(recordPath);
     // The pattern's six X are replaced by letters and digits.
-    const QByteArray pattern = temporaryPattern(recordPath.mid(slash + 1));
+    const QByteArray pattern = temporaryPattern(recordPath.mid(recordPath.lastIndexOf('/') + 1));
     const qsizetype stem = pattern.size() - 6;
     const auto unfinishedSave = [&](const QByteArray& name) {
         if (name.size() != pattern.size() || !name.startsWith(pattern.left(stem)))
