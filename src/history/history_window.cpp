@@ -426,6 +426,8 @@ void HistoryWindow::buildChart() {
         // 1970/01/01, meant nothing to a player).
         dateAxis_->setRange(0, 24.0 * 3600 * 1000);
         dateAxis_->setLabelsVisible(false);
+        // Nor a clock: an axis with no label would draw its title at the chart's top.
+        dateAxis_->setTitleVisible(false);
         totalAxis_->setRange(0, 1000);
     } else {
         std::int64_t first = matches_.front().endedUtcMs;
