@@ -141,35 +141,35 @@
     </message>
     <message>
         <source>剣&#x3000;&#x3000;神</source>
-        <translation>Sword God</translation>
+        <translation>Legend</translation>
     </message>
     <message>
         <source>剣&#x3000;&#x3000;鬼</source>
-        <translation>Sword Demon</translation>
-    </message>
-    <message>
-        <source>剣&#x3000;&#x3000;豪</source>
-        <translation>Swordmaster</translation>
-    </message>
-    <message>
-        <source>剣&#x3000;&#x3000;士</source>
-        <translation>Swordsman</translation>
-    </message>
-    <message>
-        <source>免許皆伝</source>
         <translation>Grandmaster</translation>
     </message>
     <message>
-        <source>目&#x3000;&#x3000;録</source>
-        <translation>Licensed</translation>
+        <source>剣&#x3000;&#x3000;豪</source>
+        <translation>Master</translation>
     </message>
     <message>
-        <source>中 目 録</source>
+        <source>剣&#x3000;&#x3000;士</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>免許皆伝</source>
         <translation>Adept</translation>
     </message>
     <message>
+        <source>目&#x3000;&#x3000;録</source>
+        <translation>Journeyman</translation>
+    </message>
+    <message>
+        <source>中 目 録</source>
+        <translation>Apprentice</translation>
+    </message>
+    <message>
         <source>門&#x3000;&#x3000;人</source>
-        <translation>Disciple</translation>
+        <translation>Pupil</translation>
     </message>
     <message>
         <source>入 門 者</source>
@@ -226,7 +226,7 @@
 &#x3000;テンキーの最下段を左から右へ、１・２・３と打つ。<byte value="xd"/>
 &#x3000;地を這うように低く薙ぎ、揺るがぬ金剛の重みを叩きつける。</source>
         <translation>Diamond Strike — 金剛撃 (kongou-geki)<byte value="xd"/>
-&#x3000;Along the keypad&apos;s bottom row, left to right: 1, 2, 3.<byte value="xd"/>
+&#x3000;Along the keypad’s bottom row, left to right: 1, 2, 3.<byte value="xd"/>
 &#x3000;A low sweep that hugs the ground and lands with diamond weight.</translation>
     </message>
     <message>
@@ -238,7 +238,7 @@
 &#x3000;テンキーの中段を左から右へ、４・５・６と打つ。<byte value="xd"/>
 &#x3000;胴を真一文字に払う、旋風のごとき横薙ぎ。</source>
         <translation>Whirlwind Cut — 旋風斬 (senpuu-zan)<byte value="xd"/>
-&#x3000;Along the keypad&apos;s middle row, left to right: 4, 5, 6.<byte value="xd"/>
+&#x3000;Along the keypad’s middle row, left to right: 4, 5, 6.<byte value="xd"/>
 &#x3000;One straight sweep across the body, like a whirlwind.</translation>
     </message>
     <message>
@@ -250,7 +250,7 @@
 &#x3000;テンキーの最上段を左から右へ、７・８・９と打つ。<byte value="xd"/>
 &#x3000;頭上を薙ぐ刃が風を裂き、天が鳴るかのように響き渡る。</source>
         <translation>Sky Roar Cut — 天鳴斬 (tenmei-zan)<byte value="xd"/>
-&#x3000;Along the keypad&apos;s top row, left to right: 7, 8, 9.<byte value="xd"/>
+&#x3000;Along the keypad’s top row, left to right: 7, 8, 9.<byte value="xd"/>
 &#x3000;A blade over the head tears the wind; the sky seems to roar.</translation>
     </message>
     <message>
@@ -287,7 +287,7 @@
 &#x3000;または右列を上から下へ９・６・３と打ち下ろす。<byte value="xd"/>
 &#x3000;振り下ろす刃で、構えた相手の腕を打ち落とす。</source>
         <translation>Arm Breaker — 落腕撃 (rakuwan-geki)<byte value="xd"/>
-&#x3000;Down the keypad&apos;s left column 7, 4, 1,<byte value="xd"/>
+&#x3000;Down the keypad’s left column 7, 4, 1,<byte value="xd"/>
 &#x3000;or down its right column 9, 6, 3.<byte value="xd"/>
 &#x3000;A falling blade that strikes down the guarding arm.</translation>
     </message>
@@ -300,7 +300,7 @@
 &#x3000;テンキーの中央列を上から下へ、８・５・２と打ち下ろす。<byte value="xd"/>
 &#x3000;真っ向から斬り下ろす一刀が、波となって押し寄せる。</source>
         <translation>Battle Wave — 斗波 (tonami)<byte value="xd"/>
-&#x3000;Down the keypad&apos;s middle column: 8, 5, 2.<byte value="xd"/>
+&#x3000;Down the keypad’s middle column: 8, 5, 2.<byte value="xd"/>
 &#x3000;One cut straight down that surges on like a wave.</translation>
     </message>
     <message>
@@ -312,7 +312,7 @@
 &#x3000;テンキーの中央列を下から上へ、２・５・８と打ち上げる。<byte value="xd"/>
 &#x3000;地から天へ、昇る龍のごとく一直線に斬り上げる。</source>
         <translation>Skyward Cut — 天昇斬 (tenshou-zan)<byte value="xd"/>
-&#x3000;Up the keypad&apos;s middle column: 2, 5, 8.<byte value="xd"/>
+&#x3000;Up the keypad’s middle column: 2, 5, 8.<byte value="xd"/>
 &#x3000;From earth to sky in one line, like a rising dragon.</translation>
     </message>
     <message>
@@ -420,7 +420,7 @@
 &#x3000;山を引き抜き世を覆う、天下無双の豪剣。</source>
         <translation>Mountain Mover — 天技・抜山蓋世 (tengi bassan-gaisei)<byte value="xd"/>
 &#x3000;The top row 7, 8, 9 to the right, then the bottom row 3, 2, 1 to the left.<byte value="xd"/>
-&#x3000;Sweeps the keypad&apos;s heaven and earth in one breath.<byte value="xd"/>
+&#x3000;Sweeps the keypad’s heaven and earth in one breath.<byte value="xd"/>
 &#x3000;A peerless sword strong enough to pull up mountains.</translation>
     </message>
     <message>
@@ -438,17 +438,17 @@
 &#x3000;９・５・１、７・５・３と二本の対角線を斬り下ろし、<byte value="xd"/>
 &#x3000;中段を右から左へ６・５・４と払う。<byte value="xd"/>
 &#x3000;双龍の斬撃に横薙ぎを重ね、嵐の刃となって吹き荒れる。</source>
-        <translation>Storm Leaves — 双龍破斬・嵐葉 (souryuu-hazan ranba)<byte value="xd"/>
+        <translation>Storm Leaves — 双龍破斬・嵐刃 (souryuu-hazan ranjin)<byte value="xd"/>
 &#x3000;Both diagonals down, 9, 5, 1 and 7, 5, 3,<byte value="xd"/>
 &#x3000;then sweep the middle row right to left: 6, 5, 4.<byte value="xd"/>
-&#x3000;A sweep laid on the twin dragons&apos; cuts rages like a storm of blades.</translation>
+&#x3000;A sweep laid on the twin dragons’ cuts rages like a storm of blades.</translation>
     </message>
     <message>
         <source>双龍破斬・嵐刃（乱刃）（そうりゅうはざん・らんじん）（みだれやいば）<byte value="xd"/>
 &#x3000;７・５・３、９・５・１と二本の対角線を斬り下ろし、<byte value="xd"/>
 &#x3000;中段を左から右へ４・５・６と払う。<byte value="xd"/>
 &#x3000;乱れ飛ぶ刃が、木の葉を散らすように相手を切り刻む。</source>
-        <translation>Scatter Leaves — 双龍破斬・乱葉 (souryuu-hazan ranba)<byte value="xd"/>
+        <translation>Scatter Leaves — 双龍破斬・乱刃 (souryuu-hazan midare-yaiba)<byte value="xd"/>
 &#x3000;Both diagonals down, 7, 5, 3 and 9, 5, 1,<byte value="xd"/>
 &#x3000;then sweep the middle row left to right: 4, 5, 6.<byte value="xd"/>
 &#x3000;Wild blades cut the foe to pieces like scattering leaves.</translation>
@@ -643,7 +643,7 @@
         <translation>Garuda Thrust — 二刀連突・迦楼羅 (nitou-rentotsu karura)<byte value="xd"/>
 &#x3000;Two swords thrust in facing pairs, 7, 3, 1, 9, 4, 6, 8, 2,<byte value="xd"/>
 &#x3000;and last pierce the centre 5.<byte value="xd"/>
-&#x3000;The blades cross like Garuda&apos;s wings and bore through the heart.</translation>
+&#x3000;The blades cross like Garuda’s wings and bore through the heart.</translation>
     </message>
     <message>
         <source>四天六門（してんろくもん）<byte value="xd"/>
@@ -780,7 +780,7 @@
     </message>
     <message>
         <source>評価</source>
-        <translation>Rating</translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>使用キャラ&#x3000;:&#x3000;%1</source>
@@ -788,7 +788,7 @@
     </message>
     <message>
         <source>%1連撃</source>
-        <translation>%1 combo</translation>
+        <translation>Combo %1</translation>
     </message>
     <message>
         <source>盤 %1行%2列</source>
@@ -796,15 +796,15 @@
     </message>
     <message>
         <source>（使用済み）</source>
-        <translation> (spent)</translation>
+        <translation> (used)</translation>
     </message>
     <message>
         <source>入力（連撃受付中）</source>
-        <translation>Keys typed (combo open)</translation>
+        <translation>Sequence (combo open)</translation>
     </message>
     <message>
         <source>入力</source>
-        <translation>Keys typed</translation>
+        <translation>Sequence</translation>
     </message>
     <message>
         <source>%1点</source>
@@ -812,38 +812,38 @@
     </message>
     <message>
         <source>残り%1ターン</source>
-        <translation>%1 turns left</translation>
+        <translation>Turns left: %1</translation>
     </message>
     <message>
         <source>、</source>
         <translation>, </translation>
     </message>
     <message>
-        <source>制作&#x3000;%1</source>
-        <translation>Made by&#x3000;%1</translation>
-    </message>
-    <message>
         <source>作画&#x3000;%1&#x3000;美術係</source>
-        <translation>Pictures&#x3000;%1, art team</translation>
+        <translation>Art: %1, art department</translation>
     </message>
     <message>
         <source>設定&#x3000;%1&#x3000;設定係</source>
-        <translation>Design&#x3000;%1, design team</translation>
-    </message>
-    <message>
-        <source>遊び方&#x3000;F1（メニュー「遊び方」）、端末では man %1</source>
-        <translation>How to play&#x3000;F1 (menu &quot;How to Play&quot;), in a terminal man %1</translation>
+        <translation>Setting: %1, story department</translation>
     </message>
     <message>
         <source>© %1&#x3000;%2&#x3000;%3 ライセンス</source>
-        <translation>© %1&#x3000;%2&#x3000;%3 licence</translation>
+        <translation>© %1 %2. %3 licence.</translation>
+    </message>
+    <message>
+        <source>制作&#x3000;%1（%2）</source>
+        <translation>Made by: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>最新版&#x3000;%1</source>
+        <translation>Latest version: %1</translation>
     </message>
 </context>
 <context>
     <name>rz6::CharacterSelectWindow</name>
     <message>
         <source>使用キャラ選択</source>
-        <translation>Choose a Character</translation>
+        <translation>Character Select</translation>
     </message>
     <message>
         <source>決&#x3000;&#x3000;定</source>
@@ -862,7 +862,7 @@
     </message>
     <message>
         <source>この回だけ言語を決めます（ja 日本語、en 英語）</source>
-        <translation>the language for this run (ja Japanese, en English)</translation>
+        <translation>the language for this run only (ja Japanese, en English)</translation>
     </message>
     <message>
         <source>（使い方は %1 --help）</source>
@@ -870,57 +870,27 @@
     </message>
     <message>
         <source>言語「%1」は選べません（ja か en）</source>
-        <translation>there is no language &apos;%1&apos; (ja or en)</translation>
+        <translation>there is no language ‘%1’ (ja or en)</translation>
     </message>
     <message>
         <source>不明なオプション「%1」です</source>
-        <translation>unknown option &apos;%1&apos;</translation>
+        <translation>unknown option ‘%1’</translation>
     </message>
     <message>
         <source>オプション「%1」がどれを指すのか決まりません</source>
-        <translation>option &apos;%1&apos; is ambiguous</translation>
+        <translation>option ‘%1’ is ambiguous</translation>
     </message>
     <message>
         <source>オプション「%1」には値が要ります（%1%2）</source>
-        <translation>option &apos;%1&apos; needs a value (%1%2)</translation>
+        <translation>option ‘%1’ needs a value (%1%2)</translation>
     </message>
     <message>
         <source>オプション「%1」は値をとりません</source>
-        <translation>option &apos;%1&apos; takes no value</translation>
+        <translation>option ‘%1’ takes no value</translation>
     </message>
     <message>
         <source>引数「%1」はとりません</source>
-        <translation>unexpected argument &apos;%1&apos;</translation>
-    </message>
-    <message>
-        <source>使い方: %1 [オプション]
-数字キーで技を打ち込む一人用の剣術ゲーム「%2」を始めます。
-
-オプション:
-</source>
-        <translation>Usage: %1 [OPTION]
-Starts &quot;%2&quot;, a single-player sword-fighting game played with the digit keys.
-
-Options:
-</translation>
-    </message>
-    <message>
-        <source>
-遊び方はゲームの中の F1（メニュー「遊び方」）か、man %1 で読めます。
-記録はインストールしたゲームでは $XDG_DATA_HOME/%1/%2（既定は ~/.local/share/%1/）に、持ち運び用に置いたゲームではプログラムの隣に置かれます。
-終了ステータス: 0 正常、1 画面に接続できない・記録のフォルダが使えない、2 コマンドラインの誤り。
-</source>
-        <translation>
-How to play: F1 in the game (menu &quot;How to Play&quot;), or man %1.
-An installed game keeps its record in $XDG_DATA_HOME/%1/%2 (by default ~/.local/share/%1/), a game placed to carry around keeps it beside the program.
-Exit status: 0 success, 1 no screen to open on or the record&apos;s folder cannot be used, 2 a mistake on the command line.
-</translation>
-    </message>
-    <message>
-        <source> ライセンス: 無保証で、自由に使い、写し、変え、配ることができます。
-</source>
-        <translation> licence: no warranty; you may use, copy, change and share it freely.
-</translation>
+        <translation>unexpected argument ‘%1’</translation>
     </message>
     <message>
         <source>X の画面 DISPLAY=%1 に接続できません（X サーバーが動いていないか、接続を拒みました）</source>
@@ -942,64 +912,88 @@ Exit status: 0 success, 1 no screen to open on or the record&apos;s folder canno
         <source>Wayland の画面 WAYLAND_DISPLAY=%1 に映す Qt のプラグインがありません。root で apt install qt6-wayland を実行してください</source>
         <translation>Qt has no plugin to show the game on the Wayland display WAYLAND_DISPLAY=%1; run apt install qt6-wayland as root</translation>
     </message>
-</context>
-<context>
-    <name>rz6::Language</name>
     <message>
-        <source>言語の設定ファイル「%1」を読めませんでした。今回はデスクトップの言語で表示します。
-理由：%2</source>
-        <translation>The settings file &quot;%1&quot; could not be read, so the game uses your desktop&apos;s language this time.
-Reason: %2</translation>
+        <source>使い方: %1 [オプション]...
+数字キーで技を打ち込む一人用の剣術ゲーム「%2」を始めます。
+
+オプション:
+</source>
+        <translation>Usage: %1 [OPTION]...
+Starts “%2”, a single-player sword-fighting game
+played with the digit keys.
+
+Options:
+</translation>
     </message>
     <message>
-        <source>言語の設定を「%1」に保存できませんでした。
-理由：%2</source>
-        <translation>The language setting could not be saved to &quot;%1&quot;.
-Reason: %2</translation>
+        <source>
+遊び方はゲームの中の F1（メニュー「遊び方」）か、man %1 で読めます。
+記録はインストールしたゲームでは $XDG_DATA_HOME/%1/%2
+（既定は ~/.local/share/%1/%2）に、持ち運び用に置いた
+ゲームではプログラムの隣の %2 に置かれます。
+終了ステータス: 0 正常、1 画面に接続できない・記録のフォルダが
+使えない、2 コマンドラインの誤り。
+</source>
+        <translation>
+How to play: press F1 in the game (menu “How to Play”), or read man %1.
+An installed game keeps its record in $XDG_DATA_HOME/%1/%2
+(by default ~/.local/share/%1/%2); a portable copy keeps %2
+beside the program.
+Exit status: 0 if all went well, 1 if there is no display or the record’s
+folder cannot be used, 2 if the command line is wrong.
+</translation>
+    </message>
+    <message>
+        <source>Copyright © %1 %2
+%3 ライセンス: 無保証で、自由に使い、写し、変え、配ることができます。
+</source>
+        <translation>Copyright © %1 %2
+%3 licence: no warranty; you may use, copy, change and share it freely.
+</translation>
     </message>
 </context>
 <context>
     <name>rz6::GameProgram</name>
     <message>
         <source>「%1」に%2試合を書き出しました。</source>
-        <translation>Exported to &quot;%1&quot; (matches: %2).</translation>
+        <translation>Exported to “%1” (matches: %2).</translation>
     </message>
     <message>
         <source>プログラムのフォルダにある記録「%1」を引き継ぎました。
 これからの記録は「%2」に保存されます（元のファイルはそのまま残ります）。</source>
-        <translation>The record &quot;%1&quot; in the program&apos;s folder was carried over.
-From now on the record is saved in &quot;%2&quot; (the old file stays as it is).</translation>
+        <translation>The record “%1” in the program’s folder was carried over.
+From now on the record is saved in “%2” (the old file stays as it is).</translation>
     </message>
 </context>
 <context>
     <name>rz6::HelpText</name>
     <message>
         <source>「%1」</source>
-        <translation>&quot;%1&quot;</translation>
+        <translation>“%1”</translation>
     </message>
     <message>
         <source>&lt;li&gt;%1：ゲージ %2 秒、倍率 ×%3&lt;/li&gt;</source>
-        <translation>&lt;li&gt;%1: gauge %2 seconds, points ×%3&lt;/li&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h2&gt;遊び方&lt;/h2&gt;&lt;p&gt;%1 ターンのあいだに数字の盤から技を打ち込み、得点を競う剣術ゲームです。&lt;/p&gt;&lt;h3&gt;画面&lt;/h3&gt;&lt;p&gt;左は使用キャラの絵、中央はテンキーの絵、右は 4 × 4 の盤です。盤には 1〜9 の数字が並び、テンキーの絵は今盤にある数字だけを示します。右上の数字は残りのターン数です。テンキーの絵の下に入力欄と連撃の欄、その下に技の名前と得点の欄があり、下の横長の棒は連撃ゲージ、いちばん下の欄は使用キャラ、評価、得点です。&lt;/p&gt;&lt;h3&gt;試合の始め方&lt;/h3&gt;&lt;p&gt;&lt;b&gt;F5&lt;/b&gt;（メニュー「試合」→「開始」、またはボタン%2）で試合が始まります。&lt;b&gt;Ctrl+R&lt;/b&gt;（「試合」→「再試」）で試合を初めからやり直します。やめるときは「試合」→「終了」かボタン%3を選びます。&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;How to Play&lt;/h2&gt;&lt;p&gt;A sword-fighting game: in %1 turns, strike techniques from a board of digits and score as many points as you can.&lt;/p&gt;&lt;h3&gt;The screen&lt;/h3&gt;&lt;p&gt;On the left is your character, in the middle a picture of the keypad, on the right the 4 × 4 board. The board holds the digits 1–9, and the keypad picture shows only the digits on the board now. The number at the top right is the turns left. Under the keypad are the keys typed and the combo count, below them the technique&apos;s name and its points; the long bar below is the combo gauge, and the bottom line shows the character, the rating and the score.&lt;/p&gt;&lt;h3&gt;Starting a match&lt;/h3&gt;&lt;p&gt;&lt;b&gt;F5&lt;/b&gt; (menu &quot;Match&quot; → &quot;Start&quot;, or the button %2) starts a match. &lt;b&gt;Ctrl+R&lt;/b&gt; (&quot;Match&quot; → &quot;Restart&quot;) starts it again from the beginning. To stop, choose &quot;Match&quot; → &quot;Quit&quot; or the button %3.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;キー&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;1〜9&lt;/b&gt;：盤から数字を拾って並べます。メインキーボードでもテンキーでも同じです。一つのマスは一度しか使えないので、同じ数字を二度使うには盤にその数字が二つ必要です。&lt;/li&gt;&lt;li&gt;&lt;b&gt;0&lt;/b&gt;：3 桁か 6 桁の並びを放ちます。%1 桁目を打つと、その場で放たれます。&lt;/li&gt;&lt;li&gt;&lt;b&gt;Enter&lt;/b&gt;：並べた数字を取り消します。%2 点引かれます。&lt;/li&gt;&lt;li&gt;&lt;b&gt;F1&lt;/b&gt;：この画面を開きます。&lt;b&gt;Esc&lt;/b&gt; で閉じます。&lt;/li&gt;&lt;li&gt;&lt;b&gt;F6&lt;/b&gt;：戦績（終えた試合すべての記録）を開きます。&lt;/li&gt;&lt;li&gt;&lt;b&gt;F10&lt;/b&gt;：メニューを開きます。&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;マウスなしでも遊べます。&lt;b&gt;Tab&lt;/b&gt; でボタンに移り、&lt;b&gt;Space&lt;/b&gt; か &lt;b&gt;Enter&lt;/b&gt; で押します（試合中の数字・0・Enter はいつも試合に届きます）。&lt;b&gt;Esc&lt;/b&gt; はキャラ選択では%3、記録画面では「閉じる」と同じです。Orca などの画面読み上げは、命中・防がれた・空振・姿勢を崩した・残りターン・試合の結果をその場で読み上げます。&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Keys&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;1–9&lt;/b&gt;: pick digits from the board and line them up. The main keyboard and the keypad are the same. Each cell can be used only once, so using a digit twice needs two of it on the board.&lt;/li&gt;&lt;li&gt;&lt;b&gt;0&lt;/b&gt;: strike with a line of 3 or 6 digits. Typing the %1th digit strikes at once.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Enter&lt;/b&gt;: drop the digits typed. Costs %2 points.&lt;/li&gt;&lt;li&gt;&lt;b&gt;F1&lt;/b&gt;: opens this screen. &lt;b&gt;Esc&lt;/b&gt; closes it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;F6&lt;/b&gt;: opens the history (every finished match).&lt;/li&gt;&lt;li&gt;&lt;b&gt;F10&lt;/b&gt;: opens the menus.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;You can play without a mouse. &lt;b&gt;Tab&lt;/b&gt; moves to the buttons, &lt;b&gt;Space&lt;/b&gt; or &lt;b&gt;Enter&lt;/b&gt; presses them (during a match the digits, 0 and Enter always go to the match). &lt;b&gt;Esc&lt;/b&gt; is the same as %3 on the character screen and &quot;Close&quot; on the record screen. Screen readers such as Orca speak each hit, block, miss, lost balance, the turns left and the match&apos;s result as they happen.&lt;/p&gt;</translation>
+        <translation>&lt;li&gt;%1: combo gauge %2 seconds, multiplier ×%3&lt;/li&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;放つ&lt;/h3&gt;&lt;p&gt;並びが技なら命中し、技の点にキャラの倍率を掛けた点が入ります。技でない並びは防がれ、点は入りません。盤にない数字を含む並びは空振りで、%1 点引かれます。使ったマスは赤くなり、新しい数字に入れ替わります。&lt;/p&gt;&lt;h3&gt;ターン&lt;/h3&gt;&lt;p&gt;持ちターンは %2 です。連撃ゲージが空のときに放つと 1 ターン使います。ターンを使い切り、ゲージが空になると試合終了です。&lt;/p&gt;&lt;h3&gt;連撃とゲージ&lt;/h3&gt;&lt;p&gt;技が命中するか反撃を受けると、ゲージが満ちて時とともに減っていきます。ゲージが減っている間は入力欄が桃色になり、連撃を受け付けます。桃色の間に放つとターンを使わず連撃が続き、2 連撃目からは得点に「連撃数 − 1」の掛け数が掛かります（2 連撃目は ×1、3 連撃目は ×2、…）。連撃が続くほど時の進みが速くなります。桃色の間に技でない並びを放つと反撃を受け、%3 点に同じ掛け数を掛けた点が引かれます。それでも連撃は途切れません。&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Striking&lt;/h3&gt;&lt;p&gt;If the line is a technique it hits, and scores the technique&apos;s points times the character&apos;s multiplier. A line that is no technique is blocked and scores nothing. A line with a digit that is not on the board is a miss and costs %1 points. Used cells turn red and get new digits.&lt;/p&gt;&lt;h3&gt;Turns&lt;/h3&gt;&lt;p&gt;You have %2 turns. A strike while the combo gauge is empty uses 1 turn. When the turns are spent and the gauge is empty, the match ends.&lt;/p&gt;&lt;h3&gt;Combos and the gauge&lt;/h3&gt;&lt;p&gt;When a technique hits or you are countered, the gauge fills and then drains with time. While it drains the typed keys turn pink and a combo is open. A strike while they are pink uses no turn and carries the combo on; from the 2nd hit of a combo the points are multiplied by &quot;hits − 1&quot; (the 2nd hit ×1, the 3rd ×2, …). The longer the combo, the faster time runs. A line that is no technique while they are pink is countered and costs %3 points times the same multiplier. Even then the combo goes on.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Strikes&lt;/h3&gt;&lt;p&gt;If the sequence is a technique, it lands and scores the technique’s points times your character’s multiplier. A sequence that is no technique is blocked and scores nothing. A sequence with a digit that is not on the board is a miss and costs %1 points. The cells you used turn red and are dealt new digits.&lt;/p&gt;&lt;h3&gt;Turns&lt;/h3&gt;&lt;p&gt;You have %2 turns. A strike launched while the combo gauge is empty uses one turn. When the turns are spent and the gauge is empty, the match ends.&lt;/p&gt;&lt;h3&gt;Combos and the combo gauge&lt;/h3&gt;&lt;p&gt;When a technique lands or you are countered, the gauge fills and then drains with time. While it drains a combo is open, and the input box turns pink. A strike launched while a combo is open uses no turn and carries the combo on: from the combo’s 2nd strike its points are multiplied by the combo count minus 1 (the 2nd strike ×1, the 3rd ×2, …). The longer the combo, the faster the gauge drains. A sequence that is no technique while a combo is open is countered and costs %3 points times the same multiplier; the combo goes on even then.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;キャラクター&lt;/h3&gt;&lt;p&gt;試合の前に「設定」→「使用キャラ」かボタン%1で、%2 人の剣士から一人を選びます。ゲージの長さと得点の倍率がそれぞれ違い、ゲージが短い剣士ほど倍率が高くなります。&lt;/p&gt;%3&lt;h3&gt;結果&lt;/h3&gt;&lt;p&gt;試合が終わると結果画面が開きます。試合の得点（評価点）に、決めた技の種類一つごとに得点の一割が技術点として加わり、その合計が総合点です。総合点によって%4 段階の評価が決まります。%5で次の試合へ、%6でゲームを終えます。&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Characters&lt;/h3&gt;&lt;p&gt;Before a match, choose one of %2 swordsmen with &quot;Settings&quot; → &quot;Character&quot; or the button %1. Each has a different gauge length and points multiplier: the shorter the gauge, the higher the multiplier.&lt;/p&gt;%3&lt;h3&gt;Result&lt;/h3&gt;&lt;p&gt;When a match ends the result screen opens. For every different technique you landed, a tenth of the score is added as technique points; score and technique points make the overall score, which decides one of %4 ranks. %5 starts the next match, %6 ends the game.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Characters&lt;/h3&gt;&lt;p&gt;Before a match, choose one of %2 characters on Character Select (“Settings” → “Character”, or the %1 button). Each has a different combo gauge and multiplier: the shorter the gauge, the higher the multiplier.&lt;/p&gt;%3&lt;h3&gt;The result&lt;/h3&gt;&lt;p&gt;When a match ends, the result screen opens. For each different technique you landed, a tenth of the score is added as technique points; the score and the technique points make the overall score, which decides your rank, one of %4. %5 starts the next match, %6 ends the game.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;記録&lt;/h3&gt;&lt;p&gt;技ごとに決めた回数と、総合点の上位 %1 つが記録に残ります。ボタン%2（「試合」→「履歴」）で、いつでも見られます。記録は結果画面が出たとき（試合の分はここで必ず残ります）と、再試・再試合・終了のときに書き込まれます。インストールしたゲームでは &lt;code&gt;%3&lt;/code&gt; に、持ち運び用に置いたゲームではプログラムの隣の &lt;code&gt;%4&lt;/code&gt; に置かれます。一つの記録で同時に遊べるゲームは一つだけです。&lt;/p&gt;&lt;p&gt;終えた試合はすべて、記録の隣の &lt;code&gt;%7&lt;/code&gt; に戦績として残ります（F6、「試合」→「戦績」）。グラフと表で見られ、CSV に書き出せます。記録とは別のファイルで、記録には手を触れません。&lt;/p&gt;&lt;h3&gt;技の見つけ方&lt;/h3&gt;&lt;p&gt;技の一覧はどこにもありません。いろいろな並びを放って、自分で見つけてください。多くの技は、テンキーの上に縦・横・斜めの筋を描く並びです。3 桁の技を二つつないだ 6 桁の技や、%5 桁の大技もあります。一度決めた技は記録画面の「技履歴」に加わり、打ち方と説明を確かめられます。&lt;/p&gt;&lt;p&gt;端末では &lt;code&gt;man %6&lt;/code&gt; でも同じ説明が読めます。&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Record&lt;/h3&gt;&lt;p&gt;The record keeps how often you landed each technique and the best %1 overall scores. See it at any time with the button %2 (&quot;Match&quot; → &quot;Record&quot;). The record is written when the result screen opens (the match is always kept then) and on restart, rematch and quit. An installed game keeps it in &lt;code&gt;%3&lt;/code&gt;, a game placed to carry around keeps &lt;code&gt;%4&lt;/code&gt; beside the program. Only one game at a time can play with one record.&lt;/p&gt;&lt;p&gt;Every finished match is also kept in the history &lt;code&gt;%7&lt;/code&gt; beside the record (F6, &quot;Match&quot; → &quot;History&quot;): as a chart and a table, and it can be exported as CSV. It is a file of its own and never touches the record.&lt;/p&gt;&lt;h3&gt;Finding techniques&lt;/h3&gt;&lt;p&gt;There is no list of techniques anywhere. Strike all kinds of lines and find them yourself. Many techniques draw a line across the keypad: down, across or diagonally. There are 6-digit techniques made of two 3-digit ones, and great %5-digit ones too. Every technique you land joins the record screen&apos;s &quot;Techniques&quot; tab, which shows how it is struck and what it is.&lt;/p&gt;&lt;p&gt;In a terminal, &lt;code&gt;man %6&lt;/code&gt; tells the same.&lt;/p&gt;</translation>
+        <source>&lt;h2&gt;遊び方&lt;/h2&gt;&lt;p&gt;%1 ターンのあいだに数字の盤から技を打ち込み、得点を競う剣術ゲームです。&lt;/p&gt;&lt;h3&gt;画面&lt;/h3&gt;&lt;p&gt;左は使用キャラの絵、中央はテンキーの絵、右は 4 × 4 の盤です。盤には 1〜9 の数字が並び、テンキーの絵は今盤にある数字だけを示します。右上の数字は残りのターン数です。テンキーの絵の下に入力欄と連撃の欄、その下に技の名前と得点の欄があり、下の横長の棒は連撃ゲージ、いちばん下の欄は使用キャラと評価（試合の得点）です。&lt;/p&gt;&lt;h3&gt;試合の始め方&lt;/h3&gt;&lt;p&gt;&lt;b&gt;F5&lt;/b&gt;（メニュー「試合」→「開始」、またはボタン%2）で試合が始まります。&lt;b&gt;Ctrl+R&lt;/b&gt;（「試合」→「再試」）で試合を初めからやり直します。やめるときは「試合」→「終了」かボタン%3を選びます。&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;How to Play&lt;/h2&gt;&lt;p&gt;A sword-fighting game: in %1 turns, launch techniques from a board of digits and score as many points as you can.&lt;/p&gt;&lt;h3&gt;The screen&lt;/h3&gt;&lt;p&gt;On the left is your character, in the middle the keypad picture, on the right the 4 × 4 board. The board holds the digits 1–9, and the keypad picture shows only the digits on the board now. The number at the top right is the turns left. Below the keypad picture are the input box, which shows the sequence you type, and the combo count; below them the message line and the points of the last strike. The long bar is the combo gauge, and the status bar at the bottom shows your character and your score.&lt;/p&gt;&lt;h3&gt;Starting a match&lt;/h3&gt;&lt;p&gt;&lt;b&gt;F5&lt;/b&gt; (menu “Match” → “Start”, or the %2 button) starts a match. &lt;b&gt;Ctrl+R&lt;/b&gt; (“Match” → “Restart”) starts it again from the beginning. To stop playing, choose “Match” → “Quit” or the %3 button.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;キー&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;1〜9&lt;/b&gt;：盤から数字を拾って並べます。一つのマスは一度しか使えないので、同じ数字を二度使うには盤にその数字が二つ必要です。数字はキーの位置で読むので、数字の段でもテンキーでも、どのキー配列でも Shift の有無にかかわらず打てます。&lt;/li&gt;&lt;li&gt;&lt;b&gt;0&lt;/b&gt;：3 桁か 6 桁の並びを放ちます。%1 桁目を打つと、その場で放たれます。&lt;/li&gt;&lt;li&gt;&lt;b&gt;Enter&lt;/b&gt;：並べた数字を取り消します（「姿勢を崩した！」）。%2 点引かれます。&lt;/li&gt;&lt;li&gt;&lt;b&gt;F1&lt;/b&gt;：この画面を開きます。&lt;b&gt;Esc&lt;/b&gt; で閉じます。&lt;/li&gt;&lt;li&gt;&lt;b&gt;F6&lt;/b&gt;：戦績（終えた試合すべての記録）を開きます。&lt;/li&gt;&lt;li&gt;&lt;b&gt;F10&lt;/b&gt;：最初のメニュー「試合」を開きます。&lt;b&gt;←&lt;/b&gt;・&lt;b&gt;→&lt;/b&gt; でほかのメニューに移ります。&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;マウスなしでも遊べます。&lt;b&gt;Tab&lt;/b&gt; でボタンに移り、&lt;b&gt;Space&lt;/b&gt; か &lt;b&gt;Enter&lt;/b&gt; で押します（試合中の数字・0・Enter はいつも試合に届きます）。&lt;b&gt;Esc&lt;/b&gt; はキャラ選択では%3、記録画面では「閉じる」と同じです。Orca などの画面読み上げは、命中・防がれた・反撃・空振・姿勢を崩した・残りターン・試合の結果をその場で読み上げます。&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Keys&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;1–9&lt;/b&gt;: type a sequence of digits from the board. Each cell can be used only once, so a digit you use twice must be on the board twice. The digits are read from the keys’ places, so the number row and the keypad work on every keyboard layout, with or without Shift.&lt;/li&gt;&lt;li&gt;&lt;b&gt;0&lt;/b&gt;: launch a sequence of 3 or 6 digits. The %1th digit launches it at once.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Enter&lt;/b&gt;: abandon the sequence (“Off balance!”). It costs %2 points.&lt;/li&gt;&lt;li&gt;&lt;b&gt;F1&lt;/b&gt;: open this window. &lt;b&gt;Esc&lt;/b&gt; closes it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;F6&lt;/b&gt;: open the History of every finished match.&lt;/li&gt;&lt;li&gt;&lt;b&gt;F10&lt;/b&gt;: open the first menu, “Match”; &lt;b&gt;←&lt;/b&gt; and &lt;b&gt;→&lt;/b&gt; move to the others.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;You can play without a mouse. &lt;b&gt;Tab&lt;/b&gt; moves between the buttons, and &lt;b&gt;Space&lt;/b&gt; or &lt;b&gt;Enter&lt;/b&gt; presses one (during a match the digits, 0 and Enter always go to the match). &lt;b&gt;Esc&lt;/b&gt; is the same as %3 on Character Select and as “Close” in the Record window. Screen readers such as Orca announce each landing, block, counter, miss and abandon, the turns left and the result of the match as they happen.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;記録&lt;/h3&gt;&lt;p&gt;技ごとに決めた回数と、総合点の上位 %1 つが記録に残ります。ボタン%2（「試合」→「履歴」）で、いつでも見られます。記録は結果画面が出たとき（試合の分はここで必ず残ります）と、再試・再試合・終了のときに書き込まれます。インストールしたゲームでは %3 に、持ち運び用に置いたゲームではプログラムの隣の %4 に置かれます。一つの記録で同時に遊べるゲームは一つだけです。&lt;/p&gt;&lt;p&gt;終えた試合はすべて、記録の隣の %7 に戦績として残ります（F6、「試合」→「戦績」）。グラフと表で見られ、CSV に書き出せます。記録とは別のファイルで、記録には手を触れません。&lt;/p&gt;&lt;h3&gt;技の見つけ方&lt;/h3&gt;&lt;p&gt;技の一覧はどこにもありません。いろいろな並びを放って、自分で見つけてください。多くの技は、テンキーの上に縦・横・斜めの筋を描く並びです。3 桁の技を二つつないだ 6 桁の技や、%5 桁の大技もあります。一度決めた技は記録画面の「技履歴」に加わり、打ち方と説明を確かめられます。&lt;/p&gt;&lt;p&gt;端末では %6 で、この説明にコマンドライン・ファイル・環境変数の説明を加えたものが読めます。&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;The record&lt;/h3&gt;&lt;p&gt;The record keeps how often you have landed each technique and the %1 best overall scores. Open it at any time with the %2 button (“Match” → “Record”). It is written when the result screen opens (so a finished match is always kept) and on restart, rematch and quit. An installed game keeps it in %3; a portable copy keeps %4 beside the program. Only one copy of the game at a time can use a record.&lt;/p&gt;&lt;p&gt;Every finished match is also kept in the History, the file %7 beside the record (F6, “Match” → “History”): as a chart and a table, which can be exported as CSV. It is a file of its own and never changes the record.&lt;/p&gt;&lt;h3&gt;Finding techniques&lt;/h3&gt;&lt;p&gt;There is no list of techniques anywhere: launch all kinds of sequences and find them yourself. Many techniques draw a line across the keypad: down, across or diagonally. Some 6-digit techniques are two 3-digit ones joined, and there are great %5-digit ones too. Every technique you land joins the “Techniques” tab of the Record window, which shows how it is struck and what it is.&lt;/p&gt;&lt;p&gt;In a terminal, %6 tells all this too, with the command line, the files and the environment.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1018,18 +1012,18 @@ From now on the record is saved in &quot;%2&quot; (the old file stays as it is).
     <message>
         <source>CSVファイル「%1」に書き出せませんでした。
 理由：%2</source>
-        <translation>The CSV file &quot;%1&quot; could not be written.
+        <translation>The CSV file “%1” could not be written.
 Reason: %2</translation>
     </message>
     <message>
         <source>終了日時,キャラ,評価点,技術点,総合評価,段位,最大コンボ,命中,防御,空振り,反撃,中断,技,盤の種,キー<byte value="xd"/>
 </source>
-        <translation>Ended,Character,Score,Technique points,Overall,Rank,Longest combo,Hits,Blocked,Misses,Counters,Abandoned,Techniques,Board seed,Keys<byte value="xd"/>
+        <translation>Ended,Character,Score,Technique points,Overall score,Rank,Longest combo,Landed,Blocked,Misses,Counters,Abandoned,Techniques,Board seed,Keys<byte value="xd"/>
 </translation>
     </message>
     <message>
         <source>ゲームの記録ファイルか戦績ファイルです。上書きはしません</source>
-        <translation>That is the game&apos;s record file or its history file. It is not overwritten</translation>
+        <translation>That is the game’s record file or its history file. It is not overwritten</translation>
     </message>
 </context>
 <context>
@@ -1045,7 +1039,7 @@ Reason: %2</translation>
     <message>
         <source>戦績の画面「%1」を開けませんでした。
 理由：%2</source>
-        <translation>The history screen &quot;%1&quot; could not be opened.
+        <translation>The history screen “%1” could not be opened.
 Reason: %2</translation>
     </message>
     <message>
@@ -1064,24 +1058,24 @@ Reason: the library belongs to another version of the game</translation>
     <message>
         <source>戦績ファイル「%1」を開けませんでした。
 理由：%2</source>
-        <translation>The history file &quot;%1&quot; could not be opened.
+        <translation>The history file “%1” could not be opened.
 Reason: %2</translation>
     </message>
     <message>
         <source>戦績ファイル「%1」に書き込めませんでした。この試合は戦績に残りません（記録ファイルにはいつも通り保存されます）。
 理由：%2</source>
-        <translation>The history file &quot;%1&quot; could not be written. This match is not in the history (the record file is saved as always).
+        <translation>The history file “%1” could not be written. This match is not in the history (the record file is saved as always).
 Reason: %2</translation>
     </message>
     <message>
         <source>戦績ファイル「%1」は読むだけで開きました。これからの試合は戦績に残りません（記録ファイルにはいつも通り保存されます）。
 理由：%2</source>
-        <translation>The history file &quot;%1&quot; was opened read-only. Matches from now on are not kept in the history (the record file is saved as always).
+        <translation>The history file “%1” was opened read-only. Matches from now on are not kept in the history (the record file is saved as always).
 Reason: %2</translation>
     </message>
     <message>
         <source>このゲームの戦績ファイルではないか、壊れています</source>
-        <translation>It is not this game&apos;s history file, or it is damaged</translation>
+        <translation>It is not this game’s history file, or it is damaged</translation>
     </message>
     <message>
         <source>ほかのプログラムが使用中です</source>
@@ -1097,7 +1091,7 @@ Reason: %2</translation>
     </message>
     <message>
         <source>ほかのプログラムのデータベースです</source>
-        <translation>It is another program&apos;s database</translation>
+        <translation>It is another program’s database</translation>
     </message>
     <message>
         <source>新しい版のゲームで作られたファイルです（版 %1、このゲームは版 %2 まで）</source>
@@ -1106,7 +1100,7 @@ Reason: %2</translation>
     <message>
         <source>戦績ファイル「%1」を開けませんでした。そばの「%2」が使えません。
 理由：%3</source>
-        <translation>The history file &quot;%1&quot; could not be opened. &quot;%2&quot; beside it cannot be used.
+        <translation>The history file “%1” could not be opened. “%2” beside it cannot be used.
 Reason: %3</translation>
     </message>
 </context>
@@ -1126,7 +1120,7 @@ Reason: %3</translation>
     </message>
     <message>
         <source>総合評価</source>
-        <translation>Overall</translation>
+        <translation>Overall score</translation>
     </message>
     <message>
         <source>段位</source>
@@ -1134,11 +1128,11 @@ Reason: %3</translation>
     </message>
     <message>
         <source>最大コンボ</source>
-        <translation>Best combo</translation>
+        <translation>Longest combo</translation>
     </message>
     <message>
         <source>命中</source>
-        <translation>Hits</translation>
+        <translation>Landed</translation>
     </message>
     <message>
         <source>戦績</source>
@@ -1178,7 +1172,7 @@ Reason: %3</translation>
     </message>
     <message>
         <source>上位5試合</source>
-        <translation>Best 5</translation>
+        <translation>Best five</translation>
     </message>
     <message>
         <source>総合評価のグラフ</source>
@@ -1186,11 +1180,11 @@ Reason: %3</translation>
     </message>
     <message>
         <source>試合数 0</source>
-        <translation>Matches 0</translation>
+        <translation>Matches: 0</translation>
     </message>
     <message>
         <source>%1試合&#x3000;最高 %2&#x3000;平均 %3&#x3000;直近10試合 %4</source>
-        <translation>Matches %1&#x3000;best %2&#x3000;average %3&#x3000;last 10 %4</translation>
+        <translation>Matches: %1 · Best: %2 · Average: %3 · Last 10: %4</translation>
     </message>
     <message>
         <source>全体：</source>
@@ -1224,7 +1218,26 @@ Reason: %3</translation>
     </message>
     <message>
         <source>総合評価のグラフ。%1試合、最高 %2、平均 %3、直近10試合の平均 %4。%5</source>
-        <translation>Overall score chart. Matches %1, best %2, average %3, average of the last 10 %4. %5</translation>
+        <translation>Overall score chart. Matches: %1, best: %2, average: %3, average of the last 10: %4. %5</translation>
+    </message>
+    <message>
+        <source>試合の番号（遊んだ順）と日付（%1）</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rz6::Language</name>
+    <message>
+        <source>言語の設定ファイル「%1」を読めませんでした。今回はデスクトップの言語で表示します。
+理由：%2</source>
+        <translation>The settings file “%1” could not be read, so the game uses your desktop’s language this time.
+Reason: %2</translation>
+    </message>
+    <message>
+        <source>言語の設定を「%1」に保存できませんでした。
+理由：%2</source>
+        <translation>The language setting could not be saved to “%1”.
+Reason: %2</translation>
     </message>
 </context>
 <context>
@@ -1232,19 +1245,19 @@ Reason: %3</translation>
     <message>
         <source>記録ファイル「%1」を読み込めませんでした。
 理由：%2</source>
-        <translation>The record file &quot;%1&quot; could not be read.
+        <translation>The record file “%1” could not be read.
 Reason: %2</translation>
     </message>
     <message>
         <source>記録ファイル「%1」に書き込めませんでした。
 理由：%2</source>
-        <translation>The record file &quot;%1&quot; could not be written.
+        <translation>The record file “%1” could not be written.
 Reason: %2</translation>
     </message>
     <message>
         <source>記録ファイル「%1」は読み込めなかったため、これまでの記録を守るために上書きしませんでした。この回の記録は保存されていません。
 理由：%2</source>
-        <translation>The record file &quot;%1&quot; could not be read, so it was not overwritten, to protect the record so far. This session&apos;s record has not been saved.
+        <translation>The record file “%1” could not be read, so it was not overwritten, to protect the record so far. This session’s record has not been saved.
 Reason: %2</translation>
     </message>
 </context>
@@ -1274,7 +1287,7 @@ Reason: %2</translation>
     <message>
         <source>ロックファイル「%1」を使えません。
 理由：%2</source>
-        <translation>The lock file &quot;%1&quot; cannot be used.
+        <translation>The lock file “%1” cannot be used.
 Reason: %2</translation>
     </message>
     <message>
@@ -1289,7 +1302,7 @@ Reason: %2</translation>
         <source>既に起動されています。
 別のコンピュータ「%1」が記録を使用中です（ロックファイル「%2」）。</source>
         <translation>The game is already running.
-Another computer, &quot;%1&quot;, is using the record (lock file &quot;%2&quot;).</translation>
+Another computer, “%1”, is using the record (lock file “%2”).</translation>
     </message>
 </context>
 <context>
@@ -1355,7 +1368,7 @@ Another computer, &quot;%1&quot;, is using the record (lock file &quot;%2&quot;)
     </message>
     <message>
         <source>ファイルの場所を示す名前が長すぎます</source>
-        <translation>The file&apos;s path is too long</translation>
+        <translation>The file’s path is too long</translation>
     </message>
     <message>
         <source>ファイルの大きさの上限を超えます</source>
@@ -1442,7 +1455,7 @@ Another computer, &quot;%1&quot;, is using the record (lock file &quot;%2&quot;)
     </message>
     <message>
         <source>得点履歴</source>
-        <translation>Scores</translation>
+        <translation>Best Five</translation>
     </message>
     <message>
         <source>閉じる</source>
@@ -1454,7 +1467,12 @@ Another computer, &quot;%1&quot;, is using the record (lock file &quot;%2&quot;)
     </message>
     <message>
         <source>%1、%2回、%3</source>
-        <translation>%1, %2 times, %3</translation>
+        <translation>%1, landings: %2, %3</translation>
+    </message>
+    <message>
+        <source>技履歴</source>
+        <comment>window</comment>
+        <translation>Record</translation>
     </message>
 </context>
 </TS>

@@ -281,8 +281,8 @@ int main(int argc, char** argv) {
         {"heading_turns_left", "残りターン", "TURNS LEFT"},
         {"heading_character", "使用キャラ", "CHARACTER"},
         {"heading_score", "評価点", "SCORE"},
-        {"heading_technique_points", "技術点", "TECHNIQUE"},
-        {"heading_overall", "総合評価", "OVERALL"},
+        {"heading_technique_points", "技術点", "TECHNIQUE POINTS"},
+        {"heading_overall", "総合評価", "OVERALL SCORE"},
     };
     for (const Heading& h : headings) {
         const QString name = QString::fromLatin1(h.name);

@@ -178,7 +178,7 @@ CommandLine parseCommandLine(std::span<const char* const> arguments) {
 std::string usageText() {
     std::string usage = text(
         QT_TRANSLATE_NOOP("rz6::CommandLine",
-                          "使い方: %1 [オプション]\n"
+                          "使い方: %1 [オプション]...\n"
                           "数字キーで技を打ち込む一人用の剣術ゲーム「%2」を始めます。\n\n"
                           "オプション:\n"),
         {q(program), textLanguage == Language::English ? QString::fromUtf8(appInfo::englishTitle)
@@ -197,23 +197,28 @@ std::string usageText() {
         written.resize(column, ' ');
         usage += written + text(std::string(option.summary).c_str()) + "\n";
     }
+    // Each line fits an 80-column terminal (a Japanese character takes two columns).
     usage += text(QT_TRANSLATE_NOOP("rz6::CommandLine",
-                                    "\n遊び方はゲームの中の F1（メニュー「遊び方」）か、man %1 "
-                                    "で読めます。\n記録はインストールしたゲームでは "
-                                    "$XDG_DATA_HOME/%1/%2（既定は ~/.local/share/%1/）に、"
-                                    "持ち運び用に置いたゲームではプログラムの隣に置かれます。\n"
-                                    "終了ステータス: 0 正常、1 画面に接続できない・記録のフォルダ"
-                                    "が使えない、2 コマンドラインの誤り。\n"),
+                                    "\n遊び方はゲームの中の F1（メニュー「遊び方」）か、man %1 で"
+                                    "読めます。\n"
+                                    "記録はインストールしたゲームでは $XDG_DATA_HOME/%1/%2\n"
+                                    "（既定は ~/.local/share/%1/%2）に、持ち運び用に置いた\n"
+                                    "ゲームではプログラムの隣の %2 に置かれます。\n"
+                                    "終了ステータス: 0 正常、1 画面に接続できない・記録のフォルダが"
+                                    "\n使えない、2 コマンドラインの誤り。\n"),
                   {q(program), QString::fromUtf8(appInfo::recordFileName)});
     return usage;
 }
 
 std::string versionText() {
-    return program + " " + appInfo::version + "\nCopyright © " + appInfo::copyrightYear + " " +
-           appInfo::team + "　" + appInfo::licenseName +
-           text(QT_TRANSLATE_NOOP(
-               "rz6::CommandLine",
-               " ライセンス: 無保証で、自由に使い、写し、変え、配ることができます。\n"));
+    const bool english = textLanguage == Language::English;
+    return program + " " + appInfo::version + "\n" +
+           text(QT_TRANSLATE_NOOP("rz6::CommandLine",
+                                  "Copyright © %1 %2\n"
+                                  "%3 ライセンス: 無保証で、自由に使い、写し、変え、配ることが"
+                                  "できます。\n"),
+                {q(appInfo::copyrightYear), q(english ? appInfo::teamEnglish : appInfo::team),
+                 q(appInfo::licenseName)});
 }
 
 void setCommandLineLanguage(Language language) {

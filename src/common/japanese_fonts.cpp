@@ -14,8 +14,19 @@ void installJapaneseFonts() {
     QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
     // Dialogs, menus and the status bar use the default font: a Japanese Gothic keeps every
     // caption in one consistent face instead of whatever fallback the desktop picks.
+    useDefaultFontFor(false);
+}
+
+void useDefaultFontFor(bool english) {
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return; // no widgets, no fonts to choose
+    QStringList families{QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")};
+    if (english)
+        families.prepend(QStringLiteral("DejaVu Sans"));
     QFont font = QApplication::font();
-    font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
+    if (font.families() == families)
+        return;
+    font.setFamilies(families);
     QApplication::setFont(font);
 }
 

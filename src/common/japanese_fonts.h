@@ -10,4 +10,10 @@ namespace rz6 {
 // QApplication exists and before any window is built.
 void installJapaneseFonts();
 
+// The default font's faces for text in English (true) or Japanese: English puts a Latin face
+// first, with the Japanese Gothic behind it for the Japanese names the English texts carry.
+// The Japanese faces draw Western punctuation (— “ ” ’) as full-width marks, so an em dash
+// would look like the ideograph 一. Windows that name their own fonts keep them.
+void useDefaultFontFor(bool english);
+
 } // namespace rz6

@@ -3,6 +3,7 @@
 #include "common/language.h"
 
 #include "common/app_info.h"
+#include "common/japanese_fonts.h"
 #include "save/file_layer.h"
 #include "save/system_text.h"
 
@@ -239,6 +240,7 @@ bool applyLanguage(Language language) {
     else
         QCoreApplication::removeTranslator(translator);
     shownLanguage = loaded ? language : Language::Japanese;
+    useDefaultFontFor(shownLanguage == Language::English);
     return loaded || language == Language::Japanese;
 }
 

@@ -31,10 +31,15 @@ QString characterList() {
     return list + QStringLiteral("</ul>");
 }
 
+// A path or a command as the help writes it: in the code face, never broken across lines.
+QString unbroken(const QString& text) {
+    return QStringLiteral("<code style=\"white-space:nowrap\">%1</code>").arg(text.toHtmlEscaped());
+}
+
 QString recordPlace() {
-    return QStringLiteral("~/.local/share/%1/%2")
-        .arg(QString::fromUtf8(appInfo::applicationName),
-             QString::fromUtf8(appInfo::recordFileName));
+    return unbroken(QStringLiteral("~/.local/share/%1/%2")
+                        .arg(QString::fromUtf8(appInfo::applicationName),
+                             QString::fromUtf8(appInfo::recordFileName)));
 }
 
 } // namespace
@@ -60,7 +65,8 @@ QString helpText() {
                "<p>左は使用キャラの絵、中央はテンキーの絵、右は 4 × 4 の盤です。盤には 1〜9 "
                "の数字が並び、テンキーの絵は今盤にある数字だけを示します。右上の数字は残りの"
                "ターン数です。テンキーの絵の下に入力欄と連撃の欄、その下に技の名前と得点の欄が"
-               "あり、下の横長の棒は連撃ゲージ、いちばん下の欄は使用キャラ、評価、得点です。</p>"
+               "あり、下の横長の棒は連撃ゲージ、いちばん下の欄は使用キャラと評価（試合の得点）です"
+               "。</p>"
 
                "<h3>試合の始め方</h3>"
                "<p><b>F5</b>（メニュー「試合」→「開始」、またはボタン%2）で試合が"
@@ -72,20 +78,22 @@ QString helpText() {
                "rz6::HelpText",
                "<h3>キー</h3>"
                "<ul>"
-               "<li><b>1〜9</b>：盤から数字を拾って並べます。メインキーボードでもテンキーでも"
-               "同じです。一つのマスは一度しか使えないので、同じ数字を二度使うには盤にその数字が"
-               "二つ必要です。</li>"
+               "<li><b>1〜9</b>：盤から数字を拾って並べます。一つのマスは一度しか使えないので、"
+               "同じ数字を二度使うには盤にその数字が二つ必要です。数字はキーの位置で読むので、"
+               "数字の段でもテンキーでも、どのキー配列でも Shift の有無にかかわらず打てます。</li>"
                "<li><b>0</b>：3 桁か 6 桁の並びを放ちます。%1 桁目を打つと、その場で放たれます。"
                "</li>"
-               "<li><b>Enter</b>：並べた数字を取り消します。%2 点引かれます。</li>"
+               "<li><b>Enter</b>：並べた数字を取り消します（「姿勢を崩した！」）。%2 点引かれます。"
+               "</li>"
                "<li><b>F1</b>：この画面を開きます。<b>Esc</b> で閉じます。</li>"
                "<li><b>F6</b>：戦績（終えた試合すべての記録）を開きます。</li>"
-               "<li><b>F10</b>：メニューを開きます。</li>"
+               "<li><b>F10</b>：最初のメニュー「試合」を開きます。<b>←</b>・<b>→</b> で"
+               "ほかのメニューに移ります。</li>"
                "</ul>"
                "<p>マウスなしでも遊べます。<b>Tab</b> でボタンに移り、<b>Space</b> か "
                "<b>Enter</b> で押します（試合中の数字・0・Enter はいつも試合に届きます）。"
                "<b>Esc</b> はキャラ選択では%3、記録画面では「閉じる」と同じです。Orca などの"
-               "画面読み上げは、命中・防がれた・空振・姿勢を崩した・残りターン・試合の結果を"
+               "画面読み上げは、命中・防がれた・反撃・空振・姿勢を崩した・残りターン・試合の結果を"
                "その場で読み上げます。</p>")
                .arg(Match::maxDigits)
                .arg(Match::enterPenalty)
@@ -134,9 +142,9 @@ QString helpText() {
                "<p>技ごとに決めた回数と、総合点の上位 %1 つが記録に残ります。ボタン%2"
                "（「試合」→「履歴」）で、いつでも見られます。記録は結果画面が出たとき（試合の分は"
                "ここで必ず残ります）と、再試・再試合・終了のときに書き込まれます。インストールした"
-               "ゲームでは <code>%3</code> に、持ち運び用に置いたゲームではプログラムの隣の "
-               "<code>%4</code> に置かれます。一つの記録で同時に遊べるゲームは一つだけです。</p>"
-               "<p>終えた試合はすべて、記録の隣の <code>%7</code> に戦績として残ります（F6、"
+               "ゲームでは %3 に、持ち運び用に置いたゲームではプログラムの隣の %4 に置かれます。"
+               "一つの記録で同時に遊べるゲームは一つだけです。</p>"
+               "<p>終えた試合はすべて、記録の隣の %7 に戦績として残ります（F6、"
                "「試合」→「戦績」）。グラフと表で見られ、CSV に書き出せます。記録とは別の"
                "ファイルで、記録には手を触れません。</p>"
 
@@ -146,13 +154,14 @@ QString helpText() {
                "つないだ 6 桁の技や、%5 桁の大技もあります。一度決めた技は記録画面の「技履歴」"
                "に加わり、打ち方と説明を確かめられます。</p>"
 
-               "<p>端末では <code>man %6</code> でも同じ説明が読めます。</p>")
+               "<p>端末では %6 で、この説明にコマンドライン・ファイル・環境変数の説明を"
+               "加えたものが読めます。</p>")
                .arg(bestTotalCount)
                .arg(caption("rz6::BattleWindow", "履　　　歴"), recordPlace(),
-                    QString::fromUtf8(appInfo::recordFileName))
+                    unbroken(QString::fromUtf8(appInfo::recordFileName)))
                .arg(Match::maxDigits)
-               .arg(QString::fromUtf8(appInfo::applicationName),
-                    QString::fromUtf8(appInfo::historyFileName));
+               .arg(unbroken(QStringLiteral("man ") + QString::fromUtf8(appInfo::applicationName)),
+                    unbroken(QString::fromUtf8(appInfo::historyFileName)));
 }
 
 } // namespace rz6

@@ -374,7 +374,9 @@ void TechniqueRecordWindow::buildTechniqueTab(const RecordTable& recordTable) {
 // captions, the descriptions the rows show and what the bus says about each row. The
 // figures and the key sequences are the same in every language.
 void TechniqueRecordWindow::retranslate() {
-    setWindowTitle(QCoreApplication::translate("rz6::TechniqueRecordWindow", "技履歴"));
+    // The window and its second tab share their Japanese name; in English the window is the
+    // record as a whole and the tab its techniques.
+    setWindowTitle(QCoreApplication::translate("rz6::TechniqueRecordWindow", "技履歴", "window"));
     tabStrip_->setTabText(0, QCoreApplication::translate("rz6::TechniqueRecordWindow", "得点履歴"));
     tabStrip_->setTabText(1, QCoreApplication::translate("rz6::TechniqueRecordWindow", "技履歴"));
     for (QPushButton* closeButton : closeButtons_)

@@ -64,5 +64,14 @@ for language in ja en; do
         awk 'match($0, /^ +(-[a-z], )?--[a-z]+(=[A-Z]+)? +/) { print RLENGTH }' | sort -u)
     [[ $(wc -l <<<"$columns") -eq 1 && -n $columns ]] ||
         { echo "FAIL: --help ($language) starts its summaries in columns" $columns; failures=$((failures + 1)); }
+    # Every line fits an 80-column terminal (wc -L counts a Japanese character as two).
+    for option in --help --version; do
+        width=$("$program" --lang "$language" "$option" | wc -L)
+        ((width <= 80)) || { echo "FAIL: $option ($language) is $width columns wide"; failures=$((failures + 1)); }
+    done
 done
+# In English the terminal is answered in English: Japanese only in the game's name.
+english=$("$program" --lang en --help; "$program" --lang en --version)
+[[ $(grep -c -P '[\p{Han}\p{Hiragana}\p{Katakana}]' <<<"${english//ソードリズム！　第弐章/}") -eq 0 ]] ||
+    { echo "FAIL: English --help or --version holds Japanese"; failures=$((failures + 1)); }
 exit $((failures > 0))

@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -266,6 +267,23 @@ TEST_F(EnglishScreensTest, MessageBoxIsTitledInEnglish) {
         if (top->objectName() == QStringLiteral("ReportBox") && top->isVisible())
             titles << top->windowTitle();
     EXPECT_EQ(titles, QStringList{QStringLiteral("Sword Rhythm II")});
+}
+
+// The About box speaks English: the English name leads, the Japanese title stands beside it
+// only, and no line is joined by Japanese spacing.
+TEST_F(EnglishScreensTest, AboutBoxIsInEnglish) {
+    BattleWindow* w = program->battleWindow();
+    w->showAbout();
+    auto* box = w->findChild<QMessageBox*>(QStringLiteral("AboutBox"));
+    ASSERT_NE(box, nullptr);
+    const QStringList lines = box->text().split(QLatin1Char('\n'));
+    box->accept();
+    ASSERT_EQ(lines.size(), 8);
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Sword Rhythm II (ソードリズム！第弐章)")))
+        << lines[0].toStdString();
+    for (const QString& line : lines.mid(1))
+        EXPECT_FALSE(holdsJapanese(line) || line.contains(QChar(0x3000))) << line.toStdString();
+    EXPECT_TRUE(lines[6].startsWith(QStringLiteral("Latest version: https://")));
 }
 
 TEST_F(EnglishScreensTest, CharacterSelectFits) {

@@ -94,7 +94,9 @@ TEST(LanguageSwitch, EveryOpenScreenAndBoxFollowsAndComesBack) {
         {"character option", [&] { return text(characterSelect, "Option1(1)"); },
          [] { return translatedText("Game", characters()[1].name); }},
         {"record title", [&] { return techniques->windowTitle(); },
-         [] { return tr("rz6::TechniqueRecordWindow", "技履歴"); }},
+         [] {
+             return QCoreApplication::translate("rz6::TechniqueRecordWindow", "技履歴", "window");
+         }},
         {"record name", [&] { return text(techniques, "Label1(8)"); },
          [&] { return translatedText("Game", entry.nameCaption); }},
         {"description box", [&] { return box->text(); },
