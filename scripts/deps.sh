@@ -16,8 +16,8 @@ packages=(
     qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools
 )
 if [[ "${1:-}" == "--test" ]]; then
-    packages+=(libgtest-dev clang-format xvfb xauth xdotool x11-utils x11-apps desktop-file-utils appstream
-               clang libclang-rt-14-dev util-linux strace
+    packages+=(libgtest-dev clang-format xvfb xauth xdotool x11-utils x11-apps x11-xkb-utils
+               desktop-file-utils appstream clang libclang-rt-14-dev util-linux strace
                python3-pyatspi gir1.2-atspi-2.0 at-spi2-core dbus-daemon orca speech-dispatcher procps
                debhelper lintian dpkg-dev sqlite3 weston openbox)
 fi

@@ -20,6 +20,7 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -248,19 +249,25 @@ QString translatedMessage(const std::string& message) {
     return translatedText("Game", message);
 }
 
-// The About box: the version line, the credits of the team that made this game, where the
-// rules are explained, and the copyright with the licence.
+// The About box: the version line, the credits of the team that made this game with how to
+// reach it, where each release is published, and the copyright with the licence. In English
+// the game's English name leads and the Japanese title stands beside it.
 QString aboutText() {
-    const QString team = fromUtf8(appInfo::team);
+    const bool english = currentLanguage() == Language::English;
+    const QString team = fromUtf8(english ? appInfo::teamEnglish : appInfo::team);
+    const QString versionLine =
+        english ? QStringLiteral("%1 (%2), version %3")
+                      .arg(fromUtf8(appInfo::englishTitle), fromUtf8(appInfo::aboutTitle),
+                           fromUtf8(appInfo::version))
+                : fromUtf8(appInfo::aboutVersionLine);
     return QStringList{
-        fromUtf8(appInfo::aboutVersionLine),
+        versionLine,
         QString(),
-        BattleWindow::tr("制作　%1").arg(team),
+        BattleWindow::tr("制作　%1（%2）").arg(team, fromUtf8(appInfo::contact)),
         BattleWindow::tr("作画　%1　美術係").arg(team),
         BattleWindow::tr("設定　%1　設定係").arg(team),
         QString(),
-        BattleWindow::tr("遊び方　F1（メニュー「遊び方」）、端末では man %1")
-            .arg(fromUtf8(appInfo::applicationName)),
+        BattleWindow::tr("最新版　%1").arg(fromUtf8(appInfo::releasesUrl)),
         BattleWindow::tr("© %1　%2　%3 ライセンス")
             .arg(fromUtf8(appInfo::copyrightYear), team, fromUtf8(appInfo::licenseName)),
     }
@@ -361,7 +368,8 @@ QWidget* makePiece(QWidget* parent, const Piece& piece) {
 
 BattleWindow::BattleWindow(RandomSource& random, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      random_(random), match_(random) {
+      random_(random), match_(random),
+      scanCodes_(scanCodesOf(QGuiApplication::platformName().toStdString())) {
     setObjectName(QStringLiteral("rz6"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFocusPolicy(Qt::StrongFocus);
@@ -807,17 +815,27 @@ void BattleWindow::speak(const StrikeResult& result) {
 }
 
 void BattleWindow::keyPressEvent(QKeyEvent* event) {
-    // Keys are read as characters, so the main keyboard's digits and the keypad's are the
-    // same; Enter on either block is character 13.
+    // Enter on either block is character 13.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         pressKey(Match::enterKey);
         return;
     }
+    // A digit is read from the key's place on the number row or the keypad, whatever the
+    // layout makes of it (strikeDigit), so the main keyboard's digits and the keypad's are
+    // the same. Keys held with Ctrl, Alt or Meta are commands and never strike.
     const QString text = event->text();
-    if (text.isEmpty()) {
+    const KeyStroke stroke{
+        event->nativeScanCode(), text.toStdU16String(),
+        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0};
+    if (const std::optional<char16_t> digit = strikeDigit(stroke, scanCodes_)) {
+        pressKey(*digit);
+        return;
+    }
+    if (stroke.shortcut || text.isEmpty()) {
         QMainWindow::keyPressEvent(event);
         return;
     }
+    // Any other character goes to the match as it is, which takes only digits from it.
     for (const QChar c : text)
         pressKey(c.unicode());
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "battle/match.h"
+#include "battle/number_row_key.h"
 #include "charselect/character_target.h"
 #include "common/language.h"
 #include "history/history_match.h"
@@ -138,6 +139,8 @@ private:
 
     RandomSource& random_;
     Match match_;
+    // Whether this platform's scan codes tell the keys' places (keyPressEvent).
+    ScanCodes scanCodes_ = ScanCodes::Unread;
     // The clock tick; its interval is the match's.
     QTimer clock_;
     QTimer pauseTimer_;

@@ -116,12 +116,14 @@ TEST_F(BattleWindowTest, DealtBoardAndKeypadMarksAgree) {
     EXPECT_FALSE(keypad(9)->isVisible());
 }
 
-TEST_F(BattleWindowTest, KeysFromBothBlocksBuildTheSequenceAndEnterAbandonsIt) {
+TEST_F(BattleWindowTest, KeysFromBothBlocksBuildTheSequenceCommandsDoNotAndEnterAbandonsIt) {
     start("7418529637418529");
     type("74");
     QTest::keyClick(window.get(), Qt::Key_1, Qt::KeypadModifier);
     EXPECT_EQ(text("InputLabel"), QStringLiteral("741"));
     type("ab ");
+    QTest::keyClick(window.get(), Qt::Key_2, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_3, Qt::AltModifier);
     QTest::keyClick(window.get(), Qt::Key_Backspace);
     QTest::keyClick(window.get(), Qt::Key_Escape);
     EXPECT_EQ(text("InputLabel"), QStringLiteral("741"));
@@ -274,14 +276,14 @@ TEST_F(BattleWindowTest, AboutBoxShowsTheVersionLineUnderItsCaption) {
     ASSERT_EQ(lines.size(), 8);
     EXPECT_EQ(lines[0], QStringLiteral("ソードリズム！第弐章 VER 0.80"));
     EXPECT_TRUE(lines[1].isEmpty());
-    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("制作　")));
+    // The team with a way to reach it, and where each release is published.
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("制作　")) &&
+                lines[2].contains(QLatin1Char('@')))
+        << lines[2].toStdString();
     EXPECT_TRUE(lines[3].startsWith(QStringLiteral("作画　")));
     EXPECT_TRUE(lines[4].startsWith(QStringLiteral("設定　")));
     EXPECT_TRUE(lines[5].isEmpty());
-    // Where help is, not where updates would be; the copyright with its licence.
-    EXPECT_TRUE(lines[6].contains(QStringLiteral("F1")) &&
-                lines[6].contains(QStringLiteral("man rz6")))
-        << lines[6].toStdString();
+    EXPECT_TRUE(lines[6].startsWith(QStringLiteral("最新版　https://"))) << lines[6].toStdString();
     EXPECT_TRUE(lines[7].startsWith(QStringLiteral("© 2026　")) &&
                 lines[7].contains(QStringLiteral("MIT")))
         << lines[7].toStdString();

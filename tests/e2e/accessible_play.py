@@ -32,7 +32,7 @@ TEXTS = {
            "result": "競技終了", "rematch": "再試合", "result_quit": "終\u3000了",
            "quit": "終\u3000\u3000\u3000了", "rank": "ランク"},
     "en": {"cell": "Board row {}, column {}", "board": "Board", "abandoned": "Off balance!",
-           "spent": "(spent)", "blocked": "Blocked!", "start": "Start", "typed": "Keys typed",
+           "spent": "(used)", "blocked": "Blocked!", "start": "Start", "typed": "Sequence",
            "message": "Message", "points": "Points", "turns": "Turns left", "combo": "Combo",
            "combo_open": "combo open", "result": "Match Over", "rematch": "Rematch",
            "result_quit": "Quit", "quit": "Quit", "rank": "Rank"},
