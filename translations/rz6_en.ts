@@ -1222,7 +1222,7 @@ Reason: %3</translation>
     </message>
     <message>
         <source>試合の番号（遊んだ順）と日付（%1）</source>
-        <translation type="unfinished"></translation>
+        <translation>Match, in the order played, and date (%1)</translation>
     </message>
 </context>
 <context>

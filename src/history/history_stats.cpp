@@ -125,4 +125,67 @@ std::vector<ChartPoint> thinnedForDrawing(const std::vector<ChartPoint>& points,
     return kept;
 }
 
+namespace {
+
+// The day a clock this far from UTC reads at the moment, as days since 1970-01-01.
+std::int64_t dayOf(std::int64_t utcMs, int offsetSeconds) {
+    constexpr std::int64_t dayMs = 24LL * 3600 * 1000;
+    const std::int64_t local = utcMs + std::int64_t(offsetSeconds) * 1000;
+    return local / dayMs - (local % dayMs < 0 ? 1 : 0);
+}
+
+// The smallest of 1, 2, 5, 10, 20, 50, … that is at least `gap`.
+std::size_t roundStep(double gap) {
+    for (std::size_t unit = 1;; unit *= 10)
+        for (std::size_t times : {1, 2, 5})
+            if (double(times * unit) >= gap)
+                return times * unit;
+}
+
+} // namespace
+
+std::vector<MatchMark> matchAxisMarks(const std::vector<HistoryMatch>& matches, int offsetSeconds,
+                                      int most) {
+    const std::size_t n = matches.size();
+    if (n == 0)
+        return {};
+    const auto day = [&](std::size_t i) { return dayOf(matches[i].endedUtcMs, offsetSeconds); };
+    const double gap = std::max(1.0, double(n) / std::max(1, most));
+    // The room a label takes either side of its match: a date is about twice as wide as a
+    // number alone.
+    const auto room = [&](bool dated) { return (dated ? 0.5 : 0.25) * gap; };
+    const auto clear = [&](std::size_t from, bool fromDated, std::size_t to, bool toDated) {
+        return double(to - from) >= room(fromDated) + room(toDated);
+    };
+
+    std::vector<MatchMark> marks{{0, true}};
+    for (std::size_t i = 1; i < n; ++i) {
+        const MatchMark mark{i, day(i) != day(marks.back().match)};
+        if (day(i) != day(i - 1) && clear(marks.back().match, marks.back().dated, i, mark.dated))
+            marks.push_back(mark);
+    }
+    const std::size_t step = roundStep(gap);
+    for (std::size_t number = step; number <= n; number += step) {
+        const std::size_t i = number - 1;
+        const auto after = std::lower_bound(
+            marks.begin(), marks.end(), i,
+            [](const MatchMark& mark, std::size_t match) { return mark.match < match; });
+        if (after == marks.begin() || (after != marks.end() && after->match == i))
+            continue;
+        const MatchMark& before = *(after - 1);
+        const MatchMark mark{i, day(i) != day(before.match)};
+        if (!clear(before.match, before.dated, i, mark.dated))
+            continue;
+        // The mark after it then names its day only if it is not this one's.
+        if (after != marks.end()) {
+            const bool afterDated = day(after->match) != day(i);
+            if (!clear(i, mark.dated, after->match, afterDated))
+                continue;
+            after->dated = afterDated;
+        }
+        marks.insert(after, mark);
+    }
+    return marks;
+}
+
 } // namespace rz6

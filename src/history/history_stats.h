@@ -50,7 +50,8 @@ std::vector<std::size_t> bestMatches(const std::vector<HistoryMatch>& matches,
 // earlier average (at least one point) counts as a trend. Needs two full tens.
 HistoryTrend historyTrend(const std::vector<HistoryMatch>& matches);
 
-// A point of a line drawn on the chart: when (ms) and how much.
+// A point of a line drawn on the chart: which match (its number, 1 for the first played) and
+// how much.
 struct ChartPoint {
     double x = 0;
     double y = 0;
@@ -60,9 +61,28 @@ struct ChartPoint {
 // The points of a line as drawn, at most `columns` of them: a line through thousands of
 // matches only paints a solid band, and drawing it costs the screen its speed. The span of
 // x is cut into `columns` equal columns and the points of each column are drawn as one,
-// their average at their average x, so the line shows how the totals go over time (the
+// their average at their average x, so the line shows how the totals go match by match (the
 // best ones are marked apart, the figures in words are every match's). A line of no more
 // points than columns comes back as it is. Points in order of x.
 std::vector<ChartPoint> thinnedForDrawing(const std::vector<ChartPoint>& points, int columns);
+
+// A label under the chart's line of matches: the match it stands under (its index, oldest
+// first) and whether it names that match's day as well as its number.
+struct MatchMark {
+    std::size_t match = 0;
+    bool dated = false;
+    bool operator==(const MatchMark&) const = default;
+};
+
+// The matches the chart's axis names, each match one step along it, so that about `most`
+// labels with a date fit across it and no two labels run into each other: a label with a
+// date takes a `most`-th of the matches (at least one match), one with a number alone half
+// that. First the first match of each day, as a clock `offsetSeconds` from UTC reads the
+// day, each where it clears the one before; then, in the stretches left between them, round
+// numbers of matches (every 1, 2, 5, 10, 20, 50, … matches) where they clear both
+// neighbours. A mark names its day when it is the first or the mark before it stands in
+// another day. In the order of the matches.
+std::vector<MatchMark> matchAxisMarks(const std::vector<HistoryMatch>& matches, int offsetSeconds,
+                                      int most);
 
 } // namespace rz6

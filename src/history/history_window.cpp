@@ -33,6 +33,9 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
+#include <algorithm>
+#include <utility>
+
 namespace rz6 {
 
 namespace {
@@ -70,8 +73,8 @@ QString rankText(int rankClass) {
 // The table's and the chart's clock. Every match is shown at one offset, the one the
 // player's clock has as the screen opens, rather than each at the offset it was played at:
 // a player reads the times against the clock in front of them ("last night", "an hour
-// ago"), the rows then read in the order the matches were played, and the chart's time axis
-// is one line of time under labels on that same clock. Each at its own offset, two matches
+// ago"), the rows then read in the order the matches were played, and the dates under the
+// chart's matches are the ones of that same clock. Each at its own offset, two matches
 // half an hour apart either side of a journey would read hours apart, the later one perhaps
 // first. The price: after a change to summer time, older matches read an hour off the
 // clock they were played by; the heading names the clock, so the times stay plain. The CSV
@@ -258,11 +261,6 @@ HistoryWindow::HistoryWindow(std::vector<HistoryMatch> matches, const QString& n
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->horizontalHeader()->setStretchLastSection(true);
-    table_->setColumnWidth(DateColumn, 150);
-    table_->setColumnWidth(CharacterColumn, 110);
-    table_->setColumnWidth(OverallColumn, 100);
-    table_->setColumnWidth(RankColumn, 100);
-    table_->setColumnWidth(ComboColumn, 90);
     table_->setSortingEnabled(true);
     table_->sortByColumn(DateColumn, Qt::DescendingOrder);
     QPalette page = table_->palette();
@@ -316,26 +314,18 @@ HistoryWindow::~HistoryWindow() = default;
 
 namespace {
 
-// The time axis is cut into this many equal stretches, and a label names the moment in the
-// middle of each: neighbours never run into each other, and the outer ones are drawn whole.
-constexpr int dateStretches = 5;
+// The axis of matches has room for this many labels with a date across the chart (some
+// eighty of its hundred-odd pixels each), and twice as many numbers alone.
+constexpr int matchLabelsAcross = 5;
 
-// Names the moments on the table's clock, each label where its moment lies: with less than a
-// day to a stretch, the day and the time ("05-29 21:30"), otherwise the date ("2026-05-29").
-// A label that would read like the one before it is left out.
-void nameMoments(QCategoryAxis* axis, std::int64_t low, std::int64_t high, int shownOffset) {
-    const std::int64_t stretch = (high - low) / dateStretches;
-    const QString format =
-        stretch < 24LL * 3600 * 1000 ? QStringLiteral("MM-dd HH:mm") : QStringLiteral("yyyy-MM-dd");
-    QString previous;
-    for (int i = 0; i < dateStretches; ++i) {
-        const std::int64_t at = low + stretch * i + stretch / 2;
-        const QString label = atUtcOffset(at, shownOffset).toString(format);
-        if (label == previous)
-            continue;
-        axis->append(label, double(at));
-        previous = label;
-    }
+// A mark's label: the match's number and, where the mark names its day, the date under it on
+// the table's clock ("12" over "2026-05-29").
+QString markLabel(const MatchMark& mark, std::int64_t utcMs, int shownOffset) {
+    const QString number = QString::number(mark.match + 1);
+    if (!mark.dated)
+        return number;
+    return QStringLiteral("<div align=center>%1<br>%2</div>")
+        .arg(number, atUtcOffset(utcMs, shownOffset).toString(QStringLiteral("yyyy-MM-dd")));
 }
 
 } // namespace
@@ -349,18 +339,20 @@ void HistoryWindow::buildChart() {
     chart_->legend()->setAlignment(Qt::AlignBottom);
     chart_->legend()->setFont(designFont(textFont));
 
-    // The moments themselves along the axis, named on the table's clock: Qt's date axis
-    // would name them on the desktop's zone, whatever the table says.
-    dateAxis_ = new QCategoryAxis;
-    dateAxis_->setObjectName(QStringLiteral("DateAxis"));
-    dateAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    dateAxis_->setLabelsFont(designFont(textFont));
-    dateAxis_->setTitleFont(designFont(textFont));
+    // The matches along the axis, one step each in the order they were played, whatever time
+    // lay between them: an evening's matches read as a line, and a week away takes no room.
+    // Labels name some of them by number, with the date where a day begins, on the table's
+    // clock.
+    matchAxis_ = new QCategoryAxis;
+    matchAxis_->setObjectName(QStringLiteral("MatchAxis"));
+    matchAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    matchAxis_->setLabelsFont(designFont(textFont));
+    matchAxis_->setTitleFont(designFont(textFont));
     totalAxis_ = new QValueAxis;
     totalAxis_->setTitleFont(designFont(textFont));
     totalAxis_->setLabelsFont(designFont(textFont));
     totalAxis_->setLabelFormat(QStringLiteral("%d"));
-    chart_->addAxis(dateAxis_, Qt::AlignBottom);
+    chart_->addAxis(matchAxis_, Qt::AlignBottom);
     chart_->addAxis(totalAxis_, Qt::AlignLeft);
 
     // A line of thousands of matches is drawn through one point per column of the chart, the
@@ -373,17 +365,22 @@ void HistoryWindow::buildChart() {
             list.append(QPointF(p.x, p.y));
         series->replace(list);
         chart_->addSeries(series);
-        series->attachAxis(dateAxis_);
+        series->attachAxis(matchAxis_);
         series->attachAxis(totalAxis_);
     };
 
-    // One line per character through that character's matches, each match a dot.
-    // Each match a dot while they are few enough to tell apart.
+    // Match i (oldest first) stands at i + 1 along the axis: the first played is match 1.
+    const auto matchNumber = [](std::size_t i) { return double(i + 1); };
+
+    // One line per character through that character's matches, each match a dot while they
+    // are few enough to tell apart.
     std::array<std::vector<ChartPoint>, characterCount> byCharacter;
-    for (const HistoryMatch& m : matches_)
+    for (std::size_t i = 0; i < matches_.size(); ++i) {
+        const HistoryMatch& m = matches_[i];
         if (m.character >= 0 && m.character < characterCount)
             byCharacter[std::size_t(m.character)].push_back(
-                {double(m.endedUtcMs), double(m.overallScore)});
+                {matchNumber(i), double(m.overallScore)});
+    }
     for (int c = 0; c < characterCount; ++c) {
         auto* series = new QLineSeries(chart_);
         series->setObjectName(indexedName("CharacterSeries", c));
@@ -399,7 +396,7 @@ void HistoryWindow::buildChart() {
     std::vector<ChartPoint> averagePoints;
     averagePoints.reserve(matches_.size());
     for (std::size_t i = 0; i < matches_.size(); ++i)
-        averagePoints.push_back({double(matches_[i].endedUtcMs), averages[i]});
+        averagePoints.push_back({matchNumber(i), averages[i]});
     auto* average = new QLineSeries(chart_);
     average->setObjectName(QStringLiteral("AverageSeries"));
     QPen dashed(bgrColor(averageColor));
@@ -411,7 +408,7 @@ void HistoryWindow::buildChart() {
 
     std::vector<ChartPoint> bestPoints;
     for (std::size_t i : bestMatches(matches_))
-        bestPoints.push_back({double(matches_[i].endedUtcMs), double(matches_[i].overallScore)});
+        bestPoints.push_back({matchNumber(i), double(matches_[i].overallScore)});
     auto* best = new QScatterSeries(chart_);
     best->setObjectName(QStringLiteral("BestSeries"));
     best->setMarkerShape(QScatterSeries::MarkerShapeStar);
@@ -422,32 +419,32 @@ void HistoryWindow::buildChart() {
     bestSeries_ = best;
 
     if (matches_.empty()) {
-        // No match, no date: the axis keeps its shape but names no day (the clock's zero,
-        // 1970/01/01, meant nothing to a player).
-        dateAxis_->setRange(0, 24.0 * 3600 * 1000);
-        dateAxis_->setLabelsVisible(false);
-        // Nor a clock: an axis with no label would draw its title at the chart's top.
-        dateAxis_->setTitleVisible(false);
+        // No match: the axis keeps its shape but names nothing.
+        matchAxis_->setRange(0.5, 1.5);
+        matchAxis_->setLabelsVisible(false);
+        // Nor its title: an axis with no label would draw its title at the chart's top.
+        matchAxis_->setTitleVisible(false);
         totalAxis_->setRange(0, 1000);
     } else {
-        std::int64_t first = matches_.front().endedUtcMs;
-        std::int64_t last = matches_.back().endedUtcMs;
-        std::int64_t low = matches_.front().overallScore;
-        std::int64_t high = low;
+        const std::vector<MatchMark> marks =
+            matchAxisMarks(matches_, shownUtcOffset_, matchLabelsAcross);
+        // Half a dated label's room either side, so the first and last labels are drawn
+        // whole, clear of the totals' axis.
+        const double margin = std::max(1.0, double(matches_.size()) / matchLabelsAcross) / 2;
+        const double low = matchNumber(0) - margin;
+        matchAxis_->setRange(low, matchNumber(matches_.size() - 1) + margin);
+        matchAxis_->setStartValue(low);
+        for (const MatchMark& mark : marks)
+            matchAxis_->append(markLabel(mark, matches_[mark.match].endedUtcMs, shownUtcOffset_),
+                               matchNumber(mark.match));
+        std::int64_t lowest = matches_.front().overallScore;
+        std::int64_t highest = lowest;
         for (const HistoryMatch& m : matches_) {
-            first = std::min(first, m.endedUtcMs);
-            last = std::max(last, m.endedUtcMs);
-            low = std::min(low, m.overallScore);
-            high = std::max(high, m.overallScore);
+            lowest = std::min(lowest, m.overallScore);
+            highest = std::max(highest, m.overallScore);
         }
-        // A little room either side (at least half an hour), so the first and last marks are
-        // drawn whole and a lone match or a single evening stays readable.
-        const std::int64_t margin = std::max<std::int64_t>(30 * 60 * 1000, (last - first) / 40);
-        dateAxis_->setRange(double(first - margin), double(last + margin));
-        dateAxis_->setStartValue(double(first - margin));
-        nameMoments(dateAxis_, first - margin, last + margin, shownUtcOffset_);
-        totalAxis_->setRange(double(std::min<std::int64_t>(low, 0)),
-                             double(high == low ? high + 100 : high));
+        totalAxis_->setRange(double(std::min<std::int64_t>(lowest, 0)),
+                             double(highest == lowest ? highest + 100 : highest));
         totalAxis_->applyNiceNumbers();
     }
 
@@ -464,7 +461,9 @@ void HistoryWindow::retranslate() {
     setWindowTitle(QCoreApplication::translate("rz6::HistoryWindow", "戦績"));
     summaryLabel_->setText(summaryText());
 
-    dateAxis_->setTitleText(timeHeading(shownUtcOffset_));
+    matchAxis_->setTitleText(
+        QCoreApplication::translate("rz6::HistoryWindow", "試合の番号（遊んだ順）と日付（%1）")
+            .arg(utcOffsetName(shownUtcOffset_)));
     totalAxis_->setTitleText(QCoreApplication::translate("rz6::HistoryWindow", "総合評価"));
     for (int c = 0; c < characterCount; ++c)
         characterSeries_[std::size_t(c)]->setName(characterName(c));
@@ -483,6 +482,16 @@ void HistoryWindow::retranslate() {
 
     table_->setAccessibleName(QCoreApplication::translate("rz6::HistoryWindow", "試合の一覧"));
     model_->retranslate();
+    // Each column as wide as its figures need, and never narrower than its heading in the
+    // language shown.
+    static constexpr std::pair<int, int> columnWidths[]{{DateColumn, 150},
+                                                        {CharacterColumn, 110},
+                                                        {OverallColumn, 100},
+                                                        {RankColumn, 100},
+                                                        {ComboColumn, 90}};
+    for (const auto& [column, width] : columnWidths)
+        table_->setColumnWidth(
+            column, std::max(width, table_->horizontalHeader()->sectionSizeHint(column)));
     if (emptyNote_)
         noteLabel_->setText(QCoreApplication::translate(
             "rz6::HistoryWindow", "まだ戦績がありません。試合を終えると、ここに残ります。"));
@@ -574,7 +583,7 @@ void HistoryWindow::chooseExportFile() {
     dialog->setObjectName(QStringLiteral("ExportDialog"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(QStringLiteral("csv"));
-    dialog->selectFile(QStringLiteral("rz6-senseki.csv"));
+    dialog->selectFile(QStringLiteral("rz6-history.csv"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QFileDialog::fileSelected, this, &HistoryWindow::exportRequested);
     dialog->open();

@@ -26,8 +26,8 @@ namespace rz6 {
 
 class HistoryTableModel;
 
-// The 戦績 screen "senseki": every finished match of the history as a chart of 総合評価 over
-// time (one colour per character, the five best marked, the average of the last ten), a
+// The 戦績 screen "senseki": every finished match of the history as a chart of 総合評価 match
+// by match (one colour per character, the five best marked, the average of the last ten), a
 // table of matches (newest first, sortable, filtered by character) and a summary line. It
 // only shows the matches it is given, once, when it is built; writing the CSV is asked of
 // the program object. A separate, non-blocking tool window that deletes itself when closed.
@@ -82,7 +82,8 @@ private:
     QLabel* summaryLabel_ = nullptr;
     QChart* chart_ = nullptr;
     QChartView* chartView_ = nullptr;
-    QCategoryAxis* dateAxis_ = nullptr;
+    // Along it the matches, one step each in the order played; up it their 総合評価.
+    QCategoryAxis* matchAxis_ = nullptr;
     QValueAxis* totalAxis_ = nullptr;
     // One line per character, the average of the last ten and the five best.
     std::array<QXYSeries*, characterCount> characterSeries_{};

@@ -129,5 +129,89 @@ TEST(HistoryStats, ThinnedLineAveragesEachColumn) {
     EXPECT_EQ(thinnedForDrawing(shortLine, 50), shortLine);
 }
 
+constexpr std::int64_t minute = 60'000;
+constexpr std::int64_t day = 24 * 60 * minute;
+constexpr std::int64_t mayTwentyNinth = 1'780'012'800'000; // 2026-05-29 00:00 UTC
+
+// Matches ended at these moments, oldest first.
+std::vector<HistoryMatch> endedAt(const std::vector<std::int64_t>& times) {
+    std::vector<HistoryMatch> matches(times.size());
+    for (std::size_t i = 0; i < times.size(); ++i)
+        matches[i].endedUtcMs = times[i];
+    return matches;
+}
+
+// `count` matches three minutes apart from each of these days on (days after May 29th).
+std::vector<std::int64_t> sessions(std::initializer_list<int> days, int count) {
+    std::vector<std::int64_t> times;
+    for (int d : days)
+        for (int i = 0; i < count; ++i)
+            times.push_back(mayTwentyNinth + d * day + 20 * 60 * minute + i * 3 * minute);
+    return times;
+}
+
+// The axis names the first match of each day with its date and fills the stretches between
+// with round numbers; a day start too close to the mark before gives way, and the next mark
+// names the day instead. Days are the shown clock's.
+TEST(HistoryStats, MatchAxisMarksDaysAndRoundNumbers) {
+    const std::int64_t lateEvening = mayTwentyNinth + (14 * 60 + 50) * minute; // 14:50 UTC
+    std::vector<std::int64_t> dayChangeTooSoon = sessions({0}, 2);
+    for (std::int64_t t : sessions({1}, 18))
+        dayChangeTooSoon.push_back(t);
+    const struct {
+        const char* what;
+        std::vector<std::int64_t> times;
+        int offset;
+        std::vector<MatchMark> marks;
+    } cases[] = {
+        {"none", {}, 0, {}},
+        {"a session and a week later",
+         {mayTwentyNinth, mayTwentyNinth + minute, mayTwentyNinth + 2 * minute,
+          7 * day + mayTwentyNinth},
+         0,
+         {{0, true}, {1, false}, {2, false}, {3, true}}},
+        {"five evenings of ten",
+         sessions({0, 1, 3, 10, 11}, 10),
+         0,
+         {{0, true}, {10, true}, {20, true}, {30, true}, {40, true}, {49, false}}},
+        {"a day change too soon after the first",
+         dayChangeTooSoon,
+         0,
+         {{0, true}, {4, true}, {9, false}, {14, false}, {19, false}}},
+        {"20 minutes over midnight in Tokyo",
+         {lateEvening, lateEvening + 20 * minute},
+         9 * 3600,
+         {{0, true}, {1, true}}},
+        {"the same 20 minutes in London",
+         {lateEvening, lateEvening + 20 * minute},
+         0,
+         {{0, true}, {1, false}}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(matchAxisMarks(endedAt(c.times), c.offset, 5), c.marks) << c.what;
+}
+
+// However long the history, the labels fit: a dated one takes a fifth of the matches, one
+// with a number alone half that, and every change of day among the marks is named.
+TEST(HistoryStats, MatchAxisMarksOfALongHistoryNeverCrowd) {
+    std::vector<std::int64_t> times;
+    for (int d = 0; times.size() < 10'000; d += 1 + d % 4)
+        for (int i = 0; i < 5 + d % 37; ++i)
+            times.push_back(mayTwentyNinth + d * day + 18 * 60 * minute + i * 4 * minute);
+    times.resize(10'000);
+    const std::vector<MatchMark> marks = matchAxisMarks(endedAt(times), 0, 5);
+    ASSERT_GE(marks.size(), 5u);
+    EXPECT_LE(marks.size(), 11u);
+    EXPECT_EQ(marks.front(), (MatchMark{0, true}));
+    const auto room = [](bool dated) { return dated ? 1000.0 : 500.0; };
+    for (std::size_t k = 1; k < marks.size(); ++k) {
+        EXPECT_GE(double(marks[k].match - marks[k - 1].match),
+                  room(marks[k].dated) + room(marks[k - 1].dated))
+            << marks[k].match;
+        EXPECT_EQ(marks[k].dated, times[marks[k].match] / day != times[marks[k - 1].match] / day)
+            << marks[k].match;
+    }
+}
+
 } // namespace
 } // namespace rz6

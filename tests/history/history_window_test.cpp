@@ -15,11 +15,10 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QXYSeries>
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 namespace rz6 {
 namespace {
@@ -62,6 +61,13 @@ std::vector<double> yValues(QXYSeries* s) {
     return ys;
 }
 
+std::vector<double> xValues(QXYSeries* s) {
+    std::vector<double> xs;
+    for (const QPointF& p : s->points())
+        xs.push_back(p.x());
+    return xs;
+}
+
 QStringList column(QTableView* table, int col) {
     QStringList texts;
     for (int row = 0; row < table->model()->rowCount(); ++row)
@@ -69,19 +75,22 @@ QStringList column(QTableView* table, int col) {
     return texts;
 }
 
-// The chart draws each character's matches in order, marks the five best and averages the
-// last ten; the description sums it up in words.
+// The chart draws each character's matches in order, at their numbers in the whole history
+// (the first played is match 1), marks the five best and averages the last ten; the
+// description sums it up in words.
 TEST(HistoryWindow, ChartFollowsTheMatches) {
     HistoryWindow window(fixture(), QString(), nullptr, tokyo);
     EXPECT_EQ(yValues(series(window, "CharacterSeries(0)")),
               (std::vector<double>{500, 800, 2500, 700}));
+    EXPECT_EQ(xValues(series(window, "CharacterSeries(0)")), (std::vector<double>{1, 4, 6, 7}));
     EXPECT_EQ(yValues(series(window, "CharacterSeries(2)")), (std::vector<double>{-100}));
+    EXPECT_EQ(xValues(series(window, "BestSeries")), (std::vector<double>{5, 6, 2, 4, 7}));
     EXPECT_EQ(yValues(series(window, "BestSeries")),
               (std::vector<double>{3000, 2500, 1200, 800, 700}));
     const auto averages = yValues(series(window, "AverageSeries"));
     ASSERT_EQ(averages.size(), 7u);
     EXPECT_DOUBLE_EQ(averages.back(), 8600.0 / 7);
-    EXPECT_EQ(series(window, "AverageSeries")->points().front().x(), 1'780'000'000'000.0);
+    EXPECT_EQ(xValues(series(window, "AverageSeries")).back(), 7);
     EXPECT_EQ(window.chartDescription(),
               QStringLiteral("総合評価のグラフ。7試合、最高 3000、平均 1229、直近10試合の平均 "
                              "1229。傾向を見るには20試合が必要です。"));
@@ -110,13 +119,13 @@ TEST(HistoryWindow, TableSortsAndFilters) {
 }
 
 // Two matches half an hour apart, ended on clocks fourteen hours apart: on their own clocks
-// the later one reads first (06:30 at -05:00 after 20:00 at +09:00). The table and the chart
-// show both on the one clock they name, in the order they were played; the CSV keeps each
-// match's own clock, at the same moment.
+// the later one reads first, the day before (22:50 at -05:00 after 12:20 at +09:00). The
+// table and the chart show both on the one clock they name, in the order they were played,
+// where midnight falls between them; the CSV keeps each match's own clock, at the same moment.
 TEST(HistoryWindow, TableChartAndCsvTellTheSameTime) {
     test::testApplication();
     std::vector<HistoryMatch> matches(2);
-    matches[0].endedUtcMs = 1'780'052'400'000; // 2026-05-29 11:00 UTC
+    matches[0].endedUtcMs = 1'780'024'800'000; // 2026-05-29 03:20 UTC
     matches[0].utcOffsetSeconds = 9 * 3600;
     matches[1].endedUtcMs = matches[0].endedUtcMs + 30 * 60 * 1000;
     matches[1].utcOffsetSeconds = -5 * 3600;
@@ -124,29 +133,25 @@ TEST(HistoryWindow, TableChartAndCsvTellTheSameTime) {
     HistoryWindow window(matches, QString(), nullptr, newfoundland);
 
     auto* table = window.findChild<QTableView*>(QStringLiteral("HistoryTable"));
-    EXPECT_EQ(column(table, 0), (QStringList{"2026-05-29 08:00", "2026-05-29 07:30"}));
+    const QStringList times = column(table, 0);
+    EXPECT_EQ(times, (QStringList{"2026-05-29 00:20", "2026-05-28 23:50"}));
     const QString heading = table->model()->headerData(0, Qt::Horizontal).toString();
     EXPECT_TRUE(heading.contains(QStringLiteral("UTC-03:30"))) << heading.toStdString();
 
-    // The time axis names moments on the table's clock, in order: each match lies after the
-    // labels that read no later than its time in the table and before those that read later.
-    auto* dates = qobject_cast<QCategoryAxis*>(
+    // The axis names each match by its number, over the table's date where the day changes.
+    auto* axis = qobject_cast<QCategoryAxis*>(
         window.findChild<QChartView*>()->chart()->axes(Qt::Horizontal).front());
-    ASSERT_NE(dates, nullptr);
-    EXPECT_EQ(dates->titleText(), heading);
-    const QStringList labels = dates->categoriesLabels();
-    ASSERT_GE(labels.size(), 3);
-    EXPECT_TRUE(std::is_sorted(labels.begin(), labels.end()));
-    const QStringList shown{column(table, 0).back(), column(table, 0).front()}; // oldest first
-    for (std::size_t i = 0; i < matches.size(); ++i) {
-        const std::string time = shown[qsizetype(i)].mid(5).toStdString(); // "05-29 07:30"
-        for (const QString& label : labels) {
-            if (dates->endValue(label) <= double(matches[i].endedUtcMs))
-                EXPECT_LE(label.toStdString(), time);
-            else
-                EXPECT_GT(label.toStdString(), time);
-        }
+    ASSERT_NE(axis, nullptr);
+    EXPECT_TRUE(axis->titleText().contains(QStringLiteral("UTC-03:30")))
+        << axis->titleText().toStdString();
+    EXPECT_LT(axis->min(), 1);
+    EXPECT_GT(axis->max(), 2);
+    QStringList labels;
+    for (const QString& label : axis->categoriesLabels()) {
+        labels << QTextDocumentFragment::fromHtml(label).toPlainText();
+        EXPECT_EQ(axis->endValue(label), labels.back().section(QLatin1Char('\n'), 0, 0).toDouble());
     }
+    EXPECT_EQ(labels, (QStringList{"1\n" + times[1].left(10), "2\n" + times[0].left(10)}));
 
     const QStringList rows =
         QString::fromUtf8(historyCsv(matches)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
@@ -169,7 +174,7 @@ TEST(HistoryWindow, EmptyScreenSaysWhyAndEscapeCloses) {
     QSignalSpy closed(window, &HistoryWindow::closed);
     EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("HistoryNote"))->text(), reason);
     EXPECT_FALSE(window->findChild<QPushButton*>(QStringLiteral("ExportButton"))->isEnabled());
-    // The chart's date axis names no day when there is no match.
+    // The chart's axis names no match and no day when there is no match.
     const QList<QAbstractAxis*> dates =
         window->findChild<QChartView*>()->chart()->axes(Qt::Horizontal);
     ASSERT_EQ(dates.size(), 1);
