@@ -178,8 +178,12 @@ TEST_F(InstallTest, MetainfoIsValidAndNamesTheDesktopEntry) {
         xml.contains(QStringLiteral("<name>") + QString::fromUtf8(rz6::appInfo::englishTitle)));
     EXPECT_TRUE(xml.contains(QStringLiteral("<name xml:lang=\"ja\">") +
                              QString::fromUtf8(rz6::appInfo::displayTitle)));
-    // No address that might not exist: no screenshots, no home page.
-    EXPECT_FALSE(xml.contains(QStringLiteral("http")));
+    // One address only, the releases page, as the home page: no screenshots a software
+    // centre would fetch.
+    EXPECT_EQ(xml.count(QStringLiteral("http")), 1);
+    EXPECT_TRUE(xml.contains(QStringLiteral("<url type=\"homepage\">") +
+                             QString::fromUtf8(rz6::appInfo::releasesUrl) +
+                             QStringLiteral("</url>")));
 }
 
 // Software centres read the metainfo together with the desktop entry and the icons it names.

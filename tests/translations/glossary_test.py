@@ -15,7 +15,7 @@ FORBIDDEN = [
     (r"\brating\b", "score"),
     (r"\bhits?\b", "landing / landed / combo count"),
     (r"\bswordsm[ae]n\b", "characters (or a rank from the ladder)"),
-    (r"\bchoose a character\b|\bcharacter screen\b", "Character Select"),
+    (r"(?-i:Choose a Character)|\bcharacter screen\b", "Character Select"),
     (r"\b(best|max|maximum) combo\b", "longest combo"),
     (r"\b\d+ combo\b|%1 combo\b", "Combo 3"),
     (r"\blicensed\b|\bsword (god|demon)\b|\bswordmaster\b|\bdisciple\b", "the rank ladder"),
