@@ -6,7 +6,6 @@
 
 #include <QCoreApplication>
 #include <QStringList>
-#include <QTranslator>
 
 #include <algorithm>
 #include <array>
@@ -31,22 +30,14 @@ constexpr std::array options{
 
 const std::string program = appInfo::applicationName;
 
-// The language the terminal's texts are written in; Japanese until the caller says otherwise.
-Language textLanguage = Language::Japanese;
-
 } // namespace
 
 // A text of the command line in that language, with %1, %2, ... filled in. The command line
 // is answered before the program has a Qt application, so the translation is asked directly.
-std::string terminalText(const char* source, const QStringList& arguments) {
-    static QTranslator* const english = [] {
-        auto* t = new QTranslator;
-        (void)t->load(englishTranslationResource());
-        return t;
-    }();
+std::string terminalText(Language language, const char* source, const QStringList& arguments) {
     QString translated;
-    if (textLanguage == Language::English)
-        translated = english->translate("rz6::CommandLine", source);
+    if (language == Language::English)
+        translated = englishText("rz6::CommandLine", source);
     if (translated.isEmpty())
         translated = QString::fromUtf8(source);
     for (const QString& argument : arguments)
@@ -56,27 +47,20 @@ std::string terminalText(const char* source, const QStringList& arguments) {
 
 namespace {
 
-std::string text(const char* source, const QStringList& arguments = {}) {
-    return terminalText(source, arguments);
-}
-
 QString q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-CommandLine mistake(const std::string& what) {
-    return {CommandAction::Mistake,
-            program + ": " + what +
-                text(QT_TRANSLATE_NOOP("rz6::CommandLine", "（使い方は %1 --help）"), {q(program)}),
-            {}};
+CommandLine mistake(const char* source, const QStringList& arguments) {
+    return {CommandAction::Mistake, {source, arguments}, {}};
 }
 
 // The value of --lang: "ja" or "en".
 CommandLine languageChoice(std::string_view value) {
     if (const auto language = languageFromCode(q(value)))
         return {CommandAction::Play, {}, language};
-    return mistake(text(QT_TRANSLATE_NOOP("rz6::CommandLine", "言語「%1」は選べません（ja か en）"),
-                        {q(value)}));
+    return mistake(QT_TRANSLATE_NOOP("rz6::CommandLine", "言語「%1」は選べません（ja か en）"),
+                   {q(value)});
 }
 
 // A long option, whole or abbreviated, possibly with "=value" glued on.
@@ -93,24 +77,23 @@ CommandLine parseLong(std::string_view argument) {
             matches.push_back(&option);
     }
     if (matches.empty())
-        return mistake(
-            text(QT_TRANSLATE_NOOP("rz6::CommandLine", "不明なオプション「%1」です"), {q(name)}));
+        return mistake(QT_TRANSLATE_NOOP("rz6::CommandLine", "不明なオプション「%1」です"),
+                       {q(name)});
     if (matches.size() > 1)
-        return mistake(text(
+        return mistake(
             QT_TRANSLATE_NOOP("rz6::CommandLine", "オプション「%1」がどれを指すのか決まりません"),
-            {q(name)}));
+            {q(name)});
     const CommandOption& option = *matches.front();
     if (!option.value.empty()) {
         if (equals == std::string_view::npos)
-            return mistake(text(
+            return mistake(
                 QT_TRANSLATE_NOOP("rz6::CommandLine", "オプション「%1」には値が要ります（%1%2）"),
-                {q(option.longName), q(option.value)}));
+                {q(option.longName), q(option.value)});
         return languageChoice(argument.substr(equals + 1));
     }
     if (equals != std::string_view::npos)
-        return mistake(
-            text(QT_TRANSLATE_NOOP("rz6::CommandLine", "オプション「%1」は値をとりません"),
-                 {q(option.longName)}));
+        return mistake(QT_TRANSLATE_NOOP("rz6::CommandLine", "オプション「%1」は値をとりません"),
+                       {q(option.longName)});
     return {option.action, {}, {}};
 }
 
@@ -123,8 +106,8 @@ CommandLine parseShort(std::string_view argument) {
             if (option.shortName == letter)
                 found = &option;
         if (!found)
-            return mistake(text(QT_TRANSLATE_NOOP("rz6::CommandLine", "不明なオプション「%1」です"),
-                                {QStringLiteral("-") + QChar::fromLatin1(letter)}));
+            return mistake(QT_TRANSLATE_NOOP("rz6::CommandLine", "不明なオプション「%1」です"),
+                           {QStringLiteral("-") + QChar::fromLatin1(letter)});
         if (!first)
             first = found->action;
     }
@@ -161,11 +144,13 @@ CommandLine parseCommandLine(std::span<const char* const> arguments) {
         else if (!optionsEnded && argument.size() > 1 && argument.starts_with('-'))
             next = parseShort(argument);
         else
-            next = mistake(text(QT_TRANSLATE_NOOP("rz6::CommandLine", "引数「%1」はとりません"),
-                                {q(argument)}));
+            next = mistake(QT_TRANSLATE_NOOP("rz6::CommandLine", "引数「%1」はとりません"),
+                           {q(argument)});
         // A mistake anywhere wins; otherwise the first option decides, as with -hv.
-        if (next.action == CommandAction::Mistake)
+        if (next.action == CommandAction::Mistake) {
+            next.language = language; // told in the language asked for before it
             return next;
+        }
         if (next.language)
             language = next.language;
         else if (answer.action == CommandAction::Play)
@@ -175,14 +160,24 @@ CommandLine parseCommandLine(std::span<const char* const> arguments) {
     return answer;
 }
 
-std::string usageText() {
+std::string mistakeLine(const CommandLine& answer, Language language) {
+    return program + ": " +
+           terminalText(language, answer.mistake.source, answer.mistake.arguments) +
+           terminalText(language, QT_TRANSLATE_NOOP("rz6::CommandLine", "（使い方は %1 --help）"),
+                        {q(program)});
+}
+
+std::string usageText(Language language) {
+    const auto text = [language](const char* source, const QStringList& arguments = {}) {
+        return terminalText(language, source, arguments);
+    };
     std::string usage = text(
         QT_TRANSLATE_NOOP("rz6::CommandLine",
                           "使い方: %1 [オプション]...\n"
                           "数字キーで技を打ち込む一人用の剣術ゲーム「%2」を始めます。\n\n"
                           "オプション:\n"),
-        {q(program), textLanguage == Language::English ? QString::fromUtf8(appInfo::englishTitle)
-                                                       : QString::fromUtf8(appInfo::displayTitle)});
+        {q(program), language == Language::English ? QString::fromUtf8(appInfo::englishTitle)
+                                                   : QString::fromUtf8(appInfo::displayTitle)});
     // Every summary starts in the same column, two spaces after the longest option.
     const auto names = [](const CommandOption& option) {
         std::string written =
@@ -210,42 +205,31 @@ std::string usageText() {
     return usage;
 }
 
-std::string versionText() {
-    const bool english = textLanguage == Language::English;
+std::string versionText(Language language) {
+    const bool english = language == Language::English;
     return program + " " + appInfo::version + "\n" +
-           text(QT_TRANSLATE_NOOP("rz6::CommandLine",
-                                  "Copyright © %1 %2\n"
-                                  "%3 ライセンス: 無保証で、自由に使い、写し、変え、配ることが"
-                                  "できます。\n"),
-                {q(appInfo::copyrightYear), q(english ? appInfo::teamEnglish : appInfo::team),
-                 q(appInfo::licenseName)});
+           terminalText(
+               language,
+               QT_TRANSLATE_NOOP("rz6::CommandLine",
+                                 "Copyright © %1 %2\n"
+                                 "%3 ライセンス: 無保証で、自由に使い、写し、変え、配ることが"
+                                 "できます。\n"),
+               {q(appInfo::copyrightYear), q(english ? appInfo::teamEnglish : appInfo::team),
+                q(appInfo::licenseName)});
 }
 
-void setCommandLineLanguage(Language language) {
-    textLanguage = language;
-}
-
-std::optional<int> answerCommandLine(int argc, const char* const* argv) {
-    const std::span<const char* const> arguments{argv + 1,
-                                                 static_cast<std::size_t>(argc > 0 ? argc - 1 : 0)};
-    // The terminal is answered in the language given by --lang on this line, else the
-    // desktop's. The settings file is not read for it: whatever lies at its name, --help and
-    // --version answer at once.
-    setCommandLineLanguage(chooseLanguage(desktopMessagesLocale().toStdString(),
-                                          LanguageChoice::Desktop,
-                                          parseCommandLine(arguments).language));
-    const CommandLine answer = parseCommandLine(arguments);
+std::optional<int> answerCommandLine(const CommandLine& answer, Language language) {
     switch (answer.action) {
     case CommandAction::Play:
         return std::nullopt;
     case CommandAction::Help:
-        std::fputs(usageText().c_str(), stdout);
+        std::fputs(usageText(language).c_str(), stdout);
         break;
     case CommandAction::Version:
-        std::fputs(versionText().c_str(), stdout);
+        std::fputs(versionText(language).c_str(), stdout);
         break;
     case CommandAction::Mistake:
-        std::fputs((answer.mistake + "\n").c_str(), stderr);
+        std::fputs((mistakeLine(answer, language) + "\n").c_str(), stderr);
         return exitBadCommand;
     }
     // A full disk or a closed pipe is a failure, as GNU programs report it.

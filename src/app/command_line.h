@@ -29,36 +29,45 @@ struct CommandOption {
 
 std::span<const CommandOption> commandOptions();
 
-// The answer to a command line: what to do, and for a mistake the one line that says why.
+// A mistake on the command line: its text (marked QT_TRANSLATE_NOOP("rz6::CommandLine", ...))
+// and what fills its %1, %2, ...; written out in the language of the answer.
+struct CommandMistake {
+    const char* source = nullptr;
+    QStringList arguments;
+};
+
+// The answer to a command line: what to do, and for a mistake why.
 struct CommandLine {
     CommandAction action = CommandAction::Play;
-    std::string mistake;
+    CommandMistake mistake;
     // --lang=ja|en (or "--lang en"): the language for this run only.
     std::optional<Language> language;
 };
 
 // GNU conventions: long options may be abbreviated as long as they stay unambiguous, "--"
-// ends the options, and the program takes no operands.
+// ends the options, and the program takes no operands. Parsed once; the language the answer
+// is written in comes from the result (--lang) and the desktop.
 CommandLine parseCommandLine(std::span<const char* const> arguments);
 
-// The language the command line's texts are written in (Japanese until set).
-void setCommandLineLanguage(Language language);
 // A text for the terminal, marked QT_TRANSLATE_NOOP("rz6::CommandLine", ...), in that
 // language, with %1, %2, ... filled in from the arguments.
-std::string terminalText(const char* source, const QStringList& arguments = {});
+std::string terminalText(Language language, const char* source, const QStringList& arguments = {});
+
+// The one line that tells a mistake: the program's name, what is wrong, where help is.
+std::string mistakeLine(const CommandLine& answer, Language language);
 
 // The texts printed for --help and --version, each ending in a newline.
-std::string usageText();
-std::string versionText();
+std::string usageText(Language language);
+std::string versionText(Language language);
 
 // Exit statuses, as the manual page lists them.
 inline constexpr int exitOk = 0;
 inline constexpr int exitFailure = 1;    // no display, or the record's folder cannot be used
 inline constexpr int exitBadCommand = 2; // a mistake on the command line
 
-// Answers --help, --version and mistakes on the terminal, in the language the game would
-// speak, and returns the exit status; for an ordinary start (no options but --lang) returns
-// nothing and the game goes on.
-std::optional<int> answerCommandLine(int argc, const char* const* argv);
+// Answers --help, --version and mistakes on the terminal in that language and returns the
+// exit status; for an ordinary start (no options but --lang) returns nothing and the game
+// goes on.
+std::optional<int> answerCommandLine(const CommandLine& answer, Language language);
 
 } // namespace rz6

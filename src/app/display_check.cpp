@@ -10,12 +10,9 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
 
 namespace rz6 {
 namespace {
-
-const std::string program = appInfo::applicationName;
 
 // Whether Qt would need a window system for this platform list ("wayland;xcb"); offscreen,
 // vnc and the like need none.
@@ -38,62 +35,23 @@ std::string environmentValue(const char* name) {
     return value ? value : "";
 }
 
-// Messages Qt gives while it connects, held back until we know whether the start failed.
-struct HeldMessage {
-    QtMsgType type;
-    std::string category;
-    QString text;
-};
-// A message handler is a plain function, so what it needs lives here; only one watch exists,
-// for the one application object.
-std::vector<HeldMessage> heldMessages;
-bool xcbFailed = false;
-bool waylandFailed = false;
-
 void printLine(const std::string& line) {
-    std::fputs((program + ": " + line + "\n").c_str(), stderr);
+    std::fprintf(stderr, "%s: %s\n", appInfo::applicationName, line.c_str());
 }
 
-[[noreturn]] void refused() {
-    const std::string display = environmentValue("DISPLAY");
-    const std::string wayland = environmentValue("WAYLAND_DISPLAY");
-    if (xcbFailed || (!waylandFailed && !display.empty()))
-        printLine(
-            terminalText(QT_TRANSLATE_NOOP("rz6::CommandLine",
-                                           "X の画面 DISPLAY=%1 に接続できません（X サーバーが"
-                                           "動いていないか、接続を拒みました）"),
-                         {QString::fromStdString(display)}));
-    else if (!wayland.empty())
-        printLine(
-            terminalText(QT_TRANSLATE_NOOP("rz6::CommandLine",
-                                           "Wayland の画面 WAYLAND_DISPLAY=%1 に接続できません"),
-                         {QString::fromStdString(wayland)}));
-    else
-        printLine(terminalText(QT_TRANSLATE_NOOP("rz6::CommandLine", "画面に接続できません")));
-    std::fflush(stderr);
-    std::_Exit(exitFailure);
-}
-
-void watchMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    const std::string category = context.category ? context.category : "";
-    if (category.starts_with("qt.qpa.xcb") || text.contains(QLatin1String("\"xcb\"")))
-        xcbFailed = xcbFailed || type != QtDebugMsg;
-    if (category.starts_with("qt.qpa.wayland") || text.contains(QLatin1String("\"wayland")))
-        waylandFailed = waylandFailed || type != QtDebugMsg;
-    if (type == QtFatalMsg)
-        refused();
-    heldMessages.push_back({type, category, text});
-}
+// The watch Qt's message handler reports to.
+DisplayConnectionWatch* activeWatch = nullptr;
 
 } // namespace
 
-DisplayPlan planDisplay(const DisplaySetting& setting) {
+DisplayPlan planDisplay(const DisplaySetting& setting, Language language) {
     if (!needsWindowSystem(setting.platform))
         return {};
     const bool x11 = !setting.display.empty();
     const bool wayland = !setting.waylandDisplay.empty();
     if (!x11 && !wayland)
         return {terminalText(
+                    language,
                     QT_TRANSLATE_NOOP("rz6::CommandLine",
                                       "画面がありません（DISPLAY も WAYLAND_DISPLAY も設定されて"
                                       "いません）。デスクトップのセッションから起動してください")),
@@ -103,7 +61,8 @@ DisplayPlan planDisplay(const DisplaySetting& setting) {
     if (x11)
         return {{}, setting.platform.empty() && !setting.waylandPluginInstalled ? "xcb" : ""};
     if (!setting.waylandPluginInstalled)
-        return {terminalText(QT_TRANSLATE_NOOP("rz6::CommandLine",
+        return {terminalText(language,
+                             QT_TRANSLATE_NOOP("rz6::CommandLine",
                                                "Wayland の画面 WAYLAND_DISPLAY=%1 に映す Qt の"
                                                "プラグインがありません。root で apt install "
                                                "qt6-wayland を実行してください"),
@@ -124,11 +83,49 @@ DisplaySetting currentDisplaySetting() {
     return setting;
 }
 
-DisplayConnectionWatch::DisplayConnectionWatch()
-    : previous_(qInstallMessageHandler(watchMessage)) {}
+DisplayConnectionWatch::DisplayConnectionWatch(Language language) : language_(language) {
+    activeWatch = this;
+    previous_ = qInstallMessageHandler(watchMessage);
+}
 
 DisplayConnectionWatch::~DisplayConnectionWatch() {
     connected();
+}
+
+void DisplayConnectionWatch::watchMessage(QtMsgType type, const QMessageLogContext& context,
+                                          const QString& text) {
+    DisplayConnectionWatch& watch = *activeWatch;
+    const std::string category = context.category ? context.category : "";
+    if (category.starts_with("qt.qpa.xcb") || text.contains(QLatin1String("\"xcb\"")))
+        watch.xcbFailed_ = watch.xcbFailed_ || type != QtDebugMsg;
+    if (category.starts_with("qt.qpa.wayland") || text.contains(QLatin1String("\"wayland")))
+        watch.waylandFailed_ = watch.waylandFailed_ || type != QtDebugMsg;
+    if (type == QtFatalMsg)
+        watch.refused();
+    watch.held_.push_back({type, category, text});
+}
+
+void DisplayConnectionWatch::refused() const {
+    const std::string display = environmentValue("DISPLAY");
+    const std::string wayland = environmentValue("WAYLAND_DISPLAY");
+    if (xcbFailed_ || (!waylandFailed_ && !display.empty()))
+        printLine(
+            terminalText(language_,
+                         QT_TRANSLATE_NOOP("rz6::CommandLine",
+                                           "X の画面 DISPLAY=%1 に接続できません（X サーバーが"
+                                           "動いていないか、接続を拒みました）"),
+                         {QString::fromStdString(display)}));
+    else if (!wayland.empty())
+        printLine(
+            terminalText(language_,
+                         QT_TRANSLATE_NOOP("rz6::CommandLine",
+                                           "Wayland の画面 WAYLAND_DISPLAY=%1 に接続できません"),
+                         {QString::fromStdString(wayland)}));
+    else
+        printLine(
+            terminalText(language_, QT_TRANSLATE_NOOP("rz6::CommandLine", "画面に接続できません")));
+    std::fflush(stderr);
+    std::_Exit(exitFailure);
 }
 
 void DisplayConnectionWatch::connected() {
@@ -136,11 +133,12 @@ void DisplayConnectionWatch::connected() {
         return;
     watching_ = false;
     qInstallMessageHandler(previous_);
-    for (const HeldMessage& message : heldMessages) {
+    activeWatch = nullptr;
+    for (const HeldMessage& message : held_) {
         const QMessageLogContext context(nullptr, 0, nullptr, message.category.c_str());
         qt_message_output(message.type, context, message.text);
     }
-    heldMessages.clear();
+    held_.clear();
 }
 
 } // namespace rz6

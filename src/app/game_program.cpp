@@ -99,7 +99,7 @@ void GameProgram::buildBattleWindow() {
         battleWindow_->setMatchClock(matchClock_);
     connect(battleWindow_, &BattleWindow::characterSelectRequested, this,
             &GameProgram::openCharacterSelect);
-    battleWindow_->setLanguageChoice(languageChoice_);
+    battleWindow_->setLanguageChoice(language_.choice());
     connect(battleWindow_, &BattleWindow::languageChosen, this, &GameProgram::chooseLanguage);
     // Centred on the screen, as every battle screen opens.
     battleWindow_->adjustSize();
@@ -117,19 +117,11 @@ bool GameProgram::destroyBattleWindow() {
     return saveRecord();
 }
 
-void GameProgram::setLanguageSettings(const QString& settingsPath, LanguageChoice remembered,
-                                      std::optional<Language> forThisRun) {
-    settingsPath_ = settingsPath;
-    languageChoice_ = remembered;
-    languageForRun_ = forThisRun;
-}
-
 // The player's choice takes effect at once on every open screen, and is remembered for the
 // next start; a language given for this run only gives way to it.
 void GameProgram::chooseLanguage(LanguageChoice choice) {
-    languageChoice_ = choice;
-    languageForRun_.reset();
-    applyLanguage(rz6::chooseLanguage(desktopMessagesLocale().toStdString(), choice));
+    language_.choose(choice);
+    applyLanguage(language_.language());
     if (battleWindow_)
         battleWindow_->setLanguageChoice(choice);
     // Said in the language just chosen, under its title.

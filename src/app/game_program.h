@@ -53,11 +53,13 @@ public:
     // The lock this copy holds on the record: confirmed before every save, so that a copy
     // that lost its place never writes over another's record.
     void guardSavesWith(RecordLock& lock) { lock_ = &lock; }
-    // Where the player's language choice is remembered, the choice read from there and a
-    // language given for this run only (main sets these before start; without them a choice
-    // in the 設定 menu still applies, but is not remembered).
-    void setLanguageSettings(const QString& settingsPath, LanguageChoice remembered,
-                             std::optional<Language> forThisRun = std::nullopt);
+    // Where the player's language choice is remembered, and the run's language decision with
+    // the choice read from there (main sets these before start; without them a choice in the
+    // 設定 menu still applies, but is not remembered).
+    void setLanguageSettings(const QString& settingsPath, const LanguageDecision& language) {
+        settingsPath_ = settingsPath;
+        language_ = language;
+    }
     // Reads the record and shows the first battle window.
     void start();
     // Abandons the match on show for a fresh one in the same window, closing the record or
@@ -137,8 +139,7 @@ private:
     BattleWindow::MatchClock matchClock_;
     RandomSource& random_;
     QString settingsPath_;
-    LanguageChoice languageChoice_ = LanguageChoice::Desktop;
-    std::optional<Language> languageForRun_;
+    LanguageDecision language_{desktopMessagesLocale(), std::nullopt};
     Reporter reporter_;
     RecordLock* lock_ = nullptr;
     QPointer<BattleWindow> battleWindow_;

@@ -96,10 +96,16 @@ protected:
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // The command line is answered on the terminal, with or without a screen.
-    if (const auto status = rz6::answerCommandLine(argc, argv))
+    // The command line, read once. It is answered on the terminal, with or without a screen,
+    // in the language given on it or else the desktop's: the settings file is not read for
+    // it, so whatever lies at its name, --help and --version answer at once.
+    const rz6::CommandLine commandLine =
+        rz6::parseCommandLine({argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0)});
+    rz6::LanguageDecision language(rz6::desktopMessagesLocale(), commandLine.language);
+    if (const auto status = rz6::answerCommandLine(commandLine, language.language()))
         return *status;
-    const rz6::DisplayPlan display = rz6::planDisplay(rz6::currentDisplaySetting());
+    const rz6::DisplayPlan display =
+        rz6::planDisplay(rz6::currentDisplaySetting(), language.language());
     if (!display.problem.empty()) {
         std::fprintf(stderr, "%s: %s\n", rz6::appInfo::applicationName, display.problem.c_str());
         return rz6::exitFailure;
@@ -109,7 +115,7 @@ int main(int argc, char* argv[]) {
     // A write past the file-size limit fails and is reported like any other failed save,
     // rather than killing the game with the record unsaved.
     std::signal(SIGXFSZ, SIG_IGN);
-    rz6::DisplayConnectionWatch watch;
+    rz6::DisplayConnectionWatch watch(language.language());
     QApplication app(argc, argv);
     watch.connected();
     QApplication::setApplicationName(QString::fromLatin1(rz6::appInfo::applicationName));
@@ -121,11 +127,8 @@ int main(int argc, char* argv[]) {
     // --lang chooses for this run only.
     const QString settingsPath = rz6::defaultSettingsPath();
     const rz6::RememberedLanguage remembered = rz6::readLanguageChoice(settingsPath);
-    const rz6::LanguageChoice languageChoice = remembered.choice;
-    const std::optional<rz6::Language> languageForRun =
-        rz6::parseCommandLine({argv + 1, static_cast<std::size_t>(argc - 1)}).language;
-    rz6::applyLanguage(rz6::chooseLanguage(rz6::desktopMessagesLocale().toStdString(),
-                                           languageChoice, languageForRun));
+    language.remember(remembered.choice);
+    rz6::applyLanguage(language.language());
     rz6::installGameStyle();
     rz6::refuseMaximiseOfFixedSizeWindows(app);
 
@@ -163,7 +166,7 @@ int main(int argc, char* argv[]) {
     QObject::connect(&app, &QApplication::aboutToQuit, &program, &rz6::GameProgram::quit);
     app.setQuitOnLastWindowClosed(false);
 
-    program.setLanguageSettings(settingsPath, languageChoice, languageForRun);
+    program.setLanguageSettings(settingsPath, language);
     program.guardSavesWith(lock);
     lastWords = {&program, &lock};
     std::atexit(saveWhenEndedUnexpectedly);

@@ -33,10 +33,12 @@ namespace {
 
 constexpr char languageKeyBytes[] = "language";
 
-// The program's one translator; installed only while the game speaks English.
+// The program's one translator: installed only while the game speaks English, and asked
+// directly by the terminal's answers before there is an application. It lives as long as
+// the program.
 QTranslator* englishTranslator() {
     static QTranslator* translator = [] {
-        auto* t = new QTranslator(QCoreApplication::instance());
+        auto* t = new QTranslator;
         if (!t->load(englishTranslationResource()))
             qWarning("rz6: the English translation is missing from the program");
         return t;
@@ -70,6 +72,10 @@ Language chooseLanguage(std::string_view desktopLocale, LanguageChoice remembere
 QString englishTranslationResource() {
     registerTranslationResource();
     return QStringLiteral(":/i18n/rz6_en.qm");
+}
+
+QString englishText(const char* context, const char* source) {
+    return englishTranslator()->translate(context, source);
 }
 
 QByteArray desktopMessagesLocale() {

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace rz6 {
 
@@ -24,6 +25,31 @@ enum class LanguageChoice { Desktop, Japanese, English };
 // for any other language.
 Language chooseLanguage(std::string_view desktopLocale, LanguageChoice remembered,
                         std::optional<Language> forThisRun = std::nullopt);
+
+// Everything that decides the language of one run, and the one rule that decides it
+// (chooseLanguage). Made once at start from the desktop and the command line; the player's
+// remembered choice joins it once the settings file has been read, and a choice in the menu
+// replaces both that and the language given for this run.
+class LanguageDecision {
+public:
+    LanguageDecision(QByteArray desktopLocale, std::optional<Language> forThisRun)
+        : desktopLocale_(std::move(desktopLocale)), forThisRun_(forThisRun) {}
+
+    void remember(LanguageChoice choice) { choice_ = choice; }
+    void choose(LanguageChoice choice) {
+        choice_ = choice;
+        forThisRun_.reset();
+    }
+    LanguageChoice choice() const { return choice_; }
+    Language language() const {
+        return chooseLanguage(desktopLocale_.toStdString(), choice_, forThisRun_);
+    }
+
+private:
+    QByteArray desktopLocale_;
+    std::optional<Language> forThisRun_;
+    LanguageChoice choice_ = LanguageChoice::Desktop;
+};
 
 // The desktop's language for messages, as the C library picks it: LC_ALL, then LC_MESSAGES,
 // then LANG; the first one set decides.
@@ -64,6 +90,10 @@ QString rememberLanguageChoice(const QString& settingsPath, LanguageChoice choic
 // The English translation compiled into the program, as a resource path to load a
 // QTranslator from (":/i18n/rz6_en.qm").
 QString englishTranslationResource();
+
+// The English of one text, from the program's one translator, without installing it: for
+// the terminal's answers, given before there is an application. Empty when it has none.
+QString englishText(const char* context, const char* source);
 
 // Makes every text of the program speak this language from now on: the English translation
 // is installed or taken away, and every open screen is told to write its texts again

@@ -45,9 +45,10 @@ TEST(CommandLine, ReadsOptionsAsGnuProgramsDo) {
         EXPECT_EQ(answer.language, c.language) << (c.arguments.empty() ? "" : c.arguments[0]);
         // A mistake is one line that names the program and points at --help.
         if (answer.action == CommandAction::Mistake) {
-            EXPECT_TRUE(answer.mistake.starts_with("rz6: "));
-            EXPECT_NE(answer.mistake.find("--help"), std::string::npos);
-            EXPECT_EQ(answer.mistake.find('\n'), std::string::npos);
+            const std::string line = mistakeLine(answer, Language::Japanese);
+            EXPECT_TRUE(line.starts_with("rz6: "));
+            EXPECT_NE(line.find("--help"), std::string::npos);
+            EXPECT_EQ(line.find('\n'), std::string::npos);
         }
     }
 }
@@ -70,7 +71,7 @@ TEST(DisplayPlan, RefusesOnlyWhenNoScreenCanBeReached) {
         {{"wayland;xcb", "", "wayland-0", true}, false, ""}, // the player's own choice stays
     };
     for (const Row& row : rows) {
-        const DisplayPlan plan = planDisplay(row.setting);
+        const DisplayPlan plan = planDisplay(row.setting, Language::Japanese);
         EXPECT_EQ(!plan.problem.empty(), row.refused)
             << row.setting.platform << "|" << row.setting.display << "|"
             << row.setting.waylandDisplay;
