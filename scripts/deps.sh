@@ -11,7 +11,7 @@ packages=(
     # The 戦績 chart and the match history. Qt Charts' CMake files need the OpenGL module's,
     # which Debian's qt6-charts-dev does not pull in.
     qt6-charts-dev libqt6charts6 libqt6opengl6-dev libsqlite3-dev
-    fonts-ipafont-gothic fonts-ipafont-mincho
+    fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core
     # The English translation: lupdate and lrelease, and their CMake functions.
     qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools
 )
