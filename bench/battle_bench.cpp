@@ -9,6 +9,8 @@
 // Figures are printed as "name=value" lines.
 
 #include "battle/battle_window.h"
+#include "battle/match_session.h"
+#include "battle/timer_match_clock.h"
 #include "common/japanese_fonts.h"
 
 #include <QApplication>
@@ -85,39 +87,52 @@ void report(const char* name, const std::vector<double>& values) {
                 name, values.size());
 }
 
+// A match session on the real timers, shown in a battle window.
+struct Battle {
+    explicit Battle(rz6::RandomSource& random) {
+        auto timers = std::make_unique<rz6::TimerMatchClock>();
+        clock = timers.get();
+        session = std::make_unique<rz6::MatchSession>(random, std::move(timers));
+        window = std::make_unique<rz6::BattleWindow>(*session);
+    }
+    rz6::TimerMatchClock* clock = nullptr;
+    std::unique_ptr<rz6::MatchSession> session;
+    std::unique_ptr<rz6::BattleWindow> window; // goes before the session it shows
+};
+
 // Launches 金剛撃 and ends its pause by hand. The end of the pause ticks at once and sets the
 // clock going while the combo window drains.
-void strike(rz6::BattleWindow& window) {
+void strike(Battle& battle) {
     for (char16_t key : {u'1', u'2', u'3', u'0'})
-        window.pressKey(key);
-    window.endPause();
+        battle.window->pressKey(key);
+    battle.session->endPause();
 }
 
 // Lands 金剛撃 eleven times in a row inside the combo window, so that the next draining tick
 // brings the combo count to ten and the clock to 100 ms. The clock and the pause are driven
 // by hand here; only the ticks after this are measured.
-void reachFullCombo(rz6::BattleWindow& window) {
-    window.startMatch();
+void reachFullCombo(Battle& battle) {
+    battle.window->startMatch();
     for (int strikes = 0; strikes < 11; ++strikes) {
-        strike(window);
-        window.tick();
+        strike(battle);
+        battle.session->tick();
     }
 }
 
 // Deviation of each real clock period from nominal, over the given number of ticks. The
 // clock runs only while the combo window drains, so strikes keep it going: with keepCombo
 // while the window still drains (the combo, and so the interval, holds), otherwise once the
-// clock has stopped on a closed window (no combo: 200 ms). A window whose turns are spent
-// is replaced by a fresh one, so that the match never ends.
-std::vector<double> measureTicks(std::unique_ptr<rz6::BattleWindow>& window,
-                                 const std::function<std::unique_ptr<rz6::BattleWindow>()>& fresh,
-                                 int ticks, int nominalMs, bool keepCombo) {
+// clock has stopped on a closed window (no combo: 200 ms). A match whose turns are spent is
+// replaced by a fresh one, so that the match never ends.
+std::vector<double> measureTicks(std::unique_ptr<Battle>& battle,
+                                 const std::function<std::unique_ptr<Battle>()>& fresh, int ticks,
+                                 int nominalMs, bool keepCombo) {
     std::vector<double> deviations;
     std::optional<Clock::time_point> last;
     QEventLoop loop;
     QMetaObject::Connection connection;
     const std::function<void()> watch = [&] {
-        connection = QObject::connect(&window->clockTimer(), &QTimer::timeout, [&] {
+        connection = QObject::connect(&battle->clock->tickTimer(), &QTimer::timeout, [&] {
             const auto now = Clock::now();
             if (last) {
                 const double period =
@@ -129,28 +144,28 @@ std::vector<double> measureTicks(std::unique_ptr<rz6::BattleWindow>& window,
                 loop.quit();
                 return;
             }
-            const rz6::Match& match = window->match();
+            const rz6::Match& match = battle->session->match();
             const bool strikeNow =
-                keepCombo ? match.comboWindow() <= 300 : !window->clockTimer().isActive();
+                keepCombo ? match.comboWindow() <= 300 : !battle->clock->ticking();
             if (!strikeNow)
                 return;
             last.reset(); // the strike's pause is no clock period
             if (match.turnsLeft() > 1) {
-                strike(*window);
+                strike(*battle);
                 return;
             }
-            // Not from inside the timer's own signal: the old window owns that timer.
+            // Not from inside the timer's own signal: the old session owns that timer.
             QObject::disconnect(connection);
             QTimer::singleShot(0, &loop, [&] {
-                window = fresh();
+                battle = fresh();
                 watch();
-                strike(*window);
+                strike(*battle);
             });
         });
     };
     watch();
-    if (!window->clockTimer().isActive())
-        strike(*window);
+    if (!battle->clock->ticking())
+        strike(*battle);
     loop.exec();
     QObject::disconnect(connection);
     return deviations;
@@ -159,28 +174,29 @@ std::vector<double> measureTicks(std::unique_ptr<rz6::BattleWindow>& window,
 int clockBench(int ticks) {
     CyclingRandomSource random;
     const auto fresh = [&] {
-        auto window = std::make_unique<rz6::BattleWindow>(random);
-        window->show();
-        window->startMatch();
-        return window;
+        auto battle = std::make_unique<Battle>(random);
+        battle->window->show();
+        battle->window->startMatch();
+        return battle;
     };
-    auto window = fresh();
-    report("clock_200ms_deviation_ms", measureTicks(window, fresh, ticks, 200, false));
+    auto battle = fresh();
+    report("clock_200ms_deviation_ms", measureTicks(battle, fresh, ticks, 200, false));
 
-    window = fresh();
-    reachFullCombo(*window);
-    if (window->clockTimer().interval() != 100) {
+    battle = fresh();
+    reachFullCombo(*battle);
+    if (battle->clock->tickInterval() != 100) {
         std::fprintf(stderr, "the clock did not reach 100 ms (%d)\n",
-                     window->clockTimer().interval());
+                     battle->clock->tickInterval());
         return 1;
     }
-    report("clock_100ms_deviation_ms", measureTicks(window, fresh, ticks * 2, 100, true));
+    report("clock_100ms_deviation_ms", measureTicks(battle, fresh, ticks * 2, 100, true));
     return 0;
 }
 
 int keysBench(TimingApplication& app, int keys) {
     CyclingRandomSource random;
-    rz6::BattleWindow window(random);
+    Battle battle(random);
+    rz6::BattleWindow& window = *battle.window;
     window.show();
     window.activateWindow();
     window.startMatch();

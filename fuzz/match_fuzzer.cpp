@@ -12,9 +12,9 @@
 // A restart is a new match, as the program does it.
 
 #include "battle/match.h"
-#include "save/record_table.h"
-#include "charselect/characters.h"
 #include "battle/technique_catalogue.h"
+#include "charselect/characters.h"
+#include "common/saturating_add.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -2,9 +2,13 @@
 // Copyright (c) 2026 ソードリズム制作班
 #include "app/game_program.h"
 
+#include "battle/timer_match_clock.h"
 #include "charselect/character_select_window.h"
+#include "charselect/characters.h"
 #include "common/app_info.h"
 #include "common/owned_window.h"
+#include "common/qt_text.h"
+#include "common/saturating_add.h"
 #include "common/window_centring.h"
 #include "history/history_csv.h"
 #include "history/history_entry.h"
@@ -38,7 +42,7 @@ QByteArray besideRecord(const QByteArray& recordPath, const char* name) {
 // the keys back. The match may have ended while it was open: then the result screen is in
 // front and the battle window stays disabled behind it.
 void takeKeysBack(BattleWindow* battle) {
-    if (battle->match().phase() == MatchPhase::Ended)
+    if (battle->session().phase() == MatchPhase::Ended)
         return;
     battle->setEnabled(true);
     battle->activateWindow();
@@ -55,12 +59,8 @@ GameProgram::GameProgram(const QByteArray& nativeRecordPath, RandomSource& rando
       protectedFiles_{QList<QByteArray>{nativeRecordPath,
                                         besideRecord(nativeRecordPath, appInfo::lockFileName)} +
                       HistoryStore::files(history_->nativePath())},
-      random_(random), reporter_(std::move(reporter)) {}
-
-void GameProgram::setClocks(WallClock wall, BattleWindow::MatchClock steady) {
-    wallClock_ = std::move(wall);
-    matchClock_ = std::move(steady);
-}
+      matchClockMaker_([] { return std::make_unique<TimerMatchClock>(); }), random_(random),
+      reporter_(std::move(reporter)) {}
 
 GameProgram::~GameProgram() {
     for (const QPointer<QMessageBox>& box : std::as_const(reportBoxes_))
@@ -82,21 +82,17 @@ void GameProgram::start() {
 }
 
 void GameProgram::buildBattleWindow() {
-    battleWindow_ = new BattleWindow(random_);
-    connect(battleWindow_, &BattleWindow::struck, this, &GameProgram::applyStrike);
-    connect(battleWindow_, &BattleWindow::matchEnded, this, &GameProgram::keepSummary);
+    freshSession();
+    battleWindow_ = new BattleWindow(*session_);
+    showNextCharacter();
     // Queued: the window asks from inside its own handlers, and must not be destroyed there.
     connect(battleWindow_, &BattleWindow::restartRequested, this, &GameProgram::startFreshMatch,
             Qt::QueuedConnection);
     connect(battleWindow_, &BattleWindow::quitRequested, this, &GameProgram::quit,
             Qt::QueuedConnection);
-    connect(battleWindow_, &BattleWindow::matchEnded, this, &GameProgram::openResultWindow,
-            Qt::QueuedConnection);
     connect(battleWindow_, &BattleWindow::helpRequested, this, &GameProgram::openHelpWindow);
     connect(battleWindow_, &BattleWindow::recordRequested, this, &GameProgram::openRecordWindow);
     connect(battleWindow_, &BattleWindow::historyRequested, this, &GameProgram::openHistoryWindow);
-    if (matchClock_)
-        battleWindow_->setMatchClock(matchClock_);
     connect(battleWindow_, &BattleWindow::characterSelectRequested, this,
             &GameProgram::openCharacterSelect);
     battleWindow_->setLanguageChoice(language_.choice());
@@ -111,9 +107,68 @@ void GameProgram::buildBattleWindow() {
     showReportsInFront();
 }
 
+// A fresh match from the design values: the first character, a board waiting for the start
+// command. The battle window, if it stands, shows it from now on; the session it showed
+// before goes.
+void GameProgram::freshSession() {
+    nextMatch_ = firstCharacter();
+    auto session = std::make_unique<MatchSession>(random_, matchClockMaker_(), nextMatch_.settings);
+    session->listen(*this);
+    if (battleWindow_) {
+        battleWindow_->startFresh(*session);
+        showNextCharacter();
+    }
+    session_ = std::move(session);
+}
+
+GameProgram::NextMatch GameProgram::firstCharacter() {
+    const Character& first = characters().front();
+    return {MatchSettings{first.windowLength, first.scoreMultiplier}, fromUtf8(statusText(first)),
+            fromUtf8(first.readyPicture)};
+}
+
+void GameProgram::setStatusText(const QString& text) {
+    nextMatch_.statusText = text;
+    showNextCharacter();
+}
+
+void GameProgram::setWindowLength(int length) {
+    nextMatch_.settings.windowLength = length;
+    session_->configure(nextMatch_.settings);
+}
+
+void GameProgram::setScoreMultiplier(double multiplier) {
+    nextMatch_.settings.scoreMultiplier = multiplier;
+    session_->configure(nextMatch_.settings);
+}
+
+void GameProgram::setPortrait(const QString& pictureName) {
+    nextMatch_.portrait = pictureName;
+    showNextCharacter();
+}
+
+void GameProgram::showNextCharacter() {
+    if (battleWindow_)
+        battleWindow_->showCharacter(nextMatch_.statusText, nextMatch_.portrait);
+}
+
+// Landings count the moment the session reports them; a finished match is summed up at
+// once, and its result screen opens once the step that ended it is over.
+void GameProgram::matchUpdated(const MatchSession&, const MatchUpdate& update) {
+    for (const StrikeResult& result : update.outcomes)
+        applyStrike(result);
+    if (update.ended) {
+        keepSummary();
+        QMetaObject::invokeMethod(this, &GameProgram::openResultWindow, Qt::QueuedConnection);
+    }
+}
+
+// The match on show goes with its window: its clock stops, and nothing of it is counted once
+// the record is saved for the last time.
 bool GameProgram::destroyBattleWindow() {
     delete subScreen_.data();
     delete battleWindow_.data();
+    session_.reset();
     return saveRecord();
 }
 
@@ -141,7 +196,7 @@ void GameProgram::startFreshMatch() {
     // the older file over it.
     if (saveRecord())
         loadRecord();
-    battleWindow_->startFresh();
+    freshSession();
     battleWindow_->activateWindow();
     battleWindow_->setFocus();
 }
@@ -157,14 +212,12 @@ void GameProgram::applyStrike(const StrikeResult& result) {
 }
 
 void GameProgram::keepSummary() {
-    if (!battleWindow_)
-        return;
-    lastSummary_ = battleWindow_->match().summary();
+    lastSummary_ = session_->summary();
     emit matchSummarised(*lastSummary_);
 }
 
 void GameProgram::openResultWindow() {
-    if (!battleWindow_ || resultWindow_ || !lastSummary_)
+    if (!battleWindow_ || resultWindow_ || !lastSummary_ || session_->phase() != MatchPhase::Ended)
         return;
     const MatchRating rating = rateMatch(lastSummary_->score, lastSummary_->techniquesLanded());
     // The match's overall score enters the five best once, whatever the player does next.
@@ -195,9 +248,8 @@ void GameProgram::openResultWindow() {
 // record is saved as always.
 void GameProgram::recordHistory(const MatchRating& rating) {
     const QDateTime ended = wallClock_();
-    const HistoryResult written = history_->append(
-        historyMatch(*lastSummary_, rating, random_.seed(), battleWindow_->timedKeys(),
-                     {ended.toMSecsSinceEpoch(), ended.offsetFromUtc()}));
+    const FileResult written = history_->append(
+        historyMatch(*session_, rating, {ended.toMSecsSinceEpoch(), ended.offsetFromUtc()}));
     if (!written.message.isEmpty())
         report(written.message);
 }
@@ -230,7 +282,7 @@ void GameProgram::openRecordWindow() {
 void GameProgram::openHistoryWindow() {
     if (!battleWindow_)
         return;
-    HistoryResult read;
+    FileResult read;
     std::vector<HistoryMatch> matches = history_->matches(HistoryStore::Detail::Figures, &read);
     QString problem;
     QWidget* screen = historyScreenMaker_(
@@ -253,7 +305,7 @@ void GameProgram::historyScreenClosed() {
 // The whole history, keys included, as CSV in the file the player chose.
 void GameProgram::exportHistory(const QString& path) {
     QWidget* screen = subScreen_.data();
-    HistoryResult result;
+    FileResult result;
     const std::vector<HistoryMatch> matches =
         history_->matches(HistoryStore::Detail::Whole, &result);
     if (result.ok)
@@ -271,13 +323,13 @@ void GameProgram::exportHistory(const QString& path) {
                                .arg(matches.size())));
 }
 
-// The character select screen changes the battle window through CharacterTarget only; it is
-// asked for between matches, so nothing can end behind it.
+// The character select screen chooses the next match's character through CharacterTarget
+// only, which this object is; it is asked for between matches, so nothing can end behind it.
 void GameProgram::openCharacterSelect() {
     if (!battleWindow_)
         return;
     BattleWindow* battle = battleWindow_;
-    auto* screen = new CharacterSelectWindow(*battle, battle);
+    auto* screen = new CharacterSelectWindow(*this, battle);
     connect(screen, &CharacterSelectWindow::confirmed, battle,
             [battle] { battle->setEnabled(true); });
     openOverBattle(screen);
@@ -333,7 +385,7 @@ void GameProgram::quitOnSignal() {
 bool GameProgram::saveWithoutDisplay() {
     const RecordLock::Result held = lock_ ? lock_->confirm() : RecordLock::Result{};
     const auto result =
-        held.locked() ? recordFile_->save(recordTable_) : RecordFileResult{false, held.message};
+        held.locked() ? recordFile_->save(recordTable_) : FileResult{false, held.message};
     if (!result.ok)
         tellOnStandardError(result.message);
     return result.ok;

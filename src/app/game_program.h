@@ -3,7 +3,10 @@
 #pragma once
 
 #include "battle/battle_window.h"
+#include "battle/match_clock.h"
+#include "battle/match_session.h"
 #include "battle/match_summary.h"
+#include "charselect/character_target.h"
 #include "common/language.h"
 #include "help/help_window.h"
 #include "history/history_screen.h"
@@ -29,18 +32,20 @@ class RandomSource;
 class RecordFile;
 class RecordLock;
 
-// The program object: owns the player's record for the whole run, the record file and every
-// screen. The one battle window is built right after the record is first read and lives until
-// the program ends, so it keeps its place on the screen; restart and rematch save the record,
-// read it back and give that window a fresh match from its design values, and quit saves
-// after the window is gone. The other screens open when the window asks for them, as windows
-// it owns (kept above it by the window system).
+// The program object: owns the player's record for the whole run, the record file, the match
+// sessions and every screen. The one battle window is built right after the record is first
+// read and lives until the program ends, so it keeps its place on the screen; it shows the
+// session of the match on hand. Restart and rematch save the record, read it back and give
+// that window a fresh session from the design values, and quit saves after the window is
+// gone. The other screens open when the window asks for them, as windows it owns (kept above
+// it by the window system). Character select chooses, through this object, the character the
+// next match is fought as.
 //
 // The rules only report what happened: every technique a strike lands is counted into the
-// record here, once, as the strike is reported. When a match ends, its summary is kept
-// (lastSummary) and handed on (matchSummarised), its total enters the best totals and the
-// record is saved.
-class GameProgram : public QObject {
+// record here, once, as the session reports the strike. When a match ends, its summary is
+// kept (lastSummary) and handed on (matchSummarised), its total enters the best totals, the
+// record is saved and the match goes into the history.
+class GameProgram : public QObject, private CharacterTarget, private MatchListener {
     Q_OBJECT
 public:
     // Shows a message to the player (a message box in the game; tests collect them).
@@ -65,11 +70,13 @@ public:
     // Abandons the match on show for a fresh one in the same window, closing the record or
     // character screen over it (the record is saved, then read back).
     void startFreshMatch();
-    // The clocks the history reads: the wall clock for when a match ended, a steady one in
-    // milliseconds for when each key was typed. The game's own are the system's; tests set
-    // clocks they drive, before start().
+    // The clocks: the wall clock the history tells when a match ended by, and the clock each
+    // new match session runs on (the ticks, the pause and the times of its log). The game's
+    // own are the system's and Qt's timers; tests set clocks they drive, before start().
     using WallClock = std::function<QDateTime()>;
-    void setClocks(WallClock wall, BattleWindow::MatchClock steady);
+    using MatchClockMaker = std::function<std::unique_ptr<MatchClock>()>;
+    void setWallClock(WallClock wall) { wallClock_ = std::move(wall); }
+    void setMatchClocks(MatchClockMaker maker) { matchClockMaker_ = std::move(maker); }
     // Shows the player a message (a box over the screens, without a loop of its own).
     void tell(const QString& message) { report(message); }
     // Saves the record, closes every window and announces the end once any message about
@@ -84,6 +91,9 @@ public:
     bool saveWithoutDisplay();
 
     BattleWindow* battleWindow() const { return battleWindow_.data(); }
+    // The match on hand: waiting for its start command, running or finished; none once the
+    // battle window has gone.
+    MatchSession* session() const { return session_.get(); }
     ResultWindow* resultWindow() const { return resultWindow_.data(); }
     HelpWindow* helpWindow() const { return helpWindow_.data(); }
     QWidget* subScreen() const { return subScreen_.data(); }
@@ -107,7 +117,28 @@ private slots:
     void historyScreenClosed();
 
 private:
+    // What the next match is fought with, as character select sets it: the session's
+    // settings and what the battle window shows of the character. Every fresh match starts
+    // from the first character.
+    struct NextMatch {
+        MatchSettings settings;
+        QString statusText;
+        QString portrait;
+    };
+    static NextMatch firstCharacter();
+
+    // What character select sets, for the next match.
+    void setStatusText(const QString& text) override;
+    void setWindowLength(int length) override;
+    void setScoreMultiplier(double multiplier) override;
+    void setPortrait(const QString& pictureName) override;
+    void showNextCharacter();
+
+    // What the session on hand reports.
+    void matchUpdated(const MatchSession& session, const MatchUpdate& update) override;
+
     void buildBattleWindow();
+    void freshSession();
     bool destroyBattleWindow();
     void applyStrike(const StrikeResult& result);
     void keepSummary();
@@ -136,8 +167,11 @@ private:
     // The files a CSV export must never write over: the record, its lock, the history.
     QList<QByteArray> protectedFiles_;
     WallClock wallClock_ = [] { return QDateTime::currentDateTime(); };
-    BattleWindow::MatchClock matchClock_;
+    MatchClockMaker matchClockMaker_;
     RandomSource& random_;
+    NextMatch nextMatch_ = firstCharacter();
+    // Goes after the battle window, which shows it.
+    std::unique_ptr<MatchSession> session_;
     QString settingsPath_;
     LanguageDecision language_{desktopMessagesLocale(), std::nullopt};
     Reporter reporter_;

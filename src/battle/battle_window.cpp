@@ -366,10 +366,9 @@ QWidget* makePiece(QWidget* parent, const Piece& piece) {
 
 } // namespace
 
-BattleWindow::BattleWindow(RandomSource& random, QWidget* parent)
+BattleWindow::BattleWindow(MatchSession& session, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      random_(random), match_(random),
-      scanCodes_(scanCodesOf(QGuiApplication::platformName().toStdString())) {
+      session_(&session), scanCodes_(scanCodesOf(QGuiApplication::platformName().toStdString())) {
     setObjectName(QStringLiteral("rz6"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFocusPolicy(Qt::StrongFocus);
@@ -389,37 +388,33 @@ BattleWindow::BattleWindow(RandomSource& random, QWidget* parent)
     // Disabled behind another screen, the battle screen stays exactly as it was.
     keepLookWhenDisabled(client_);
 
-    clock_.setTimerType(Qt::PreciseTimer);
-    clock_.setInterval(match_.tickInterval());
-    connect(&clock_, &QTimer::timeout, this, &BattleWindow::tick);
-    pauseTimer_.setTimerType(Qt::PreciseTimer);
-    pauseTimer_.setSingleShot(true);
-    connect(&pauseTimer_, &QTimer::timeout, this, &BattleWindow::endPause);
-
-    // The clock stands still until a strike gives it something to do (afterInput).
+    // From here on the window shows every step of the session.
+    session_->listen(*this);
     showMatch();
 }
 
-BattleWindow::~BattleWindow() = default;
+BattleWindow::~BattleWindow() {
+    session_->stopListening(*this);
+}
 
-void BattleWindow::startFresh() {
-    clock_.stop();
-    pauseTimer_.stop();
-    // The match holds references, so the fresh one is built in the old one's place rather
-    // than assigned to it.
-    std::destroy_at(&match_);
-    std::construct_at(&match_, random_);
-    clock_.setInterval(match_.tickInterval());
-    showCharacterAsDesigned();
+void BattleWindow::showSession(MatchSession& session) {
+    session_->stopListening(*this);
+    session_ = &session;
+    session_->listen(*this);
+}
+
+void BattleWindow::startFresh(MatchSession& session) {
+    showSession(session);
     clearHighlights();
     setEnabled(true);
     showMatch();
 }
 
-// The character the layout table shows until another is chosen.
-void BattleWindow::showCharacterAsDesigned() {
-    setStatusText(firstCharacterStatus);
-    setPortrait(fromUtf8(firstPortrait));
+void BattleWindow::showCharacter(const QString& status, const QString& portraitName) {
+    statusSource_ = status;
+    statusPanels_[0]->setText(translatedStatus(status));
+    if (portraitName != portraitName_)
+        showPortrait(portraitName);
 }
 
 void BattleWindow::buildMenus() {
@@ -536,7 +531,7 @@ void BattleWindow::retranslate() {
             picture->setAccessibleName(Pictures::accessibleName(name));
         }
     }
-    setPortrait(portraitName_);
+    showPortrait(portraitName_);
     comboGauge_->setAccessibleName(tr("連撃ゲージ"));
     statusBar_->setAccessibleName(tr("ステータスバー"));
     statusPanels_[0]->setText(translatedStatus(statusSource_));
@@ -639,67 +634,59 @@ void BattleWindow::buildWidgets(QWidget* client) {
 // Copies the whole visible state of the match into the widgets. Only what changed is
 // written, so calling it after every event costs next to nothing.
 void BattleWindow::showMatch() {
+    const Match& match = session_->match();
     for (int i = 0; i < Match::cellCount; ++i) {
-        setTextIfChanged(cells_[i], QString::number(match_.cellDigit(i)));
-        setBackColor(cells_[i], match_.cellSpent(i) ? cellSpentBack : cellBack);
-        setDescriptionIfChanged(cells_[i], cellDescription(i, match_.cellSpent(i)));
+        setTextIfChanged(cells_[i], QString::number(match.cellDigit(i)));
+        setBackColor(cells_[i], match.cellSpent(i) ? cellSpentBack : cellBack);
+        setDescriptionIfChanged(cells_[i], cellDescription(i, match.cellSpent(i)));
     }
     for (int digit = 1; digit <= 9; ++digit)
-        keypadMarks_[digit]->setVisible(match_.keypadShown(digit));
+        keypadMarks_[digit]->setVisible(match.keypadShown(digit));
 
-    if (turnsLabel_->text() != QString::number(match_.turnsLeft())) {
-        turnsLabel_->setText(QString::number(match_.turnsLeft()));
+    if (turnsLabel_->text() != QString::number(match.turnsLeft())) {
+        turnsLabel_->setText(QString::number(match.turnsLeft()));
         turnsLabel_->adjustSize(); // sized to its text, anchored at its left edge
     }
-    setTextIfChanged(sequenceLabel_, QString::fromStdString(match_.inputText()));
-    setBackColor(sequenceLabel_, match_.windowOpen() ? inputOpenBack : inputClosedBack);
-    setDescriptionIfChanged(sequenceLabel_, inputDescription(match_.windowOpen()));
-    setTextIfChanged(comboLabel_, translatedCombo(match_.comboText()));
-    setTextIfChanged(messageLabel_, translatedMessage(match_.message()));
-    setTextIfChanged(pointsLabel_, QString::fromStdString(match_.pointsText()));
-    setTextIfChanged(statusPanels_[2], QString::number(match_.score()));
+    setTextIfChanged(sequenceLabel_, QString::fromStdString(match.inputText()));
+    setBackColor(sequenceLabel_, match.windowOpen() ? inputOpenBack : inputClosedBack);
+    setDescriptionIfChanged(sequenceLabel_, inputDescription(match.windowOpen()));
+    setTextIfChanged(comboLabel_, translatedCombo(match.comboText()));
+    setTextIfChanged(messageLabel_, translatedMessage(match.message()));
+    setTextIfChanged(pointsLabel_, QString::fromStdString(match.pointsText()));
+    setTextIfChanged(statusPanels_[2], QString::number(match.score()));
 
     // The gauge's maximum always equals the value it was last filled to; an empty gauge
     // keeps a maximum of 1 so that the bar shows empty rather than busy.
-    const int maximum = std::max(1, match_.comboWindowMax());
+    const int maximum = std::max(1, match.comboWindowMax());
     if (comboGauge_->maximum() != maximum)
         comboGauge_->setMaximum(maximum);
-    if (comboGauge_->value() != match_.comboWindow())
-        comboGauge_->setValue(match_.comboWindow());
+    if (comboGauge_->value() != match.comboWindow())
+        comboGauge_->setValue(match.comboWindow());
 
-    const bool idle = match_.phase() == MatchPhase::Idle;
+    const bool idle = match.phase() == MatchPhase::Idle;
     startAction_->setEnabled(idle);
     restartAction_->setEnabled(!idle);
     characterAction_->setEnabled(idle);
 }
 
-// After every call that may have launched a strike or ended a pause: keeps the clock and
-// the pause timer in step with the match.
-void BattleWindow::afterInput() {
+// After every step of the session: the screen shows it, a strike's outcome is drawn at once
+// for the whole pause, a finished match leaves this window disabled, and the screen reader
+// hears what the last strike or Enter of the step did.
+void BattleWindow::matchUpdated(const MatchSession&, const MatchUpdate& update) {
     showMatch();
-    if (match_.pausing()) {
-        clock_.stop();
-        // The outcome must be on screen for the whole pause, not at its end. Drawn once as
-        // the pause starts: keys typed meanwhile only queue and change nothing on show, so a
-        // burst of them must not redraw the whole window for every key.
-        if (!pauseTimer_.isActive()) {
-            pauseTimer_.start(match_.pauseLength());
-            client_->repaint();
-        }
-    } else if (!match_.clockNeeded()) {
-        clock_.stop();
-    } else if (!clock_.isActive()) {
-        clock_.start(match_.tickInterval());
-    }
+    // Drawn once as the pause starts: keys typed meanwhile only queue and change nothing on
+    // show, so a burst of them must not redraw the whole window for every key.
+    if (update.pauseStarted)
+        client_->repaint();
+    if (update.ended)
+        setEnabled(false);
+    if (!update.outcomes.empty())
+        speak(update.outcomes.back());
 }
 
 void BattleWindow::startMatch() {
-    if (!isEnabled() || match_.phase() != MatchPhase::Idle)
-        return;
-    match_.start();
-    timedKeys_.clear();
-    matchStartMs_ = matchClock_();
-    afterInput();
+    if (isEnabled() && session_->phase() == MatchPhase::Idle)
+        session_->start();
 }
 
 // Asks the program object for something, only while this window takes input and the match
@@ -710,7 +697,7 @@ void BattleWindow::request(bool offered, void (BattleWindow::*signal)()) {
 }
 
 void BattleWindow::restartMatch() {
-    request(match_.phase() != MatchPhase::Idle, &BattleWindow::restartRequested);
+    request(session_->phase() != MatchPhase::Idle, &BattleWindow::restartRequested);
 }
 
 void BattleWindow::showRecord() {
@@ -722,7 +709,7 @@ void BattleWindow::showHistory() {
 }
 
 void BattleWindow::chooseCharacter() {
-    request(match_.phase() == MatchPhase::Idle, &BattleWindow::characterSelectRequested);
+    request(session_->phase() == MatchPhase::Idle, &BattleWindow::characterSelectRequested);
 }
 
 void BattleWindow::quitGame() {
@@ -772,7 +759,7 @@ void BattleWindow::clearHighlights() {
 bool BattleWindow::eventFilter(QObject* watched, QEvent* event) {
     // During a match Enter belongs to the match even when a label-button has the focus:
     // it drops the typed sequence, and must not press the button instead.
-    if (event->type() == QEvent::KeyPress && match_.phase() != MatchPhase::Idle &&
+    if (event->type() == QEvent::KeyPress && session_->phase() != MatchPhase::Idle &&
         std::find(buttons_.begin(), buttons_.end(), watched) != buttons_.end()) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
@@ -791,27 +778,13 @@ bool BattleWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void BattleWindow::pressKey(char16_t key) {
-    if (!isEnabled())
-        return;
-    const bool matchKey = key == Match::enterKey || (key >= u'0' && key <= u'9');
-    if (matchKey && match_.phase() == MatchPhase::Running)
-        timedKeys_.push_back({key, matchClock_() - matchStartMs_});
-    const std::optional<StrikeResult> result = match_.press(key);
-    announce(result);
-    afterInput();
-    // A key typed during the pause waits in the queue; its outcome is told when it is handled.
-    if (result)
-        speak(*result);
-}
-
-void BattleWindow::announce(std::optional<StrikeResult> result) {
-    if (result)
-        emit struck(*result);
+    if (isEnabled())
+        session_->press(key);
 }
 
 // Called once the screen shows the outcome, so the phrase and the picture agree.
 void BattleWindow::speak(const StrikeResult& result) {
-    announcer_->announce(outcomePhrase(match_, result));
+    announcer_->announce(outcomePhrase(session_->match(), result));
 }
 
 void BattleWindow::keyPressEvent(QKeyEvent* event) {
@@ -840,50 +813,7 @@ void BattleWindow::keyPressEvent(QKeyEvent* event) {
         pressKey(c.unicode());
 }
 
-void BattleWindow::tick() {
-    const TickEffect effect = match_.tick();
-    if (!match_.clockNeeded())
-        clock_.stop();
-    if (effect == TickEffect::Nothing)
-        return;
-    if (clock_.interval() != match_.tickInterval())
-        clock_.setInterval(match_.tickInterval());
-    showMatch();
-    if (effect == TickEffect::MatchEnded) {
-        setEnabled(false);
-        emit matchEnded();
-    }
-}
-
-void BattleWindow::endPause() {
-    pauseTimer_.stop();
-    const std::vector<StrikeResult> results = match_.endPause();
-    for (const StrikeResult& result : results)
-        announce(result);
-    // The clock fell due while the outcome was on show: its tick comes right after the keys
-    // typed meanwhile, so the combo window opens at once rather than one interval late.
-    if (!match_.pausing())
-        tick();
-    afterInput();
-    // What the queued keys did; the screen shows the last of it.
-    if (!results.empty())
-        speak(results.back());
-}
-
-void BattleWindow::setStatusText(const QString& text) {
-    statusSource_ = text;
-    statusPanels_[0]->setText(translatedStatus(text));
-}
-
-void BattleWindow::setWindowLength(int length) {
-    match_.setWindowLength(length);
-}
-
-void BattleWindow::setScoreMultiplier(double multiplier) {
-    match_.setScoreMultiplier(multiplier);
-}
-
-void BattleWindow::setPortrait(const QString& pictureName) {
+void BattleWindow::showPortrait(const QString& pictureName) {
     portraitName_ = pictureName;
     portrait_->setPixmap(Pictures::pixmap(pictureName, devicePixelRatioF()));
     portrait_->setAccessibleName(Pictures::accessibleName(pictureName));

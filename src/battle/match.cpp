@@ -2,8 +2,8 @@
 // Copyright (c) 2026 ソードリズム制作班
 #include "battle/match.h"
 
+#include "common/saturating_add.h"
 #include "common/translatable_text.h"
-#include "save/record_table.h"
 
 #include <algorithm>
 #include <cmath>

@@ -28,6 +28,8 @@ struct StrikeResult {
     bool turnSpent = false;         // launched on an empty gauge: it cost a turn
     int turnsLeft = 0;              // after the strike
     bool matchEnded = false;        // the match is over with this
+
+    bool operator==(const StrikeResult&) const = default;
 };
 
 // Everything a finished match did, in the game's terms: what the result screen rates and

@@ -3,10 +3,15 @@
 #include "battle/technique_catalogue.h"
 
 #include "common/translatable_text.h"
+#include "save/record_table.h"
 
 #include <array>
 
 namespace rz6 {
+
+// Every technique id has its count in the record, whose layout the file fixes.
+static_assert(techniqueCount == countedTechniqueCount, "rz6.DAT counts every technique id");
+
 namespace {
 
 struct Entry {

@@ -20,8 +20,9 @@ class CharacterTarget;
 class LabelButton;
 
 // The window where the player picks one of the three characters. Choosing a character
-// applies its status text, combo-window length and multiplier to the battle window at once;
-// "決　　定" hands over the ready portrait, reports confirmed() and closes the window. The
+// applies its status text, combo-window length and multiplier to the next match at once
+// (through its target); "決　　定" hands over the ready portrait, reports confirmed() and
+// closes the window. The
 // window is built afresh for every opening and starts with the first character chosen.
 //
 // Closing through the window frame counts as "決　　定", so the battle window, which waits
@@ -67,7 +68,7 @@ private:
     // The same from the keyboard; a screen reader says the new choice, which the keys
     // themselves do not move the focus to.
     void chooseByKey(int index);
-    // Hands the marked character's ready portrait to the battle window and reports
+    // Hands the marked character's ready portrait to the target and reports
     // confirmed(); does nothing the second time.
     void finish();
     int optionIndexOf(const QObject* object) const;

@@ -6,7 +6,8 @@ class QString;
 
 namespace rz6 {
 
-// What the character select window may change on the battle window, and nothing more. The
+// What the character select window may set for the next match, and nothing more: the program
+// object takes it, and hands the settings to the match and the rest to the battle window. The
 // window calls these in this order for every choice (status text, window length, multiplier)
 // and calls setPortrait once when the player confirms.
 class CharacterTarget {

@@ -14,9 +14,6 @@
 #include <QTranslator>
 
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 // The translation's resource lives in the game's static library; asking for it by name keeps
 // the linker from leaving it out of the program.
@@ -102,37 +99,20 @@ QString defaultSettingsPath() {
 
 namespace {
 
-// Why the settings file could not be used: the system's error, or what lies at its name.
-struct FileProblem {
-    int error = 0;
-    mode_t notRegularMode = 0;
-    bool failed() const { return error != 0 || notRegularMode != 0; }
-    QString reason() const {
-        return notRegularMode != 0 ? notRegularReason(notRegularMode) : reasonText(error);
-    }
-};
-
-// The settings file's bytes, read without following a link and without waiting: a missing
-// file reads as empty. Anything but a regular file is refused with what it is.
+// The settings file's bytes, read as every file of the game is (only a regular file, never
+// through a link, never waited on): a missing file reads as empty.
 FileProblem readSettingsBytes(const QByteArray& path, QByteArray& bytes) {
     bytes.clear();
-    struct stat named {};
-    if (::lstat(path.constData(), &named) != 0)
-        return {errno == ENOENT ? 0 : errno, 0};
-    if (!S_ISREG(named.st_mode))
-        return {0, named.st_mode};
-    const FileDescriptor fd(
-        ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    struct stat opened {};
-    if (!fd.valid() || ::fstat(fd.get(), &opened) != 0)
-        return {errno, 0};
-    if (!S_ISREG(opened.st_mode))
-        return {0, opened.st_mode};
+    const RegularFile file = regularFile(path, FileAccess::Read);
+    if (file.problem.missing())
+        return {};
+    if (!file.ok())
+        return file.problem;
     // A settings file is a few lines; more than this is not one of ours.
     constexpr std::size_t most = 64 * 1024;
     bytes.resize(qsizetype(most));
     std::size_t got = 0;
-    if (!readUpTo(fd.get(), bytes.data(), most, got))
+    if (!readUpTo(file.fd.get(), bytes.data(), most, got))
         return {errno, 0};
     bytes.truncate(qsizetype(got));
     return {};
@@ -231,8 +211,8 @@ QString rememberLanguageChoice(const QString& settingsPath, LanguageChoice choic
     // Written whole beside the file, then put in its place: never half a file.
     if (const int error = makeFolders(folderOf(path)); error != 0)
         return failure(reasonText(error));
-    if (const int error = replaceWhole(path, text, 0600); error != 0)
-        return failure(reasonText(error));
+    if (const FileProblem problem = replaceWhole(path, text, 0600); problem.failed())
+        return failure(problem.reason());
     return {};
 }
 

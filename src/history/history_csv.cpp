@@ -8,18 +8,14 @@
 #include "history/history_time.h"
 #include "result/match_rating.h"
 #include "save/file_layer.h"
-#include "save/system_text.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QStringList>
 
-#include <cerrno>
 #include <cstdlib>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace rz6 {
 
@@ -128,11 +124,11 @@ QByteArray historyCsv(const std::vector<HistoryMatch>& matches) {
     return text.toUtf8();
 }
 
-HistoryResult writeHistoryCsv(const QByteArray& csv, const QByteArray& path,
-                              const QList<QByteArray>& protectedFiles) {
+FileResult writeHistoryCsv(const QByteArray& csv, const QByteArray& path,
+                           const QList<QByteArray>& protectedFiles) {
     const QString shown = QFile::decodeName(path);
     auto failure = [&](const QString& reason) {
-        return HistoryResult{false, exportFailure().arg(shown, reason)};
+        return FileResult{false, exportFailure().arg(shown, reason)};
     };
     // Compared as files and as names in their resolved folders: a link or another spelling
     // of the record's path is the record all the same, and a file SQLite makes only while
@@ -149,16 +145,10 @@ HistoryResult writeHistoryCsv(const QByteArray& csv, const QByteArray& path,
                                                        "ゲームの記録ファイルか戦績ファイルです。"
                                                        "上書きはしません"));
     }
-    struct stat named {};
-    if (::lstat(path.constData(), &named) == 0 && !S_ISREG(named.st_mode))
-        return failure(notRegularReason(named.st_mode));
-
-    // Written whole beside the target, then put in its place: never half a file. The mode is
-    // that of any file the player makes.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    if (const int error = replaceWhole(path, csv, 0666 & ~mask); error != 0)
-        return failure(reasonText(error));
+    // Written whole beside the target, then put in its place: never half a file, never through
+    // a link or into a pipe. The mode is that of any file the player makes.
+    if (const FileProblem problem = replaceWhole(path, csv, usualFileMode()); problem.failed())
+        return failure(problem.reason());
     return {};
 }
 

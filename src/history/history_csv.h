@@ -3,7 +3,7 @@
 #pragma once
 
 #include "history/history_match.h"
-#include "history/history_store.h"
+#include "save/file_layer.h"
 
 #include <QByteArray>
 #include <QList>
@@ -18,10 +18,11 @@ namespace rz6 {
 // when they hold a comma, a quote or a line break.
 QByteArray historyCsv(const std::vector<HistoryMatch>& matches);
 
-// Writes csv to the file at path (the system's bytes), replacing it whole in one step.
-// Refused, with nothing written: a path that is, or leads to, one of protectedFiles (the
-// record, its lock, the history), and anything at the name but a regular file.
-HistoryResult writeHistoryCsv(const QByteArray& csv, const QByteArray& path,
-                              const QList<QByteArray>& protectedFiles);
+// Writes csv to the file at path (the system's bytes), replacing it whole in one step as every
+// file of the game is written. Refused, with nothing written: a path that is, or leads to, one
+// of protectedFiles (the record, its lock, the history), and anything at the name but a
+// regular file.
+FileResult writeHistoryCsv(const QByteArray& csv, const QByteArray& path,
+                           const QList<QByteArray>& protectedFiles);
 
 } // namespace rz6

@@ -31,4 +31,12 @@ HistoryMatch historyMatch(const MatchSummary& summary, const MatchRating& rating
     return m;
 }
 
+HistoryMatch historyMatch(const MatchSession& session, const MatchRating& rating, MatchEnd end) {
+    std::vector<TimedKey> keys;
+    for (const MatchEvent& event : session.log())
+        if (event.kind == MatchEventKind::Key)
+            keys.push_back({event.key, event.atMs});
+    return historyMatch(session.summary(), rating, session.boardSeed(), std::move(keys), end);
+}
+
 } // namespace rz6

@@ -2,6 +2,7 @@
 // Copyright (c) 2026 ソードリズム制作班
 #pragma once
 
+#include "battle/match_session.h"
 #include "battle/match_summary.h"
 #include "history/history_match.h"
 #include "result/match_rating.h"
@@ -22,5 +23,8 @@ struct MatchEnd {
 // A match fought with settings no character has is kept with character -1.
 HistoryMatch historyMatch(const MatchSummary& summary, const MatchRating& rating,
                           std::uint64_t boardSeed, std::vector<TimedKey> keys, MatchEnd end);
+// The same from the session that played the match: its summary, its board's seed and the
+// keys of its log.
+HistoryMatch historyMatch(const MatchSession& session, const MatchRating& rating, MatchEnd end);
 
 } // namespace rz6

@@ -2,6 +2,7 @@
 // Copyright (c) 2026 ソードリズム制作班
 #include "history/history_store.h"
 
+#include "save/file_layer.h"
 #include "save/system_text.h"
 
 #include <QCoreApplication>
@@ -61,87 +62,58 @@ struct FileLook {
     bool ok = false;
     bool empty = false;
     bool created = false; // made new by this look
-    dev_t device = 0;
-    ino_t inode = 0;
+    FileIdentity identity;
     QString reason;
 };
 
-// Opening a device may already do something, and opening a pipe may wait for ever: the kind
-// is read from the name first, then again from what was opened, without following a link.
+// Looked at as every file of the game is (only a regular file, never through a link, never
+// waited on), then by its first bytes: an SQLite database, or empty.
 FileLook lookAt(const QByteArray& path) {
     FileLook look;
-    struct stat named {};
-    if (::lstat(path.constData(), &named) != 0) {
-        if (errno != ENOENT) {
-            look.reason = reasonText(errno);
-            return look;
-        }
+    RegularFile file = regularFile(path, FileAccess::Read);
+    if (file.problem.missing()) {
         // A new history: made here, only if nothing appeared at the name meanwhile.
-        const int made =
-            ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (made < 0) {
+        const FileDescriptor made(
+            ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+        if (!made.valid()) {
             look.reason = reasonText(errno);
             return look;
         }
-        ::close(made);
         look.created = true;
-        if (::lstat(path.constData(), &named) != 0) {
-            look.reason = reasonText(errno);
-            return look;
-        }
+        file = regularFile(path, FileAccess::Read);
     }
-    if (!S_ISREG(named.st_mode)) {
-        look.reason = notRegularReason(named.st_mode);
+    if (!file.ok()) {
+        look.reason = file.problem.reason();
         return look;
     }
-    const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
+    char header[sizeof sqliteHeader] = {};
+    std::size_t got = 0;
+    if (!readUpTo(file.fd.get(), header, sizeof header, got)) {
         look.reason = reasonText(errno);
         return look;
     }
-    struct stat opened {};
-    char header[sizeof sqliteHeader] = {};
-    const bool regular = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode);
-    const ssize_t got = regular ? ::read(fd, header, sizeof header) : -1;
-    const int readError = errno;
-    ::close(fd);
-    if (!regular) {
-        look.reason = notRegularReason(opened.st_mode);
-        return look;
-    }
-    if (got < 0) {
-        look.reason = reasonText(readError);
-        return look;
-    }
-    look.empty = opened.st_size == 0;
+    look.empty = file.info.st_size == 0;
     if (!look.empty &&
-        (got != ssize_t(sizeof header) || std::memcmp(header, sqliteHeader, sizeof header) != 0)) {
+        (got != sizeof header || std::memcmp(header, sqliteHeader, sizeof header) != 0)) {
         look.reason = damagedReason();
         return look;
     }
-    look.device = opened.st_dev;
-    look.inode = opened.st_ino;
+    look.identity = FileIdentity::of(file.info);
     look.ok = true;
     return look;
 }
 
 // SQLite keeps its write-ahead log, its shared index and (where the log cannot be used) its
-// rollback journal in files named after the history. A link, pipe or anything but a regular
-// file at one of those names is refused before SQLite is let near it, so nothing is ever
-// written through it. (SQLite opens them without following links as well.)
+// rollback journal in files named after the history. Anything but a regular file or nothing
+// at one of those names is refused before SQLite is let near it, so nothing is ever written
+// through a link there. (SQLite opens them without following links as well.)
 QString companionProblem(const QByteArray& path, QString& name) {
     const QList<QByteArray> files = HistoryStore::files(path);
     for (const QByteArray& companion : files.mid(1)) {
-        struct stat named {};
-        if (::lstat(companion.constData(), &named) != 0) {
-            if (errno == ENOENT)
-                continue;
+        const FileProblem problem = regularFile(companion, FileAccess::Look).problem;
+        if (problem.failed() && !problem.missing()) {
             name = QFile::decodeName(companion);
-            return reasonText(errno);
-        }
-        if (!S_ISREG(named.st_mode)) {
-            name = QFile::decodeName(companion);
-            return notRegularReason(named.st_mode);
+            return problem.reason();
         }
     }
     return {};
@@ -155,12 +127,6 @@ bool isDamage(int code) {
 bool exists(const QByteArray& path) {
     struct stat named {};
     return ::lstat(path.constData(), &named) == 0;
-}
-
-bool sameFile(const QByteArray& path, const FileLook& look) {
-    struct stat now {};
-    return ::lstat(path.constData(), &now) == 0 && S_ISREG(now.st_mode) &&
-           now.st_dev == look.device && now.st_ino == look.inode;
 }
 
 // A prepared statement that is finalised when it goes out of scope.
@@ -267,7 +233,7 @@ void HistoryStore::close() {
     db_ = nullptr;
 }
 
-HistoryResult HistoryStore::open() {
+FileResult HistoryStore::open() {
     // A file that could not be used may be usable now (another program let go of it, space
     // was freed): it is tried again each time it is needed, except one found damaged inside,
     // until another file takes its name.
@@ -276,40 +242,28 @@ HistoryResult HistoryStore::open() {
     return opened_;
 }
 
-HistoryStore::FileId HistoryStore::FileId::at(const QByteArray& path) {
-    struct stat named {};
-    if (::lstat(path.constData(), &named) != 0 || !S_ISREG(named.st_mode))
-        return {};
-    return {true, named.st_dev, named.st_ino};
-}
-
-bool HistoryStore::FileId::isAt(const QByteArray& path) const {
-    const FileId now = at(path);
-    return made && now.made && now.device == device && now.inode == inode;
-}
-
 // An opening that fails takes back the files it made itself (a new history, SQLite's log and
 // index), so that a failure leaves the folder as it was and uses none of the space the
 // record needs. Files that were there before are never touched; nor is a log with anything
 // in it, nor the index while a log from before shows another program using the file.
-HistoryResult HistoryStore::openAndTidy() {
+FileResult HistoryStore::openAndTidy() {
     const QList<QByteArray> ours = files(nativePath_);
     const QByteArray &log = ours[1], &index = ours[2], &journal = ours[3];
     const bool logBefore = exists(log), indexBefore = exists(index),
                journalBefore = exists(journal);
     created_ = {};
-    HistoryResult result = openFile();
+    FileResult result = openFile();
     if (state_ != State::Unusable)
         return result;
     close();
     const auto removeIfEmpty = [](const QByteArray& path) {
-        struct stat named {};
-        if (::lstat(path.constData(), &named) == 0 && S_ISREG(named.st_mode) && named.st_size == 0)
+        if (const RegularFile file = regularFile(path, FileAccess::Look);
+            file.ok() && file.info.st_size == 0)
             ::unlink(path.constData());
     };
     if (!logBefore) {
         removeIfEmpty(log);
-        if (!indexBefore && !exists(log) && FileId::at(index).made)
+        if (!indexBefore && !exists(log) && FileIdentity::at(index).known)
             ::unlink(index.constData());
     }
     if (!journalBefore)
@@ -319,7 +273,7 @@ HistoryResult HistoryStore::openAndTidy() {
     return result;
 }
 
-HistoryResult HistoryStore::fail(const QString& format, const QString& reason) {
+FileResult HistoryStore::fail(const QString& format, const QString& reason) {
     close();
     state_ = State::Unusable;
     problem_ = format.arg(path_, reason);
@@ -349,7 +303,7 @@ QString HistoryStore::sqliteReason(int code) const {
     }
 }
 
-HistoryResult HistoryStore::openFile() {
+FileResult HistoryStore::openFile() {
     QString companion;
     if (const QString reason = companionProblem(nativePath_, companion); !reason.isEmpty()) {
         close();
@@ -361,7 +315,7 @@ HistoryResult HistoryStore::openFile() {
     if (!look.ok)
         return fail(openFailure(), look.reason);
     if (look.created)
-        created_ = {true, look.device, look.inode};
+        created_ = look.identity;
 
     // No link is followed and the database's own checks of a hostile file stay on.
     int code = sqlite3_open_v2(nativePath_.constData(), &db_,
@@ -376,7 +330,7 @@ HistoryResult HistoryStore::openFile() {
         if (code != SQLITE_OK)
             return fail(openFailure(), sqliteReason(code));
     }
-    if (!sameFile(nativePath_, look))
+    if (!look.identity.isAt(nativePath_))
         return fail(openFailure(),
                     QCoreApplication::translate("rz6::HistoryStore",
                                                 "開いている間に別のファイルに置き換えられました"));
@@ -454,7 +408,7 @@ bool HistoryStore::createSchema(QString& reason) {
     return true;
 }
 
-HistoryResult HistoryStore::append(const HistoryMatch& match) {
+FileResult HistoryStore::append(const HistoryMatch& match) {
     open();
     if (state_ != State::Writable) {
         // Told once: the first match that cannot go in says why and what it means, later
@@ -513,7 +467,7 @@ HistoryResult HistoryStore::append(const HistoryMatch& match) {
     close();
     state_ = State::Closed;
     if (isDamage(code)) {
-        damaged_ = FileId::at(nativePath_);
+        damaged_ = FileIdentity::at(nativePath_);
         state_ = State::Unusable;
     }
     problem_ = writeFailure().arg(path_, reason);
@@ -526,9 +480,9 @@ QString HistoryStore::tellOnce(const QString& message) {
     return tell ? message : QString();
 }
 
-std::vector<HistoryMatch> HistoryStore::matches(Detail detail, HistoryResult* result) {
+std::vector<HistoryMatch> HistoryStore::matches(Detail detail, FileResult* result) {
     std::vector<HistoryMatch> found;
-    const HistoryResult opening = open();
+    const FileResult opening = open();
     auto failed = [&](const QString& message) {
         if (result)
             *result = {false, message};
@@ -601,7 +555,7 @@ std::vector<HistoryMatch> HistoryStore::matches(Detail detail, HistoryResult* re
         // Damaged inside: neither read nor written again while it is this file.
         const QString message = openFailure().arg(path_, sqliteReason(code));
         fail(openFailure(), sqliteReason(code));
-        damaged_ = FileId::at(nativePath_);
+        damaged_ = FileIdentity::at(nativePath_);
         return failed(message);
     }
     if (result)

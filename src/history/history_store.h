@@ -3,12 +3,11 @@
 #pragma once
 
 #include "history/history_match.h"
+#include "save/file_layer.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
-
-#include <sys/types.h>
 
 #include <vector>
 
@@ -16,21 +15,15 @@ struct sqlite3;
 
 namespace rz6 {
 
-// What became of one operation on the history: success, or a failure with a Japanese text
-// for the player that names the file and the reason. Showing it is the caller's business.
-struct HistoryResult {
-    bool ok = true;
-    QString message; // empty on success
-};
-
 // The match history "rz6-history.sqlite", an SQLite database beside the record.
 //
 // Guarantees:
 // - Nothing is opened before the first call that needs the file (open(), append(),
 //   matches()), so the game's start never waits for it.
-// - Only a regular file is opened. A symbolic link, named pipe, device, socket or folder at
-//   its name is refused before SQLite sees it, with a message that says what it is; a
-//   missing file is created new (never through a link).
+// - Only a regular file is opened, through the check every file of the game goes through. A
+//   symbolic link, named pipe, device, socket or folder at its name is refused before SQLite
+//   sees it, with a message that says what it is; a missing file is created new (never
+//   through a link).
 // - A file that is not this game's history (another program's database, or no database at
 //   all) and a damaged one are refused and left exactly as they are.
 // - The schema carries its version. A file of a newer version is opened read-only: its
@@ -74,7 +67,7 @@ public:
     // Opens the file the first time, and again after a failure; otherwise returns what the
     // last opening said. Ok for a writable file; a read-only (newer) file gives ok with a
     // message to show once.
-    HistoryResult open();
+    FileResult open();
 
     // Why the history cannot be read (Unusable) or written (ReadOnly, or after a failed
     // write), as the 戦績 screen says it; empty while all is well.
@@ -83,21 +76,21 @@ public:
     // Writes one finished match. Fails with a message the first time it cannot; afterwards
     // it fails with an empty message until a match is written again, so the player is told
     // once.
-    HistoryResult append(const HistoryMatch& match);
+    FileResult append(const HistoryMatch& match);
 
     // How much of each match to read: its row of figures (all the 戦績 screen shows), or the
     // whole match with its techniques and keys (the CSV).
     enum class Detail { Figures, Whole };
 
     // Every match, oldest first.
-    std::vector<HistoryMatch> matches(Detail detail, HistoryResult* result = nullptr);
+    std::vector<HistoryMatch> matches(Detail detail, FileResult* result = nullptr);
 
 private:
-    HistoryResult openAndTidy();
-    HistoryResult openFile();
+    FileResult openAndTidy();
+    FileResult openFile();
     QString tellOnce(const QString& message);
     bool createSchema(QString& reason);
-    HistoryResult fail(const QString& format, const QString& reason);
+    FileResult fail(const QString& format, const QString& reason);
     QString sqliteReason(int code) const;
     void close();
 
@@ -105,22 +98,13 @@ private:
     QString path_;
     sqlite3* db_ = nullptr;
     State state_ = State::Closed;
-    HistoryResult opened_;
+    FileResult opened_;
     QString problem_;
     bool told_ = false; // the player has heard why nothing is written
-    // A file by its identity: the history this opening made, to be taken back if the opening
-    // fails, and one found damaged inside, not to be opened again.
-    struct FileId {
-        bool made = false;
-        dev_t device = 0;
-        ino_t inode = 0;
-        // The regular file at the path now, if there is one.
-        static FileId at(const QByteArray& path);
-        // Whether the same regular file is still at the path.
-        bool isAt(const QByteArray& path) const;
-    };
-    FileId created_;
-    FileId damaged_;
+    // The history this opening made, to be taken back if the opening fails, and one found
+    // damaged inside, not to be opened again.
+    FileIdentity created_;
+    FileIdentity damaged_;
 };
 
 } // namespace rz6

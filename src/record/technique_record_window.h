@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include "battle/technique_catalogue.h"
 #include "save/record_table.h"
 
 #include <array>

@@ -2,19 +2,13 @@
 // Copyright (c) 2026 ソードリズム制作班
 #pragma once
 
+#include "save/file_layer.h"
 #include "save/record_table.h"
 
 #include <QByteArray>
 #include <QString>
 
 namespace rz6 {
-
-// What became of one load or save: success, or a failure with a Japanese text for the
-// player that names the file and the reason. Showing it is the caller's business.
-struct RecordFileResult {
-    bool ok = true;
-    QString message; // empty on success
-};
 
 // The record file rz6.DAT: the 180-byte image of the record table, possibly followed by
 // bytes the game does not use, which are kept exactly as they are.
@@ -41,21 +35,21 @@ public:
     const QByteArray& nativePath() const { return nativePath_; }
 
     // Fills table from the file; the elements the file does not reach keep their values.
-    RecordFileResult load(RecordTable& table);
+    FileResult load(RecordTable& table);
 
-    RecordFileResult save(const RecordTable& table);
+    FileResult save(const RecordTable& table);
 
     // True after a load that failed, until the next load succeeds.
     bool lastLoadFailed() const { return loadFailed_; }
 
 private:
-    bool readRecord(RecordTable& table, QString& reason) const;
-    bool writeRecord(const RecordTable& table, QString& reason) const;
+    FileProblem readRecord(RecordTable& table) const;
+    FileProblem writeRecord(const RecordTable& table) const;
 
     QByteArray nativePath_;
     QString path_;
     bool loadFailed_ = false;
-    QString loadReason_; // why the last load failed
+    FileProblem loadProblem_; // why the last load failed
 };
 
 // Removes what saves of recordPath left behind when they were killed before they finished:
@@ -63,9 +57,5 @@ private:
 // a link, a folder or any other name. Only the one copy of the game that holds the record's
 // lock may call it, before its first save. Returns how many were removed.
 int removeUnfinishedSaves(const QByteArray& recordPath);
-
-// Creates and removes the temporary file a save of recordPath would create, in the same
-// place and the same way. Returns 0, or the system's error number.
-int trySaveTemporary(const QByteArray& recordPath);
 
 } // namespace rz6

@@ -4,7 +4,6 @@
 
 #include "common/app_info.h"
 #include "save/file_layer.h"
-#include "save/record_file.h"
 #include "save/system_text.h"
 
 #include <QCoreApplication>
@@ -59,10 +58,8 @@ QByteArray cleanFolder(const QByteArray& folder) {
 // Copies a regular, readable record (every byte of it) to a new file at to. The original
 // is only read; a copy that fails halfway is removed again.
 bool copyRecord(const QByteArray& from, const QByteArray& to) {
-    const FileDescriptor in(
-        ::open(from.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    struct stat info {};
-    if (!in.valid() || ::fstat(in.get(), &info) != 0 || !S_ISREG(info.st_mode))
+    const RegularFile in = regularFile(from, FileAccess::Read);
+    if (!in.ok())
         return false;
     FileDescriptor out(
         ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
@@ -71,7 +68,7 @@ bool copyRecord(const QByteArray& from, const QByteArray& to) {
     bool ok = true;
     char buffer[64 * 1024];
     for (std::size_t got = 0; ok;) {
-        ok = readUpTo(in.get(), buffer, sizeof buffer, got) && writeAll(out.get(), buffer, got);
+        ok = readUpTo(in.fd.get(), buffer, sizeof buffer, got) && writeAll(out.get(), buffer, got);
         if (got < sizeof buffer)
             break; // the end of the file
     }
@@ -83,9 +80,7 @@ bool copyRecord(const QByteArray& from, const QByteArray& to) {
 }
 
 bool readableRegularFile(const QByteArray& path) {
-    struct stat info {};
-    return ::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode) &&
-           ::access(path.constData(), R_OK) == 0;
+    return regularFile(path, FileAccess::Look).ok() && ::access(path.constData(), R_OK) == 0;
 }
 
 QString shown(const QByteArray& folder) {
@@ -97,7 +92,7 @@ QString shown(const QByteArray& folder) {
 bool canCreateFileIn(const QByteArray& folder) {
     if (folder.isEmpty() || !isFolder(folder))
         return false;
-    return trySaveTemporary(joinPath(folder, appInfo::recordFileName)) == 0;
+    return tryNewFileBeside(joinPath(folder, appInfo::recordFileName)) == 0;
 }
 
 bool canCreateFileIn(const QString& folder) {

@@ -145,10 +145,8 @@ RecordLock::Result RecordLock::lockFile() {
     // A few rounds at most: each one only repeats when another start or end changed the
     // file between two steps.
     for (int round = 0; round < 8; ++round) {
-        struct stat named {};
-        if (::lstat(nativePath_.constData(), &named) != 0) {
-            if (errno != ENOENT)
-                return unusable(errno);
+        RegularFile found = regularFile(nativePath_, FileAccess::ReadWrite);
+        if (found.problem.missing()) {
             FileDescriptor fd(::open(nativePath_.constData(),
                                      O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
             if (!fd.valid()) {
@@ -158,18 +156,9 @@ RecordLock::Result RecordLock::lockFile() {
             }
             return takeOpened(std::move(fd));
         }
-        if (!S_ISREG(named.st_mode))
-            return unusable(notRegularReason(named.st_mode));
-        FileDescriptor fd(
-            ::open(nativePath_.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-        if (!fd.valid()) {
-            if (errno == ENOENT)
-                continue;
-            return unusable(errno);
-        }
-        struct stat opened {};
-        if (::fstat(fd.get(), &opened) != 0 || !S_ISREG(opened.st_mode))
-            return unusable(notRegularReason(opened.st_mode));
+        if (!found.ok())
+            return unusable(found.problem.reason());
+        FileDescriptor fd = std::move(found.fd);
         const QByteArray host = hostOf(readText(fd.get()));
         if (!host.isEmpty() && host != thisHostName()) {
             return {Outcome::RunningElsewhere,
@@ -183,8 +172,7 @@ RecordLock::Result RecordLock::lockFile() {
             return *refused;
         // Nobody holds it: left behind by a copy that has ended. It is ours if it is still
         // the file at the lock's name (an ending copy may just have removed it).
-        struct stat now {};
-        if (::lstat(nativePath_.constData(), &now) != 0 || !sameFile(now, opened))
+        if (!FileIdentity::of(found.info).isAt(nativePath_))
             continue;
         return takeOpened(std::move(fd));
     }

@@ -207,7 +207,7 @@ protected:
 
     // Plays the match out; the result screen opens.
     void finishMatch() {
-        test::finishMatch(*program->battleWindow(), random);
+        test::finishMatch(*program, random);
         settle();
     }
 
@@ -237,7 +237,7 @@ TEST_F(EnglishScreensTest, BattleScreenFitsEveryTextItCanShow) {
         failures << labelMisfit(message, translatedText("Game", outcome));
     failures << labelMisfit(message, translatedText("Game", "空振 ") + QStringLiteral("9"));
     for (const Character& c : characters()) {
-        w->setStatusText(fromUtf8(statusText(c)));
+        w->showCharacter(fromUtf8(statusText(c)), fromUtf8(c.readyPicture));
         failures << labelMisfit(status, status->text());
     }
     failures << labelMisfit(combo, BattleWindow::tr("%1連撃").arg(99));
@@ -301,7 +301,7 @@ TEST_F(EnglishScreensTest, ResultScreenFitsEveryRank) {
 
 TEST_F(EnglishScreensTest, RecordScreenFitsBothTabs) {
     landOnce();
-    program->battleWindow()->endPause();
+    program->session()->endPause();
     program->battleWindow()->showRecord();
     QWidget* record = program->subScreen();
     ASSERT_NE(record, nullptr);

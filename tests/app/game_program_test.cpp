@@ -81,7 +81,7 @@ protected:
     // Starts a match and lands 落腕撃 (id 8) once; its pause ends.
     void landOnce() {
         test::landOnce(*program->battleWindow(), random);
-        program->battleWindow()->endPause();
+        program->session()->endPause();
     }
 
     // Spends nine turns on blocked strikes and the last on 落腕撃, whose gauge then drains.
@@ -91,16 +91,16 @@ protected:
         w->startMatch();
         for (int turn = 0; turn < 9; ++turn) {
             strike(*w, random, "124", U"1240");
-            w->endPause();
+            program->session()->endPause();
         }
         strike(*w, random, "741", U"7410");
-        w->endPause();
-        ASSERT_EQ(w->match().turnsLeft(), 0);
+        program->session()->endPause();
+        ASSERT_EQ(program->session()->match().turnsLeft(), 0);
     }
 
     // Plays the match out; the result screen opens.
     void finishMatch() {
-        test::finishMatch(*program->battleWindow(), random);
+        test::finishMatch(*program, random);
         settle();
     }
 
@@ -121,18 +121,18 @@ TEST_F(GameProgramTest, FirstStartCreatesAnEmptyRecordAndShowsTheBattleWindow) {
 }
 
 // The window stays where the player put it (the only way to keep its place on Wayland); the
-// match in it starts again from the design values.
+// match in it starts again from the design values, as the first character.
 TEST_F(GameProgramTest, RestartSavesThenReadsBackIntoAFreshMatchInTheSameWindow) {
     program->start();
     QPointer<BattleWindow> first = program->battleWindow();
     first->move(first->pos() + QPoint(37, 23));
     const QPoint placed = first->pos();
-    first->setWindowLength(1000);
-    first->setScoreMultiplier(1.2);
     const QString designPortrait =
         first->findChild<QLabel*>(QStringLiteral("ChrImg"))->accessibleName();
-    first->setStatusText(fromUtf8(statusText(characters()[2])));
-    first->setPortrait(fromUtf8(characters()[2].readyPicture));
+    first->pressButton(2); // "キャラ選択": the third character
+    click(shownTopLevel("chrsel"), "Option1(2)");
+    click(shownTopLevel("chrsel"), "Label1");
+    ASSERT_EQ(program->session()->match().windowLength(), 1000);
     landOnce();
     first->restartMatch();
     settle();
@@ -149,11 +149,13 @@ TEST_F(GameProgramTest, RestartSavesThenReadsBackIntoAFreshMatchInTheSameWindow)
     ASSERT_EQ(bytes.size(), 180);
     EXPECT_EQ(readInt(bytes, 20 + 4 * 8), 1);
     EXPECT_EQ(program->recordTable()[8 + 5], 1);
-    // The fresh window starts from its design values: first character, no score.
-    EXPECT_EQ(second->match().score(), 0);
-    EXPECT_EQ(second->match().windowLength(), 1200);
-    EXPECT_DOUBLE_EQ(second->match().scoreMultiplier(), 1.0);
-    EXPECT_EQ(second->match().phase(), MatchPhase::Idle);
+    // The fresh match starts from its design values: first character, no score.
+    const MatchSession* fresh = program->session();
+    EXPECT_EQ(&second->session(), fresh);
+    EXPECT_EQ(fresh->match().score(), 0);
+    EXPECT_EQ(fresh->match().windowLength(), 1200);
+    EXPECT_DOUBLE_EQ(fresh->match().scoreMultiplier(), 1.0);
+    EXPECT_EQ(fresh->phase(), MatchPhase::Idle);
     EXPECT_EQ(finished->count(), 0);
 }
 
@@ -188,7 +190,7 @@ TEST_F(GameProgramTest, RematchWithADescriptionBoxOpenBehindTheResult) {
     ASSERT_FALSE(box.isNull());
 
     for (int tick = 0; tick < 40 && !program->resultWindow(); ++tick) {
-        w->tick();
+        program->session()->tick();
         settle();
     }
     ASSERT_NE(program->resultWindow(), nullptr);
@@ -240,7 +242,7 @@ TEST_F(GameProgramTest, FinishedMatchOpensTheResultAndRematchKeepsTheNewTotal) {
     settle();
     EXPECT_EQ(program->battleWindow(), old.data());
     EXPECT_TRUE(program->battleWindow()->isEnabled());
-    EXPECT_EQ(program->battleWindow()->match().phase(), MatchPhase::Idle);
+    EXPECT_EQ(program->session()->phase(), MatchPhase::Idle);
     EXPECT_EQ(program->resultWindow(), nullptr);
     EXPECT_EQ(file(), atMatchEnd); // the rematch's save writes the same bytes again
     EXPECT_EQ(finished->count(), 0);
@@ -271,13 +273,13 @@ TEST_F(GameProgramTest, LandingsCountOnceAndTheSummaryIsHandedOn) {
     for (char32_t key : {U'7', U'4', U'1', U'0'}) // typed ahead, handled as the pause ends
         w->pressKey(key);
     random.queueDigits("741");
-    w->endPause();
-    w->endPause();
+    program->session()->endPause();
+    program->session()->endPause();
     random.queueDigits("741852963");
     for (char32_t key : U"186734925")
         if (key)
             w->pressKey(key);
-    w->endPause();
+    program->session()->endPause();
     EXPECT_EQ(program->recordTable()[8 + 5], 8);
     EXPECT_EQ(program->recordTable()[15 + 5], INT32_MAX);
     EXPECT_FALSE(program->lastSummary().has_value());
@@ -289,7 +291,7 @@ TEST_F(GameProgramTest, LandingsCountOnceAndTheSummaryIsHandedOn) {
     EXPECT_EQ(summaries[0], summary);
     EXPECT_EQ(summary.landings[8], 3);
     EXPECT_EQ(summary.landings[15], 1);
-    EXPECT_EQ(summary.score, w->match().score());
+    EXPECT_EQ(summary.score, program->session()->match().score());
     EXPECT_EQ(summary.character, 0);
     ASSERT_NE(program->resultWindow(), nullptr);
     EXPECT_EQ(program->recordTable()[8 + 5], 8); // the end of the match counts nothing again
@@ -384,19 +386,29 @@ TEST_F(GameProgramTest, SaveWithoutDisplayWritesTheLandingsUnlessAnotherCopyHold
     program.reset(); // its last save asks the lock, which goes with this test
 }
 
-// The character select screen opens over the battle window, changes it through what a
-// character sets, and gives it back when confirmed; a quit with it open saves and ends.
-TEST_F(GameProgramTest, CharacterSelectChangesTheBattleWindowAndGivesItBack) {
+// The character select screen opens over the battle window, chooses through the program the
+// character the next match is fought as (its settings for the match, its status and portrait
+// on the window), and gives the window back when confirmed; a quit with it open saves and
+// ends.
+TEST_F(GameProgramTest, CharacterSelectChoosesTheNextMatchAndGivesTheWindowBack) {
     program->start();
     BattleWindow* w = program->battleWindow();
-    w->setWindowLength(1000);
-    w->setScoreMultiplier(1.2);
+    const Match& next = program->session()->match();
+    auto* portrait = w->findChild<QLabel*>(QStringLiteral("ChrImg"));
+    const QString designPortrait = portrait->accessibleName();
     w->pressButton(2); // "キャラ選択"
     QWidget* chrsel = shownTopLevel("chrsel");
     ASSERT_NE(chrsel, nullptr);
     EXPECT_FALSE(w->isEnabled());
+    click(chrsel, "Option1(2)");
+    EXPECT_EQ(next.windowLength(), 1000);
+    click(chrsel, "Label1");
+    EXPECT_NE(portrait->accessibleName(), designPortrait);
+    w->pressButton(2);
+    chrsel = shownTopLevel("chrsel");
+    ASSERT_NE(chrsel, nullptr);
     // Opening puts the first character's values back at once.
-    EXPECT_EQ(w->match().windowLength(), 1200);
+    EXPECT_EQ(next.windowLength(), 1200);
 
     click(chrsel, "Option1(1)");
     click(chrsel, "Label1");
@@ -404,8 +416,9 @@ TEST_F(GameProgramTest, CharacterSelectChangesTheBattleWindowAndGivesItBack) {
     EXPECT_EQ(shownTopLevel("chrsel"), nullptr);
     EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("Panel(1)"))->text(),
               QStringLiteral("使用キャラ　:　灰原　雪菜"));
-    EXPECT_EQ(w->match().windowLength(), 1100);
-    EXPECT_DOUBLE_EQ(w->match().scoreMultiplier(), 1.1);
+    EXPECT_EQ(next.windowLength(), 1100);
+    EXPECT_DOUBLE_EQ(next.scoreMultiplier(), 1.1);
+    EXPECT_EQ(program->session()->summary().character, 1);
 
     w->pressButton(2);
     QPointer<QWidget> again = shownTopLevel("chrsel");
@@ -431,9 +444,9 @@ TEST_F(GameProgramTest, RecordScreenOpensDuringAMatchAndGivesTheWindowBack) {
     ASSERT_NE(count, nullptr);
     EXPECT_EQ(count->text(), QStringLiteral("1"));
     w->pressKey(u'1');
-    EXPECT_EQ(w->match().inputText(), "");
-    w->tick();
-    EXPECT_EQ(w->match().comboWindow(), 1000);
+    EXPECT_EQ(program->session()->match().inputText(), "");
+    program->session()->tick();
+    EXPECT_EQ(program->session()->match().comboWindow(), 1000);
 
     click(record, "ClBtn(1)");
     EXPECT_TRUE(w->isEnabled());
@@ -458,7 +471,7 @@ TEST_F(GameProgramTest, MatchEndingBehindTheRecordKeepsTheBattleWindowDisabled) 
     QWidget* record = shownTopLevel("wazahis");
     ASSERT_NE(record, nullptr);
     for (int tick = 0; tick < 40 && !program->resultWindow(); ++tick) {
-        w->tick();
+        program->session()->tick();
         settle();
     }
     ASSERT_NE(program->resultWindow(), nullptr);
@@ -549,13 +562,22 @@ TEST_F(GameProgramTest, F1OpensOneHelpScreenThatEscapeCloses) {
 namespace rz6::test {
 namespace {
 
+// A match clock whose time moves on 25 ms every time it is read.
+class SteppingClock : public VirtualMatchClock {
+public:
+    std::int64_t nowMs() const override { return readMs_ += 25; }
+
+private:
+    mutable std::int64_t readMs_ = 1000;
+};
+
 // A finished match goes into the history beside the record as its result appears, with its
-// figures, its keys timed from the start and the end time, all from the clocks given; the
-// 戦績 screen lists it and the CSV export never writes over the record.
+// figures, its keys as typed and timed from the start and the end time, all from the clocks
+// given; the 戦績 screen lists it and the CSV export never writes over the record.
 TEST_F(GameProgramTest, FinishedMatchGoesIntoTheHistoryAndTheScreen) {
-    std::int64_t steady = 0;
     const QDateTime ended(QDate(2026, 12, 7), QTime(20, 15), Qt::OffsetFromUTC, 9 * 3600);
-    program->setClocks([&] { return ended; }, [&] { return steady += 25; });
+    program->setWallClock([&] { return ended; });
+    program->setMatchClocks([] { return std::make_unique<SteppingClock>(); });
     program->start();
     const QString historyPath = folder.filePath(QStringLiteral("rz6-history.sqlite"));
     EXPECT_FALSE(QFile::exists(historyPath)); // not opened before it is needed
@@ -575,9 +597,18 @@ TEST_F(GameProgramTest, FinishedMatchGoesIntoTheHistoryAndTheScreen) {
     EXPECT_EQ(m.techniques, (std::vector<LandedTechnique>{{8, 1}}));
     EXPECT_EQ(m.landings, 1);
     EXPECT_EQ(m.blocks, 9);
-    ASSERT_EQ(m.keys.size(), 40u);
-    for (std::size_t i = 0; i < m.keys.size(); ++i)
-        EXPECT_EQ(m.keys[i].atMs, std::int64_t(25 * (i + 1))) << i;
+    std::u16string typed = u"7410";
+    for (int block = 0; block < 9; ++block)
+        typed += u"1240";
+    ASSERT_EQ(m.keys.size(), typed.size());
+    for (std::size_t i = 0; i < m.keys.size(); ++i) {
+        EXPECT_EQ(m.keys[i].key, typed[i]) << i;
+        if (i > 0) {
+            EXPECT_GT(m.keys[i].atMs, m.keys[i - 1].atMs) << i;
+        }
+    }
+    // The strike typed right after the start command, one clock step a key.
+    EXPECT_EQ(m.keys[0], (TimedKey{u'7', 25}));
     EXPECT_EQ(m.keys[3], (TimedKey{u'0', 100}));
     EXPECT_TRUE(messages.isEmpty());
 

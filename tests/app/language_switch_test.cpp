@@ -4,7 +4,9 @@
 // over them: each writes its texts again, and switching back gives the Japanese it had.
 #include "battle/battle_window.h"
 #include "battle/scripted_random_source.h"
+#include "battle/virtual_match_clock.h"
 #include "charselect/character_select_window.h"
+#include "charselect/character_target.h"
 #include "charselect/characters.h"
 #include "common/language.h"
 #include "common/qt_text.h"
@@ -28,6 +30,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -49,12 +52,19 @@ TEST(LanguageSwitch, EveryOpenScreenAndBoxFollowsAndComesBack) {
     testApplication();
     ASSERT_EQ(currentLanguage(), Language::Japanese);
     ScriptedRandomSource random;
-    BattleWindow battle(random);
+    MatchSession session(random, std::make_unique<VirtualMatchClock>());
+    BattleWindow battle(session);
     battle.show();
     battle.showAbout();
 
     auto* result = new ResultWindow(MatchRating{}, &battle);
-    auto* characterSelect = new CharacterSelectWindow(battle, &battle);
+    struct : CharacterTarget {
+        void setStatusText(const QString&) override {}
+        void setWindowLength(int) override {}
+        void setScoreMultiplier(double) override {}
+        void setPortrait(const QString&) override {}
+    } nextMatch;
+    auto* characterSelect = new CharacterSelectWindow(nextMatch, &battle);
     constexpr int landed = 8; // 落腕撃
     RecordTable record{};
     record[firstCountElement + landed] = 1;

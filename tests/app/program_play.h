@@ -4,7 +4,9 @@
 
 #include "app/game_program.h"
 #include "battle/battle_window.h"
+#include "battle/match_session.h"
 #include "battle/scripted_random_source.h"
+#include "battle/virtual_match_clock.h"
 #include "history/history_window.h"
 
 #include <QFile>
@@ -17,14 +19,16 @@
 
 namespace rz6::test {
 
-// The program over the record at `path`, its messages collected in `messages`. The 戦績 screen
-// is made here, not loaded from its library as the game does, and shows times on Tokyo's
-// clock rather than the machine's.
+// The program over the record at `path`, its messages collected in `messages`. Its matches run
+// on virtual clocks that never move by themselves: tests end pauses and tick by hand. The
+// 戦績 screen is made here, not loaded from its library as the game does, and shows times on
+// Tokyo's clock rather than the machine's.
 inline std::unique_ptr<GameProgram> makeTestProgram(const QString& path, RandomSource& random,
                                                     QStringList& messages) {
     auto program =
         std::make_unique<GameProgram>(QFile::encodeName(path), random,
                                       [&messages](const QString& message) { messages << message; });
+    program->setMatchClocks([] { return std::make_unique<VirtualMatchClock>(); });
     program->setHistoryScreenMaker([](std::vector<HistoryMatch> matches, const QString& note,
                                       QWidget* parent, QString&) -> QWidget* {
         return new HistoryWindow(std::move(matches), note, parent, 9 * 3600);
@@ -48,20 +52,22 @@ inline void landOnce(BattleWindow& w, ScriptedRandomSource& random) {
     strike(w, random, "741", U"7410");
 }
 
-// Plays the match out from wherever it stands: the pause ends, the clock closes an open
-// combo, the remaining turns go on blocked strikes, and the last tick ends the match.
-inline void finishMatch(BattleWindow& w, ScriptedRandomSource& random) {
-    if (w.match().pausing())
-        w.endPause();
-    for (int tick = 0; tick < 40 && (w.match().comboWindow() > 0 || w.match().windowOpen()); ++tick)
-        w.tick();
-    ASSERT_FALSE(w.match().windowOpen());
-    for (int turn = 0; turn < 10 && w.match().turnsLeft() > 0; ++turn) {
-        strike(w, random, "124", U"1240");
-        w.endPause();
+// Plays the program's match out from wherever it stands: the pause ends, the clock closes an
+// open combo, the remaining turns go on blocked strikes, and the last tick ends the match.
+inline void finishMatch(GameProgram& program, ScriptedRandomSource& random) {
+    MatchSession& session = *program.session();
+    const Match& m = session.match();
+    if (m.pausing())
+        session.endPause();
+    for (int tick = 0; tick < 40 && (m.comboWindow() > 0 || m.windowOpen()); ++tick)
+        session.tick();
+    ASSERT_FALSE(m.windowOpen());
+    for (int turn = 0; turn < 10 && m.turnsLeft() > 0; ++turn) {
+        strike(*program.battleWindow(), random, "124", U"1240");
+        session.endPause();
     }
-    ASSERT_EQ(w.match().turnsLeft(), 0);
-    w.tick();
+    ASSERT_EQ(m.turnsLeft(), 0);
+    session.tick();
 }
 
 } // namespace rz6::test

@@ -61,15 +61,15 @@ TEST_F(BattleWindowAccessTest, StateLabelsReadTheirTextThroughAMatch) {
     look();
     EXPECT_EQ(cell(0)->accessibleDescription(), QStringLiteral("盤 1行1列（使用済み）"));
     EXPECT_EQ(cell(3)->accessibleDescription(), QStringLiteral("盤 1行4列"));
-    window->endPause();
+    session->endPause();
     EXPECT_EQ(cell(0)->accessibleDescription(), QStringLiteral("盤 1行1列"));
     EXPECT_EQ(label("InputLabel")->accessibleDescription(), QStringLiteral("入力（連撃受付中）"));
     random.queueDigits("852");
     type("8520"); // on in the open window: 2連撃
     look();
-    window->endPause();
+    session->endPause();
     for (int tick = 0; tick < 30; ++tick)
-        window->tick();
+        session->tick();
     look();
     EXPECT_EQ(label("InputLabel")->accessibleDescription(), QStringLiteral("入力"));
     for (auto [name, texts] : seen) {
@@ -94,14 +94,14 @@ TEST_F(BattleWindowAccessTest, EveryOutcomeIsAnnouncedOnceAsItShows) {
     enter();
     random.queueDigits("123");
     type("1230");
-    window->endPause(); // the window opens at once
+    session->endPause(); // the window opens at once
     random.queueDigits("456");
     type("4560");
     type("7"); // queued during the pause, then dropped by a queued Enter
     enter();
-    window->endPause();
+    session->endPause();
     for (int tick = 0; tick < 30; ++tick)
-        window->tick();
+        session->tick();
     type("9990");
     EXPECT_EQ(heard, (QStringList{"姿勢を崩した！、-50点", "金剛撃、100点、残り9ターン",
                                   "旋風斬、100点、2連撃", "姿勢を崩した！、-50点",
@@ -162,13 +162,13 @@ TEST_F(BattleWindowAccessTest, FocusedButtonNeverTakesAKeyFromTheMatch) {
         QTest::keyClick(button(i), Qt::Key_3, Qt::KeypadModifier);
         QTest::keyClick(button(i), Qt::Key_Enter, Qt::KeypadModifier);
         EXPECT_EQ(text("MesLabel"), QStringLiteral("姿勢を崩した！"));
-        EXPECT_EQ(window->match().score(), -100 * (i + 1));
+        EXPECT_EQ(session->match().score(), -100 * (i + 1));
         EXPECT_EQ(pressed.count(), 0) << i;
     }
     button(0)->setFocus();
     random.queueDigits("741");
     QTest::keyClicks(button(0), QStringLiteral("7410"));
-    EXPECT_EQ(window->match().lastOutcome(), StrikeOutcome::Technique);
+    EXPECT_EQ(session->match().lastOutcome(), StrikeOutcome::Technique);
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "battle/battle_window.h"
+#include "battle/match_session.h"
+#include "battle/virtual_match_clock.h"
 #include "common/label_button.h"
 #include "common/screen_units.h"
 #include "qt_test_support.h"
@@ -21,14 +23,18 @@
 
 namespace rz6::test {
 
-// A battle window on a scripted board, shown offscreen. Tests drive the clock and the end of
-// the pause by calling the window's handlers; nothing waits on the wall clock.
+// A battle window showing a match session on a scripted board and a virtual clock, shown
+// offscreen. Tests move the clock by hand, or call the session's tick and end of the pause;
+// nothing waits on the wall clock.
 class BattleWindowFixture : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { testApplication(); }
 
     void SetUp() override {
-        window = std::make_unique<BattleWindow>(random);
+        auto virtualClock = std::make_unique<VirtualMatchClock>();
+        clock = virtualClock.get();
+        session = std::make_unique<MatchSession>(random, std::move(virtualClock));
+        window = std::make_unique<BattleWindow>(*session);
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -62,7 +68,9 @@ protected:
     void enter() { QTest::keyClick(window.get(), Qt::Key_Return); }
 
     ScriptedRandomSource random;
-    std::unique_ptr<BattleWindow> window;
+    VirtualMatchClock* clock = nullptr;
+    std::unique_ptr<MatchSession> session;
+    std::unique_ptr<BattleWindow> window; // goes before the session it shows
 };
 
 } // namespace rz6::test

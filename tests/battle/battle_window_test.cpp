@@ -1,49 +1,74 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 ソードリズム制作班
-// The battle window shows the match and turns keys, clicks and clock ticks into calls on it.
+// The battle window shows a match session and forwards keys and clicks to it; the session's
+// clock moves it on.
 #include "battle_window_fixture.h"
+#include "charselect/characters.h"
+#include "common/qt_text.h"
 
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QSignalSpy>
-#include <QTimer>
 
 namespace rz6::test {
 namespace {
 
-const QString design = QStringLiteral("1111111111111111");
+void moveTo(QWidget* w, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(w, &move);
+}
 
-class BattleWindowTest : public BattleWindowFixture {};
-
-TEST_F(BattleWindowTest, FreshWindowShowsItsDesignValuesAndIgnoresKeys) {
-    EXPECT_EQ(window->objectName(), QStringLiteral("rz6"));
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("ソードリズム！　第弐章"));
-    EXPECT_EQ(window->centralWidget()->size(), QSize(618, 402));
-    EXPECT_FALSE(window->windowFlags() & Qt::WindowCloseButtonHint);
-    EXPECT_FALSE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
-
-    EXPECT_EQ(text("TurnLabel"), QStringLiteral("10"));
-    EXPECT_EQ(panel(1), QStringLiteral("使用キャラ　:　灰原　蓮"));
-    EXPECT_EQ(panel(2), QStringLiteral("評価"));
-    EXPECT_EQ(panel(3), QStringLiteral("0"));
-    for (int i = 0; i < 16; ++i) {
-        EXPECT_EQ(cell(i)->text(), QStringLiteral("1"));
-        EXPECT_EQ(back(QStringLiteral("Label1(%1)").arg(i)), bgrColor(0x00C0FFFF));
+class BattleWindowTest : public BattleWindowFixture {
+protected:
+    // Everything the window shows, widget by widget: texts, colours, what is visible, what
+    // the bus says, the gauge and which commands are offered.
+    QStringList screen() const {
+        QStringList shown{QStringLiteral("enabled %1").arg(window->isEnabled())};
+        for (const QLabel* l : window->findChildren<QLabel*>())
+            shown << QStringLiteral("%1 '%2' %3 %4 %5 %6")
+                         .arg(l->objectName(), l->text(), l->accessibleName(),
+                              l->accessibleDescription(),
+                              l->palette().color(QPalette::Window).name())
+                         .arg(l->isVisibleTo(window.get()));
+        for (const LabelButton* b : window->findChildren<LabelButton*>())
+            shown << QStringLiteral("%1 %2").arg(b->objectName(), b->backColor().name());
+        const auto* gauge = widget<QProgressBar>("ProgressBar1");
+        shown << QStringLiteral("gauge %1/%2").arg(gauge->value()).arg(gauge->maximum());
+        for (const QAction* a : window->findChildren<QAction*>())
+            shown << QStringLiteral("%1 %2").arg(a->objectName()).arg(a->isEnabled());
+        return shown;
     }
-    for (int d = 1; d <= 9; ++d)
-        EXPECT_TRUE(keypad(d)->isVisible()) << d;
-    EXPECT_EQ(back("InputLabel"), bgrColor(0x00C0E0FF));
-    EXPECT_FALSE(window->clockTimer().isActive()); // waiting never wakes the program
+};
 
+// A fresh match shows exactly what a new window showed, whatever the match before it left
+// on screen; keys before the start command change nothing, and the clock sleeps.
+TEST_F(BattleWindowTest, FreshMatchShowsWhatANewWindowShowedAndWaitsForTheStart) {
+    const QStringList built = screen();
     type("1230");
     enter();
-    window->tick();
-    EXPECT_EQ(text("InputLabel"), QString());
-    EXPECT_EQ(text("MesLabel"), QString());
-    EXPECT_EQ(panel(3), QStringLiteral("0"));
-    EXPECT_EQ(text("TurnLabel"), QStringLiteral("10"));
+    EXPECT_EQ(screen(), built);
+    EXPECT_TRUE(session->log().empty());
+    EXPECT_FALSE(clock->ticking());
+
+    window->showCharacter(QStringLiteral("使用キャラ　:　真壁　左近"),
+                          QStringLiteral("portrait_sakon_ready"));
+    start("7418529637418529");
+    random.queueDigits("741");
+    type("7410");
+    clock->advance(1000); // the pause ends; the window opens
+    type("85");
+    moveTo(button(2), QPoint(5, 5));
+    EXPECT_NE(screen(), built);
+
+    ScriptedRandomSource freshRandom;
+    MatchSession fresh(freshRandom, std::make_unique<VirtualMatchClock>());
+    window->startFresh(fresh);
+    window->showCharacter(fromUtf8(statusText(characters().front())),
+                          fromUtf8(characters().front().readyPicture));
+    EXPECT_EQ(screen(), built);
+    window->startFresh(*session); // the fixture's session goes after the window
 }
 
 TEST_F(BattleWindowTest, PicturesCanBeToldToAScreenReaderAndTheTileHolderStaysHidden) {
@@ -74,7 +99,7 @@ TEST_F(BattleWindowTest, MenusAndLabelButtonsFollowTheMatch) {
 
     random.queueDigits("1234567891234567");
     window->pressButton(0); // "試合開始" starts the match
-    EXPECT_EQ(window->match().phase(), MatchPhase::Running);
+    EXPECT_EQ(session->phase(), MatchPhase::Running);
     EXPECT_FALSE(action("mst")->isEnabled());
     EXPECT_TRUE(action("mrst")->isEnabled());
     EXPECT_FALSE(action("mchrch")->isEnabled());
@@ -140,7 +165,8 @@ TEST_F(BattleWindowTest, StrikeOutcomeStaysOnShowThroughThePauseAndQueuedKeysFol
     random.queueDigits("999"); // refills of cells 0, 1 and 2
     type("7410");
 
-    // The outcome on show: spent cells red with their old digits, the clock stopped.
+    // The outcome on show: spent cells red with their old digits, the clock stopped, for the
+    // five tick intervals of the pause.
     EXPECT_EQ(text("MesLabel"), QStringLiteral("落腕撃"));
     EXPECT_EQ(text("GetPtLabel"), QStringLiteral("150"));
     EXPECT_EQ(panel(3), QStringLiteral("150"));
@@ -149,17 +175,16 @@ TEST_F(BattleWindowTest, StrikeOutcomeStaysOnShowThroughThePauseAndQueuedKeysFol
         EXPECT_EQ(back(QStringLiteral("Label1(%1)").arg(i)), bgrColor(0x000000FF));
         EXPECT_EQ(cell(i)->text(), QString::number(QStringLiteral("741")[i].digitValue()));
     }
-    EXPECT_FALSE(window->clockTimer().isActive());
-    EXPECT_TRUE(window->pauseTimer().isActive());
-    EXPECT_EQ(window->pauseTimer().interval(), 1000);
+    EXPECT_FALSE(clock->ticking());
 
     // Keys typed meanwhile wait; a tick does nothing.
     type("85");
-    window->tick();
+    session->tick();
+    clock->advance(999);
     EXPECT_EQ(text("InputLabel"), QStringLiteral("741"));
     EXPECT_EQ(widget<QProgressBar>("ProgressBar1")->value(), 1200);
 
-    window->endPause();
+    clock->advance(1);
     EXPECT_EQ(text("InputLabel"), QStringLiteral("85"));
     EXPECT_EQ(text("MesLabel"), QString());
     EXPECT_EQ(text("GetPtLabel"), QString());
@@ -167,8 +192,8 @@ TEST_F(BattleWindowTest, StrikeOutcomeStaysOnShowThroughThePauseAndQueuedKeysFol
         EXPECT_EQ(cell(i)->text(), QStringLiteral("9"));
         EXPECT_EQ(back(QStringLiteral("Label1(%1)").arg(i)), bgrColor(0x00C0FFFF));
     }
-    EXPECT_TRUE(window->clockTimer().isActive());
-    EXPECT_FALSE(window->pauseTimer().isActive());
+    EXPECT_TRUE(clock->ticking());
+    EXPECT_FALSE(clock->pauseRunning());
     // The marks follow the refilled board: a digit's mark shows exactly when a cell shows it.
     QString board;
     for (int i = 0; i < 16; ++i)
@@ -180,7 +205,7 @@ TEST_F(BattleWindowTest, StrikeOutcomeStaysOnShowThroughThePauseAndQueuedKeysFol
 
 TEST_F(BattleWindowTest, GaugeDrainsOnTheClockAndTheInputTurnsPinkWhileTheWindowIsOpen) {
     start("7418529637418529");
-    EXPECT_FALSE(window->clockTimer().isActive()); // nothing to drain yet
+    EXPECT_FALSE(clock->ticking()); // nothing to drain yet
     random.queueDigits("741");
     type("7410");
     auto* gauge = widget<QProgressBar>("ProgressBar1");
@@ -189,59 +214,39 @@ TEST_F(BattleWindowTest, GaugeDrainsOnTheClockAndTheInputTurnsPinkWhileTheWindow
     EXPECT_EQ(back("InputLabel"), bgrColor(0x00C0E0FF));
 
     // The tick that fell due during the pause comes as soon as it ends: the window opens.
-    window->endPause();
+    clock->advance(1000);
     EXPECT_EQ(gauge->value(), 1100);
     EXPECT_EQ(back("InputLabel"), bgrColor(0x00FFC0FF));
-    EXPECT_TRUE(window->clockTimer().isActive());
-    for (int tick = 0; tick < 10; ++tick)
-        window->tick();
+    EXPECT_TRUE(clock->ticking());
+    clock->advance(10 * 200);
     EXPECT_EQ(gauge->value(), 100);
-    window->tick();
+    clock->advance(200);
     EXPECT_EQ(gauge->value(), 0);
     EXPECT_EQ(back("InputLabel"), bgrColor(0x00FFC0FF));
-    window->tick();
+    clock->advance(200);
     EXPECT_EQ(back("InputLabel"), bgrColor(0x00C0E0FF));
-    EXPECT_FALSE(window->clockTimer().isActive()); // closed with turns left: nothing to do
-}
-
-TEST_F(BattleWindowTest, ComboShortensTheClockTick) {
-    start("7418529637418529");
-    random.queueDigits("741");
-    type("7410");
-    window->endPause(); // its tick opens the window
-    random.queueDigits("852");
-    type("8520"); // continues the combo
-    EXPECT_EQ(text("RenLabel"), QStringLiteral("2連撃"));
-    window->endPause();
-    EXPECT_EQ(window->clockTimer().interval(), 190);
+    EXPECT_FALSE(clock->ticking()); // closed with turns left: nothing to do
 }
 
 TEST_F(BattleWindowTest, MatchEndsAtTheTickAfterTheLastTurnAndDisablesTheWindow) {
     start("1234567891234567");
-    QSignalSpy ended(window.get(), &BattleWindow::matchEnded);
     for (int turn = 0; turn < 10; ++turn) {
         random.queueDigits("124");
         type("1240"); // blocked: no gauge, every strike costs a turn
         EXPECT_EQ(text("MesLabel"), QStringLiteral("防がれた！"));
-        EXPECT_EQ(ended.count(), 0);
-        window->endPause();
+        EXPECT_TRUE(window->isEnabled());
+        session->endPause();
     }
     // The last pause's tick finds the turns spent and the gauge empty.
     EXPECT_EQ(text("TurnLabel"), QStringLiteral("0"));
-    EXPECT_EQ(ended.count(), 1);
+    EXPECT_EQ(session->phase(), MatchPhase::Ended);
     EXPECT_FALSE(window->isEnabled());
-    EXPECT_FALSE(window->clockTimer().isActive());
-    EXPECT_EQ(window->match().phase(), MatchPhase::Ended);
+    EXPECT_FALSE(clock->ticking());
     type("1");
     EXPECT_EQ(text("InputLabel"), QString());
 }
 
 TEST_F(BattleWindowTest, LabelButtonsLightUnderThePointerUntilItCrossesTheBackground) {
-    auto moveTo = [](QWidget* w, QPoint at) {
-        QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(w, &move);
-    };
     const QColor rest = bgrColor(0x00FFC0C0);
     const QColor blue = bgrColor(0x00FF0000);
     for (int i = 0; i < 4; ++i)
@@ -289,14 +294,14 @@ TEST_F(BattleWindowTest, AboutBoxShowsTheVersionLineUnderItsCaption) {
         << lines[7].toStdString();
 }
 
-TEST_F(BattleWindowTest, CharacterSettingsReachTheMatchAndTheScreen) {
-    window->setStatusText(QStringLiteral("使用キャラ　:　真壁　左近"));
-    window->setWindowLength(1000);
-    window->setScoreMultiplier(1.2);
-    window->setPortrait(QStringLiteral("portrait_sakon_ready"));
+// The window shows the character it is given and the match its session fights with.
+TEST_F(BattleWindowTest, CharacterOnShowAndTheSessionsSettingsReachTheScreen) {
+    const QString portrait = label("ChrImg")->accessibleName();
+    window->showCharacter(QStringLiteral("使用キャラ　:　真壁　左近"),
+                          QStringLiteral("portrait_sakon_ready"));
+    session->configure({1000, 1.2});
     EXPECT_EQ(panel(1), QStringLiteral("使用キャラ　:　真壁　左近"));
-    EXPECT_EQ(window->match().windowLength(), 1000);
-    EXPECT_DOUBLE_EQ(window->match().scoreMultiplier(), 1.2);
+    EXPECT_NE(label("ChrImg")->accessibleName(), portrait);
     EXPECT_FALSE(label("ChrImg")->pixmap().isNull());
 
     start("1234567891234567");

@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
         match.techniques = {{8, n % 7 + 1}};
         for (int k = 0; k < 200; ++k)
             match.keys.push_back({char16_t(u'1' + k % 9), std::int64_t(k) * 37});
-        const rz6::HistoryResult result = store.append(match);
+        const rz6::FileResult result = store.append(match);
         if (!result.ok) {
             std::fprintf(stderr, "%s\n", result.message.toLocal8Bit().constData());
             return 1;
