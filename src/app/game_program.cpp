@@ -285,15 +285,15 @@ void GameProgram::openHistoryWindow() {
     FileResult read;
     std::vector<HistoryMatch> matches = history_->matches(HistoryStore::Detail::Figures, &read);
     QString problem;
-    QWidget* screen = historyScreenMaker_(
+    HistoryScreen* screen = historyScreenMaker_(
         std::move(matches), read.ok ? history_->problem() : read.message, battleWindow_, problem);
     if (!screen) {
         // Without its screen the history still takes every match; the game plays on.
         report(problem);
         return;
     }
-    connect(screen, SIGNAL(exportRequested(QString)), this, SLOT(exportHistory(QString)));
-    connect(screen, SIGNAL(closed()), this, SLOT(historyScreenClosed()));
+    connect(screen, &HistoryScreen::exportRequested, this, &GameProgram::exportHistory);
+    connect(screen, &HistoryScreen::closed, this, &GameProgram::historyScreenClosed);
     openOverBattle(screen);
 }
 
@@ -304,7 +304,7 @@ void GameProgram::historyScreenClosed() {
 
 // The whole history, keys included, as CSV in the file the player chose.
 void GameProgram::exportHistory(const QString& path) {
-    QWidget* screen = subScreen_.data();
+    auto* screen = qobject_cast<HistoryScreen*>(subScreen_.data());
     FileResult result;
     const std::vector<HistoryMatch> matches =
         history_->matches(HistoryStore::Detail::Whole, &result);
@@ -315,12 +315,10 @@ void GameProgram::exportHistory(const QString& path) {
         return;
     }
     if (screen)
-        QMetaObject::invokeMethod(
-            screen, "showNote",
-            Q_ARG(QString, QCoreApplication::translate("rz6::GameProgram",
-                                                       "「%1」に%2試合を書き出しました。")
-                               .arg(path)
-                               .arg(matches.size())));
+        screen->showNote(
+            QCoreApplication::translate("rz6::GameProgram", "「%1」に%2試合を書き出しました。")
+                .arg(path)
+                .arg(matches.size()));
 }
 
 // The character select screen chooses the next match's character through CharacterTarget

@@ -111,12 +111,11 @@ signals:
     // exit): 0, or 1 when a quit signal found the record unsavable.
     void finished(int exitStatus);
 
-private slots:
-    // The 戦績 screen's signals, connected by name (its class lives in its own library).
+private:
+    // What the 戦績 screen asks.
     void exportHistory(const QString& path);
     void historyScreenClosed();
 
-private:
     // What the next match is fought with, as character select sets it: the session's
     // settings and what the battle window shows of the character. Every fresh match starts
     // from the first character.

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
-#include <QWidget>
 
 namespace rz6 {
 
@@ -30,7 +29,10 @@ HistoryScreenEntry entry(QString& problem) {
                 continue;
             named = QDir::cleanPath(path);
             // Kept loaded for the rest of the run: its screens and their classes live there.
+            // Every symbol is bound as it loads, so a library that needs what this program
+            // does not hold is refused here, not at some later call.
             QLibrary library(named);
+            library.setLoadHints(QLibrary::ResolveAllSymbolsHint);
             const auto make =
                 reinterpret_cast<HistoryScreenEntry>(library.resolve(historyScreenEntryName));
             if (make) {
@@ -62,12 +64,12 @@ QStringList historyScreenCandidates(const QString& programFolder) {
     };
 }
 
-QWidget* loadHistoryScreen(std::vector<HistoryMatch> matches, const QString& note, QWidget* parent,
-                           QString& problem) {
+HistoryScreen* loadHistoryScreen(std::vector<HistoryMatch> matches, const QString& note,
+                                 QWidget* parent, QString& problem) {
     const HistoryScreenEntry make = entry(problem);
     if (!make)
         return nullptr;
-    QWidget* screen = make(historyScreenInterface, &matches, &note, parent);
+    HistoryScreen* screen = make(historyScreenInterface, &matches, &note, parent);
     if (!screen)
         problem = QCoreApplication::translate("rz6::HistoryScreen",
                                               "戦績の画面を開けませんでした。\n理由：このゲームとは"

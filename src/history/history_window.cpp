@@ -222,8 +222,8 @@ private:
 
 HistoryWindow::HistoryWindow(std::vector<HistoryMatch> matches, const QString& note,
                              QWidget* parent, int shownUtcOffset)
-    : QWidget(parent,
-              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : HistoryScreen(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                Qt::WindowCloseButtonHint),
       matches_(std::move(matches)), shownUtcOffset_(shownUtcOffset) {
     setObjectName(QStringLiteral("senseki"));
     setUpSubScreen(this, twips(clientWidth), twips(clientHeight), formBackColor);
@@ -506,7 +506,7 @@ void HistoryWindow::retranslate() {
 void HistoryWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange && closeButton_)
         retranslate();
-    QWidget::changeEvent(event);
+    HistoryScreen::changeEvent(event);
 }
 
 QString HistoryWindow::summaryText() const {
@@ -590,7 +590,7 @@ void HistoryWindow::chooseExportFile() {
 }
 
 void HistoryWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
+    HistoryScreen::showEvent(event);
     if (!centred_) {
         centred_ = true;
         centreWindow(this, parentWidget());
@@ -608,7 +608,7 @@ void HistoryWindow::keyPressEvent(QKeyEvent* event) {
         button->click();
         return;
     }
-    QWidget::keyPressEvent(event);
+    HistoryScreen::keyPressEvent(event);
 }
 
 void HistoryWindow::closeEvent(QCloseEvent* event) {

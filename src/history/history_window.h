@@ -4,6 +4,7 @@
 
 #include "charselect/characters.h"
 #include "history/history_match.h"
+#include "history/history_screen.h"
 #include "history/history_time.h"
 
 #include <QWidget>
@@ -34,7 +35,7 @@ class HistoryTableModel;
 //
 // Times: the table and the chart show every match on one clock, the player's clock as it is
 // when the screen opens (shownUtcOffset), and the table names it ("UTC+09:00").
-class HistoryWindow : public QWidget {
+class HistoryWindow : public HistoryScreen {
     Q_OBJECT
 public:
     // matches: oldest first. note: why the history is empty or read-only, shown to the
@@ -44,21 +45,14 @@ public:
                   int shownUtcOffset = currentUtcOffset());
     ~HistoryWindow() override;
 
-    // Shows what became of an export (or any later word about the history). The program
-    // calls it by name: this class lives in the screen's own library.
-    Q_INVOKABLE void showNote(const QString& text);
+    // Shows what became of an export (or any later word about the history).
+    void showNote(const QString& text) override;
 
     // The description the chart gives to screen readers.
     QString chartDescription() const;
 
     // The filter: -1 for every character, otherwise the character's index.
     void filterByCharacter(int character);
-
-signals:
-    // The player chose a file in the desktop's file dialog to write the CSV to.
-    void exportRequested(const QString& path);
-    // Sent exactly once, after the screen has closed by whichever route.
-    void closed();
 
 protected:
     // Opens the desktop's file dialog over this screen and returns at once. Tests override it.

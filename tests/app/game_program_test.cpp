@@ -657,11 +657,11 @@ TEST_F(GameProgramTest, UnwritableHistoryIsReportedOnceAndTheRecordIsSaved) {
 // A 戦績 screen that cannot be made (its library missing) is reported with the reason; the
 // battle window stays usable.
 TEST_F(GameProgramTest, HistoryScreenThatCannotOpenIsReported) {
-    program->setHistoryScreenMaker(
-        [](std::vector<HistoryMatch>, const QString&, QWidget*, QString& problem) -> QWidget* {
-            problem = QStringLiteral("戦績の画面「librz6_history_screen.so」を開けませんでした。");
-            return nullptr;
-        });
+    program->setHistoryScreenMaker([](std::vector<HistoryMatch>, const QString&, QWidget*,
+                                      QString& problem) -> HistoryScreen* {
+        problem = QStringLiteral("戦績の画面「librz6_history_screen.so」を開けませんでした。");
+        return nullptr;
+    });
     program->start();
     program->battleWindow()->findChild<QAction*>(QStringLiteral("mseki"))->trigger();
     settle();

@@ -30,7 +30,7 @@ inline std::unique_ptr<GameProgram> makeTestProgram(const QString& path, RandomS
                                       [&messages](const QString& message) { messages << message; });
     program->setMatchClocks([] { return std::make_unique<VirtualMatchClock>(); });
     program->setHistoryScreenMaker([](std::vector<HistoryMatch> matches, const QString& note,
-                                      QWidget* parent, QString&) -> QWidget* {
+                                      QWidget* parent, QString&) -> HistoryScreen* {
         return new HistoryWindow(std::move(matches), note, parent, 9 * 3600);
     });
     return program;

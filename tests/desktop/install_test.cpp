@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -119,6 +120,44 @@ TEST_F(InstallTest, ProgramFindsItsCompanionsWhereTheInstallPutThem) {
         EXPECT_FALSE(found.hasMatch())
             << file.toStdString() << ": " << found.captured().toStdString();
     }
+}
+
+// The 戦績 screen's library carries no copy of the game: it defines none of the game's
+// functions that the program defines, and every one of the game's it needs the program
+// exports to it.
+TEST_F(InstallTest, HistoryScreenTakesTheGameFromTheProgram) {
+    const QString program = at(QStringLiteral(RZ6_INSTALL_BINDIR)) + QStringLiteral("/rz6");
+    const QString library = rz6::historyScreenCandidates(at(QStringLiteral(RZ6_INSTALL_BINDIR)))[1];
+    // The game's symbols a file defines (strongly) or needs, by mangled name.
+    const auto symbols = [](const QStringList& args) {
+        QSet<QString> names;
+        const Outcome nm = runTool(QStringLiteral("nm"), args);
+        EXPECT_EQ(nm.exitCode, 0) << nm.output.toStdString();
+        for (const QString& line : nm.output.split(u'\n')) {
+            const QStringList parts = line.split(u' ', Qt::SkipEmptyParts);
+            if (!parts.isEmpty() && parts.last().contains(QStringLiteral("N3rz6")))
+                names.insert(parts.last());
+        }
+        return names;
+    };
+    const QSet<QString> exported =
+        symbols({QStringLiteral("-D"), QStringLiteral("--defined-only"), program});
+    const QSet<QString> needed =
+        symbols({QStringLiteral("-D"), QStringLiteral("--undefined-only"), library});
+    EXPECT_FALSE(needed.isEmpty());
+    const QSet<QString> missing = QSet<QString>(needed).subtract(exported);
+    EXPECT_TRUE(missing.isEmpty()) << QStringList(missing.values()).join(u' ').toStdString();
+    QSet<QString> ownCode;
+    const Outcome own = runTool(QStringLiteral("nm"), {QStringLiteral("--defined-only"), library});
+    for (const QString& line : own.output.split(u'\n')) {
+        const QStringList parts = line.split(u' ', Qt::SkipEmptyParts);
+        if (parts.size() == 3 && QStringLiteral("TDBR").contains(parts[1]) &&
+            parts[2].startsWith(QStringLiteral("_ZN3rz6")))
+            ownCode.insert(parts[2]);
+    }
+    const QSet<QString> twice =
+        ownCode.intersect(symbols({QStringLiteral("--defined-only"), program}));
+    EXPECT_TRUE(twice.isEmpty()) << QStringList(twice.values()).join(u' ').toStdString();
 }
 
 // Every size that desktops look up is there, square at its own size, with the scalable source.
