@@ -30,6 +30,8 @@ export DISPLAY=":$number" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$work/runtime"
 # The game keeps its record beside itself: run a copy in a folder of its own.
 cp "$build/rz6" "$build/librz6_history_screen.so" "$work/"
+# The sound library too, where the build has one (it needs libpulse).
+[[ -f "$build/librz6_sound.so" ]] && cp "$build/librz6_sound.so" "$work/"
 bare="$build/bench/rz6_bare_window"
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
@@ -99,3 +101,10 @@ echo "== 戦績 with 10 000 matches (goals: writing a match under 20 ms, the scr
 "$build/bench/rz6_history_bench" 10000 2>/dev/null
 echo "== the same screen at 2x"
 QT_SCALE_FACTOR=2 "$build/bench/rz6_history_bench" 10000 2>/dev/null | grep -v '^write_match\|^history_matches'
+echo "== a strike's cue, from the call to its first sample at the sound server (goal: median under 30 ms, 99th percentile under 60 ms)"
+if [[ -x "$build/bench/rz6_sound_bench" ]]; then
+    "$build/bench/rz6_sound_bench" "$build/librz6_sound.so" 100 2>/dev/null ||
+        echo "sound latency: no figure (the benchmark failed)"
+else
+    echo "sound latency: no figure (built without libpulse)"
+fi

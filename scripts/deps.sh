@@ -14,12 +14,17 @@ packages=(
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core
     # The English translation: lupdate and lrelease, and their CMake functions.
     qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools
+    # The sounds: the sound library talks to PulseAudio (or PipeWire's server of the same
+    # protocol) through libpulse.
+    libpulse-dev libpulse0
 )
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(libgtest-dev clang-format xvfb xauth xdotool x11-utils x11-apps x11-xkb-utils
                desktop-file-utils appstream clang libclang-rt-14-dev util-linux strace
                python3-pyatspi gir1.2-atspi-2.0 at-spi2-core dbus-daemon orca speech-dispatcher procps
-               debhelper lintian dpkg-dev sqlite3 weston openbox)
+               debhelper lintian dpkg-dev sqlite3 weston openbox
+               # A private sound server with a null sink for the sound tests and benchmark.
+               pulseaudio pulseaudio-utils)
 fi
 
 missing=()
