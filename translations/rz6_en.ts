@@ -838,6 +838,10 @@
         <source>最新版&#x3000;%1</source>
         <translation>Latest version: %1</translation>
     </message>
+    <message>
+        <source>効果音</source>
+        <translation>Sound effects</translation>
+    </message>
 </context>
 <context>
     <name>rz6::CharacterSelectWindow</name>
@@ -1048,6 +1052,16 @@ Reason: %2</translation>
         <translation>The history screen could not be opened.
 Reason: the library belongs to another version of the game</translation>
     </message>
+    <message>
+        <source>戦績を記録するライブラリ「%1」を使えません。試合は戦績に残りません。
+理由：%2</source>
+        <translation>The history’s library “%1” cannot be used, so matches are not kept in the history.
+Reason: %2</translation>
+    </message>
+    <message>
+        <source>このゲームとは別の版のライブラリです</source>
+        <translation>the library belongs to another version of the game</translation>
+    </message>
 </context>
 <context>
     <name>rz6::HistoryStore</name>
@@ -1237,6 +1251,12 @@ Reason: %2</translation>
         <source>言語の設定を「%1」に保存できませんでした。
 理由：%2</source>
         <translation>The language setting could not be saved to “%1”.
+Reason: %2</translation>
+    </message>
+    <message>
+        <source>効果音の設定を「%1」に保存できませんでした。
+理由：%2</source>
+        <translation>Could not save the sound effects setting to “%1”.
 Reason: %2</translation>
     </message>
 </context>

@@ -23,6 +23,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <mutex>
 #include <utility>
 
@@ -76,17 +77,25 @@ void showMessage(const QString& text) {
     box.exec();
 }
 
-// Gives the program its icon once the first window has been drawn. The window manager only
-// shows the icon in title bars and task lists, and unpacking it at every size beforehand would
-// hold back the battle screen.
-class IconAfterFirstFrame : public QObject {
+// Gives the program its icon once the first window has been drawn, and then whatever else
+// can wait until then (the sounds). The window manager only shows the icon in title bars and
+// task lists, and unpacking it at every size beforehand would hold back the battle screen.
+class AfterFirstFrame : public QObject {
+public:
+    std::function<void()> then;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             QCoreApplication::instance()->removeEventFilter(this);
             // Queued: runs once the whole window has been drawn, not in the middle of it.
             QMetaObject::invokeMethod(
-                this, [] { QApplication::setWindowIcon(rz6::Pictures::appIcon()); },
+                this,
+                [this] {
+                    QApplication::setWindowIcon(rz6::Pictures::appIcon());
+                    if (then)
+                        then();
+                },
                 Qt::QueuedConnection);
         }
         return QObject::eventFilter(watched, event);
@@ -120,8 +129,8 @@ int main(int argc, char* argv[]) {
     watch.connected();
     QApplication::setApplicationName(QString::fromLatin1(rz6::appInfo::applicationName));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(rz6::appInfo::desktopFileName));
-    IconAfterFirstFrame icon;
-    app.installEventFilter(&icon);
+    AfterFirstFrame afterFirstFrame;
+    app.installEventFilter(&afterFirstFrame);
     rz6::installJapaneseFonts();
     // The desktop's language, unless the player chose one in the 設定 menu.
     // --lang chooses for this run only.
@@ -166,8 +175,9 @@ int main(int argc, char* argv[]) {
     QObject::connect(&app, &QApplication::aboutToQuit, &program, &rz6::GameProgram::quit);
     app.setQuitOnLastWindowClosed(false);
 
-    program.setLanguageSettings(settingsPath, language);
+    program.setSettings({settingsPath, language, remembered.soundEffects});
     program.guardSavesWith(lock);
+    afterFirstFrame.then = [&program] { program.firstFrameShown(); };
     lastWords = {&program, &lock};
     std::atexit(saveWhenEndedUnexpectedly);
     earlierMessageHandler = qInstallMessageHandler(saveWhenWaylandConnectionEnds);

@@ -440,11 +440,16 @@ void BattleWindow::buildMenus() {
     characterAction_ = action(optionsMenu_, "mchrch");
     effectsMenu_ = optionsMenu_->addMenu(QString());
     effectsMenu_->setObjectName(QStringLiteral("mmus"));
-    // Sound effects were never part of this game: the items stay visible and disabled.
+    // WAV and MIDI were never part of this game: the items stay visible and disabled. The
+    // game's own sounds come with 効果音, on until the player turns them off.
     action(effectsMenu_, "mwav")->setText(QStringLiteral("WAV"));
     effectsMenu_->actions().constLast()->setEnabled(false);
     action(effectsMenu_, "mmidi")->setText(QStringLiteral("MIDI"));
     effectsMenu_->actions().constLast()->setEnabled(false);
+    soundEffectsAction_ = action(effectsMenu_, "msound");
+    soundEffectsAction_->setCheckable(true);
+    soundEffectsAction_->setChecked(true);
+    connect(soundEffectsAction_, &QAction::triggered, this, &BattleWindow::soundEffectsChosen);
     // The language: its caption is in both languages, so that a player who reads only one
     // of them finds it; each language is named in itself.
     languageMenu_ = optionsMenu_->addMenu(QStringLiteral("言語 / Language"));
@@ -510,6 +515,7 @@ void BattleWindow::retranslate() {
     optionsMenu_->setTitle(tr("設定"));
     characterAction_->setText(tr("使用キャラ"));
     effectsMenu_->setTitle(tr("効果"));
+    soundEffectsAction_->setText(tr("効果音"));
     languageActions_[static_cast<std::size_t>(LanguageChoice::Desktop)]->setText(
         tr("デスクトップの言語"));
     aboutAction_->setText(tr("制作"));
@@ -548,6 +554,10 @@ void BattleWindow::retranslate() {
 
 void BattleWindow::setLanguageChoice(LanguageChoice choice) {
     languageActions_[static_cast<std::size_t>(choice)]->setChecked(true);
+}
+
+void BattleWindow::setSoundEffects(bool on) {
+    soundEffectsAction_->setChecked(on);
 }
 
 void BattleWindow::changeEvent(QEvent* event) {

@@ -70,6 +70,8 @@ public:
 
     // Ticks the player's language choice in the 設定 menu (the program object keeps it).
     void setLanguageChoice(LanguageChoice choice);
+    // Ticks 設定 → 効果 → 効果音 when the sound effects play.
+    void setSoundEffects(bool on);
 
 signals:
     // The player asked for a fresh battle screen (再試) or to end the program (終了).
@@ -87,6 +89,8 @@ signals:
     void characterSelectRequested();
     // The player picked a language in 設定 → 言語 / Language.
     void languageChosen(rz6::LanguageChoice choice);
+    // The player turned 設定 → 効果 → 効果音 on or off.
+    void soundEffectsChosen(bool on);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -126,6 +130,7 @@ private:
     QAction* characterAction_ = nullptr;
     QAction* aboutAction_ = nullptr;
     QAction* helpAction_ = nullptr;
+    QAction* soundEffectsAction_ = nullptr;
 
     // "試合開始", "履　　　歴", "キャラ選択", "終　　　了".
     std::array<LabelButton*, buttonCount> buttons_{};

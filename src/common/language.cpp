@@ -29,6 +29,7 @@ namespace rz6 {
 namespace {
 
 constexpr char languageKeyBytes[] = "language";
+constexpr char soundEffectsKeyBytes[] = "sound_effects";
 
 // The program's one translator: installed only while the game speaks English, and asked
 // directly by the terminal's answers before there is an application. It lives as long as
@@ -118,14 +119,21 @@ FileProblem readSettingsBytes(const QByteArray& path, QByteArray& bytes) {
     return {};
 }
 
-// The lines of the file, and where the [General] group's "language" entries are.
+// The lines of the file, and where the [General] group's entries of one key are.
 struct SettingsLines {
     QList<QByteArray> lines;
-    QList<qsizetype> languageLines;
+    QList<qsizetype> keyLines;
     qsizetype generalHeader = -1;
+    // The value of the last of them, if any.
+    std::optional<QByteArray> value() const {
+        if (keyLines.isEmpty())
+            return std::nullopt;
+        const QByteArray& line = lines[keyLines.last()];
+        return line.mid(line.indexOf('=') + 1).trimmed();
+    }
 };
 
-SettingsLines settingsLines(const QByteArray& bytes) {
+SettingsLines settingsLines(const QByteArray& bytes, const QByteArray& key) {
     SettingsLines found;
     found.lines = bytes.split('\n');
     if (!found.lines.isEmpty() && found.lines.last().isEmpty())
@@ -138,8 +146,8 @@ SettingsLines settingsLines(const QByteArray& bytes) {
             if (inGeneral && found.generalHeader < 0)
                 found.generalHeader = i;
         } else if (inGeneral && line.contains('=') &&
-                   line.left(line.indexOf('=')).trimmed() == languageKeyBytes) {
-            found.languageLines.append(i);
+                   line.left(line.indexOf('=')).trimmed() == key) {
+            found.keyLines.append(i);
         }
     }
     return found;
@@ -173,36 +181,36 @@ RememberedLanguage readLanguageChoice(const QString& settingsPath) {
         remembered.notRegularMode = problem.notRegularMode;
         return remembered;
     }
-    const SettingsLines found = settingsLines(bytes);
-    if (found.languageLines.isEmpty())
-        return remembered;
-    const QByteArray& line = found.lines[found.languageLines.last()];
-    if (const std::optional<Language> language =
-            languageFromCode(QString::fromUtf8(line.mid(line.indexOf('=') + 1).trimmed())))
-        remembered.choice =
-            *language == Language::Japanese ? LanguageChoice::Japanese : LanguageChoice::English;
+    if (const std::optional<QByteArray> code = settingsLines(bytes, languageKeyBytes).value())
+        if (const std::optional<Language> language = languageFromCode(QString::fromUtf8(*code)))
+            remembered.choice = *language == Language::Japanese ? LanguageChoice::Japanese
+                                                                : LanguageChoice::English;
+    remembered.soundEffects = settingsLines(bytes, soundEffectsKeyBytes).value() != "off";
     return remembered;
 }
 
-QString rememberLanguageChoice(const QString& settingsPath, LanguageChoice choice) {
+namespace {
+
+// Sets one key of the [General] group (or takes it out, for nothing), keeping every other
+// line as it is, and replaces the file whole in one step.
+QString rememberSetting(const QString& settingsPath, const QByteArray& key,
+                        const std::optional<QByteArray>& value, const QString& failureText) {
     const QByteArray path = QFile::encodeName(settingsPath);
     const auto failure = [&](const QString& reason) {
-        return settingsWriteFailure().arg(settingsPath, reason);
+        return failureText.arg(settingsPath, reason);
     };
     QByteArray bytes;
     if (const FileProblem problem = readSettingsBytes(path, bytes); problem.failed())
         return failure(problem.reason());
-    SettingsLines found = settingsLines(bytes);
-    for (qsizetype i = found.languageLines.size() - 1; i >= 0; --i)
-        found.lines.removeAt(found.languageLines[i]);
-    if (choice != LanguageChoice::Desktop) {
+    SettingsLines found = settingsLines(bytes, key);
+    for (qsizetype i = found.keyLines.size() - 1; i >= 0; --i)
+        found.lines.removeAt(found.keyLines[i]);
+    if (value) {
         if (found.generalHeader < 0) {
             found.lines.prepend("[General]");
             found.generalHeader = 0;
         }
-        found.lines.insert(found.generalHeader + 1,
-                           "language=" +
-                               QByteArray(choice == LanguageChoice::Japanese ? "ja" : "en"));
+        found.lines.insert(found.generalHeader + 1, key + '=' + *value);
     }
     QByteArray text = found.lines.join('\n');
     if (!text.isEmpty())
@@ -214,6 +222,25 @@ QString rememberLanguageChoice(const QString& settingsPath, LanguageChoice choic
     if (const FileProblem problem = replaceWhole(path, text, 0600); problem.failed())
         return failure(problem.reason());
     return {};
+}
+
+} // namespace
+
+QString rememberLanguageChoice(const QString& settingsPath, LanguageChoice choice) {
+    return rememberSetting(
+        settingsPath, languageKeyBytes,
+        choice == LanguageChoice::Desktop
+            ? std::nullopt
+            : std::optional<QByteArray>(choice == LanguageChoice::Japanese ? "ja" : "en"),
+        settingsWriteFailure());
+}
+
+QString rememberSoundEffects(const QString& settingsPath, bool on) {
+    // On is how the game starts: only "off" is written down.
+    return rememberSetting(
+        settingsPath, soundEffectsKeyBytes, on ? std::nullopt : std::optional<QByteArray>("off"),
+        QCoreApplication::translate("rz6::Language",
+                                    "効果音の設定を「%1」に保存できませんでした。\n理由：%2"));
 }
 
 bool applyLanguage(Language language) {

@@ -65,14 +65,17 @@ QString defaultSettingsPath();
 
 // The settings file is treated like the record: only a regular file is read or replaced,
 // never through a link, and opening it never waits (a pipe at its name cannot hold the game
-// up). It is an INI file whose [General] group holds "language=ja" or "language=en"; other
-// lines are kept as they are.
+// up). It is an INI file whose [General] group holds "language=ja" or "language=en", and
+// "sound_effects=off" once the player has turned the sound effects off; other lines are kept
+// as they are.
 
 // The player's remembered choice in the settings file at this path: Desktop when there is
 // none, and also when the file cannot be read, with a message for the player that names the
 // file and the reason.
 struct RememberedLanguage {
     LanguageChoice choice = LanguageChoice::Desktop;
+    // 効果音: on unless the file says "off" (read in the same read).
+    bool soundEffects = true;
     // Why the file could not be read: the system's error, or the kind of thing at its name.
     QString path;
     int error = 0;
@@ -86,6 +89,9 @@ RememberedLanguage readLanguageChoice(const QString& settingsPath);
 // Remembers the choice there, replacing the file whole in one step. Returns an empty text, or
 // a message for the player that names the file and the reason it could not be written.
 QString rememberLanguageChoice(const QString& settingsPath, LanguageChoice choice);
+
+// Remembers whether the sound effects play, the same way.
+QString rememberSoundEffects(const QString& settingsPath, bool on);
 
 // The English translation compiled into the program, as a resource path to load a
 // QTranslator from (":/i18n/rz6_en.qm").

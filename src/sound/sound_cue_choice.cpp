@@ -36,13 +36,13 @@ StrikeCues cuesForStrike(const StrikeResult& result) {
     return cues;
 }
 
-sound::Cue cueForEvent(MatchEvent event) {
-    switch (event) {
-    case MatchEvent::MatchEnded:
+sound::Cue cueForMoment(SoundMoment moment) {
+    switch (moment) {
+    case SoundMoment::MatchEnded:
         return sound::Cue::MatchEnd;
-    case MatchEvent::ResultShown:
+    case SoundMoment::ResultShown:
         return sound::Cue::Result;
-    case MatchEvent::NewBest:
+    case SoundMoment::NewBest:
         break;
     }
     return sound::Cue::NewBest;

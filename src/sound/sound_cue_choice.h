@@ -11,7 +11,7 @@
 namespace rz6 {
 
 // What the game tells its sounds besides a strike.
-enum class MatchEvent {
+enum class SoundMoment {
     MatchEnded,  // the match is over (the last tick)
     ResultShown, // the result screen has appeared
     NewBest,     // the match's overall score entered the five best
@@ -34,6 +34,6 @@ struct StrikeCues {
 };
 
 StrikeCues cuesForStrike(const StrikeResult& result);
-sound::Cue cueForEvent(MatchEvent event);
+sound::Cue cueForMoment(SoundMoment moment);
 
 } // namespace rz6

@@ -93,8 +93,8 @@ void SoundPlayer::playStrike(const StrikeResult& result) {
         play(call.cue, call.comboStep);
 }
 
-void SoundPlayer::playEvent(MatchEvent event) {
-    play(cueForEvent(event));
+void SoundPlayer::playMoment(SoundMoment moment) {
+    play(cueForMoment(moment));
 }
 
 QStringList soundModuleCandidates(const QString& programFolder) {

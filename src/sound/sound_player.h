@@ -45,7 +45,7 @@ public:
     // Every sound of one strike or Enter (sound/sound_cue_choice.h), the one call the battle
     // wiring makes for it.
     void playStrike(const StrikeResult& result);
-    void playEvent(MatchEvent event);
+    void playMoment(SoundMoment moment);
 
     // Whether the library is loaded and playing (for tests and the benchmark).
     bool loaded() const { return cues_ != nullptr; }

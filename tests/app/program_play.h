@@ -7,6 +7,7 @@
 #include "battle/match_session.h"
 #include "battle/scripted_random_source.h"
 #include "battle/virtual_match_clock.h"
+#include "history/history_keeper.h"
 #include "history/history_window.h"
 
 #include <QFile>
@@ -29,6 +30,8 @@ inline std::unique_ptr<GameProgram> makeTestProgram(const QString& path, RandomS
         std::make_unique<GameProgram>(QFile::encodeName(path), random,
                                       [&messages](const QString& message) { messages << message; });
     program->setMatchClocks([] { return std::make_unique<VirtualMatchClock>(); });
+    program->setHistoryKeeperMaker(
+        [](const QByteArray& nativePath, QString&) { return makeStoreKeeper(nativePath); });
     program->setHistoryScreenMaker([](std::vector<HistoryMatch> matches, const QString& note,
                                       QWidget* parent, QString&) -> HistoryScreen* {
         return new HistoryWindow(std::move(matches), note, parent, 9 * 3600);

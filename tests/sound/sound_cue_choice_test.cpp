@@ -53,9 +53,9 @@ TEST(SoundCueChoice, EachOutcomeHasItsSoundAndTheLastTurnItsGong) {
         const StrikeCues cues = cuesForStrike(c.result);
         EXPECT_EQ(std::vector<CueCall>(cues.begin(), cues.end()), c.expected);
     }
-    EXPECT_EQ(cueForEvent(MatchEvent::MatchEnded), Cue::MatchEnd);
-    EXPECT_EQ(cueForEvent(MatchEvent::ResultShown), Cue::Result);
-    EXPECT_EQ(cueForEvent(MatchEvent::NewBest), Cue::NewBest);
+    EXPECT_EQ(cueForMoment(SoundMoment::MatchEnded), Cue::MatchEnd);
+    EXPECT_EQ(cueForMoment(SoundMoment::ResultShown), Cue::Result);
+    EXPECT_EQ(cueForMoment(SoundMoment::NewBest), Cue::NewBest);
 }
 
 } // namespace

@@ -77,7 +77,7 @@ TEST_F(SoundPlayerTest, LoadsOnlyWhenPreparedThenPlaysUnderTheGamesNames) {
     lastTurn.comboCount = 2;
     lastTurn.turnSpent = true;
     player.playStrike(lastTurn);
-    player.playEvent(MatchEvent::ResultShown);
+    player.playMoment(SoundMoment::ResultShown);
     EXPECT_EQ(library.played, (Cues{{Cue::Landing, 3}, {Cue::LastTurn, 1}, {Cue::Result, 1}}));
     player.setApplicationName(QStringLiteral("Sword Rhythm II"));
     EXPECT_EQ(library.name, "Sword Rhythm II");
