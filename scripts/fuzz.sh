@@ -19,10 +19,10 @@ if [[ ! -f "$dir/CMakeCache.txt" ]] || ! grep -qx "RZ6_WERROR:BOOL=$werror" "$di
         -DBUILD_TESTING=OFF -DRZ6_FUZZ=ON -DRZ6_WERROR="$werror"
 fi
 export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=true
-cmake --build "$dir" --parallel "$(nproc)" --target rz6_fuzz_match rz6_fuzz_record
+cmake --build "$dir" --parallel "$(nproc)" --target rz6_fuzz_match rz6_fuzz_record rz6_fuzz_replay
 
 export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1
-# Each target fuzzes on a processor of its own when there are two, side by side, each for the
+# The targets fuzz side by side on the processors there are, each for the
 # whole time; each one's report is printed when both are done.
 fuzzTarget() {
     local name=$1 work="$dir/corpus/$1"
@@ -31,7 +31,7 @@ fuzzTarget() {
         -max_len=4096 -print_final_stats=1 -artifact_prefix="$dir/crash-$name-" \
         "$work" "$root/fuzz/corpus/$name"
 }
-names=(match record)
+names=(match record replay)
 if (($(nproc) > 1)); then
     pids=()
     for name in "${names[@]}"; do

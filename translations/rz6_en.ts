@@ -689,6 +689,37 @@
     </message>
 </context>
 <context>
+    <name>Replay</name>
+    <message>
+        <source>以前の版で記録された試合です。キーを押した時刻から組み立て直して再生します。</source>
+        <translation>Recorded with an earlier version: the replay is rebuilt from the times the keys were pressed.</translation>
+    </message>
+    <message>
+        <source>以前の版で記録された試合です。再生しても実際の試合とは一致しません。</source>
+        <translation>Recorded with an earlier version; this replay would not match what happened.</translation>
+    </message>
+    <message>
+        <source>技や得点の決まりが今とは違う版で記録された試合です。再生しても実際の試合とは一致しません。</source>
+        <translation>Recorded under different rules for techniques or points; this replay would not match what happened.</translation>
+    </message>
+    <message>
+        <source>新しい版のゲームで記録された試合です。この版では再生できません。</source>
+        <translation>Recorded with a newer version of the game; this version cannot replay it.</translation>
+    </message>
+    <message>
+        <source>どのキャラで戦ったのか分からない試合です。再生できません。</source>
+        <translation>The character this match was fought with is unknown; it cannot be replayed.</translation>
+    </message>
+    <message>
+        <source>試合の記録が壊れています。再生できません。</source>
+        <translation>The match’s record is damaged; it cannot be replayed.</translation>
+    </message>
+    <message>
+        <source>試合の記録が結果と合いません。記録が壊れているか、書き換えられています。</source>
+        <translation>The match’s record does not agree with its result: it is damaged or has been altered.</translation>
+    </message>
+</context>
+<context>
     <name>rz6::BattleWindow</name>
     <message>
         <source>試合開始</source>
@@ -1323,6 +1354,33 @@ Reason: %2</translation>
 別のコンピュータ「%1」が記録を使用中です（ロックファイル「%2」）。</source>
         <translation>The game is already running.
 Another computer, “%1”, is using the record (lock file “%2”).</translation>
+    </message>
+</context>
+<context>
+    <name>rz6::ReplayFile</name>
+    <message>
+        <source>再生ファイル「%1」を読めませんでした。
+理由：%2</source>
+        <translation>Could not read the replay file “%1”.
+Reason: %2</translation>
+    </message>
+    <message>
+        <source>再生ファイル「%1」に書き出せませんでした。
+理由：%2</source>
+        <translation>Could not write the replay file “%1”.
+Reason: %2</translation>
+    </message>
+    <message>
+        <source>このゲームの再生ファイルではないか、壊れています</source>
+        <translation>it is not a replay file of this game, or it is damaged</translation>
+    </message>
+    <message>
+        <source>大きすぎます（再生ファイルは %1 バイトまで）</source>
+        <translation>it is too large (a replay file holds at most %1 bytes)</translation>
+    </message>
+    <message>
+        <source>新しい版のゲームで作られたファイルです（版 %1、このゲームは版 %2 まで）</source>
+        <translation>it was made by a newer version of the game (format %1; this game reads up to format %2)</translation>
     </message>
 </context>
 <context>

@@ -78,17 +78,6 @@ QString keysText(const HistoryMatch& match) {
 
 // A path with its folder resolved through every link and "..", and its own name kept as
 // given ("/data/rz6/rz6-history.sqlite-wal" for "link/../rz6/rz6-history.sqlite-wal").
-QByteArray resolvedName(const QByteArray& path) {
-    char* real = ::realpath(folderOf(path).constData(), nullptr);
-    if (!real)
-        return path;
-    QByteArray resolved(real);
-    std::free(real);
-    if (!resolved.endsWith('/'))
-        resolved += '/';
-    return resolved + path.mid(path.lastIndexOf('/') + 1);
-}
-
 QString exportFailure() {
     return QCoreApplication::translate("rz6::HistoryCsv",
                                        "CSVファイル「%1」に書き出せませんでした。\n理由：%2");
@@ -130,21 +119,8 @@ FileResult writeHistoryCsv(const QByteArray& csv, const QByteArray& path,
     auto failure = [&](const QString& reason) {
         return FileResult{false, exportFailure().arg(shown, reason)};
     };
-    // Compared as files and as names in their resolved folders: a link or another spelling
-    // of the record's path is the record all the same, and a file SQLite makes only while
-    // the history is open (its log, its index) is kept free when it is not there.
-    struct stat target {};
-    const bool targetExists = ::stat(path.constData(), &target) == 0;
-    const QByteArray targetName = resolvedName(path);
-    for (const QByteArray& kept : protectedFiles) {
-        struct stat other {};
-        const bool sameFile = targetExists && ::stat(kept.constData(), &other) == 0 &&
-                              other.st_dev == target.st_dev && other.st_ino == target.st_ino;
-        if (sameFile || targetName == resolvedName(kept))
-            return failure(QCoreApplication::translate("rz6::HistoryCsv",
-                                                       "ゲームの記録ファイルか戦績ファイルです。"
-                                                       "上書きはしません"));
-    }
+    if (isProtectedFile(path, protectedFiles))
+        return failure(protectedFileReason());
     // Written whole beside the target, then put in its place: never half a file, never through
     // a link or into a pipe. The mode is that of any file the player makes.
     if (const FileProblem problem = replaceWhole(path, csv, usualFileMode()); problem.failed())

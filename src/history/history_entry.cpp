@@ -36,7 +36,28 @@ HistoryMatch historyMatch(const MatchSession& session, const MatchRating& rating
     for (const MatchEvent& event : session.log())
         if (event.kind == MatchEventKind::Key)
             keys.push_back({event.key, event.atMs});
-    return historyMatch(session.summary(), rating, session.boardSeed(), std::move(keys), end);
+    HistoryMatch m =
+        historyMatch(session.summary(), rating, session.boardSeed(), std::move(keys), end);
+    m.logFormat = currentLogFormat;
+    m.events = session.log();
+    m.rules = currentRules();
+    return m;
+}
+
+ReplayMatch replayMatch(const HistoryMatch& match) {
+    ReplayMatch r;
+    r.logFormat = match.logFormat;
+    r.rules = match.rules;
+    r.character = match.character;
+    r.boardSeed = match.boardSeed;
+    r.figures = {match.score,  match.techniques, match.landings, match.longestCombo,
+                 match.misses, match.blocks,     match.counters, match.abandons};
+    if (match.logFormat == 0)
+        for (const TimedKey& key : match.keys)
+            r.events.push_back({MatchEventKind::Key, key.key, key.atMs});
+    else
+        r.events = match.events;
+    return r;
 }
 
 } // namespace rz6

@@ -5,6 +5,7 @@
 #include "battle/match_session.h"
 #include "battle/match_summary.h"
 #include "history/history_match.h"
+#include "replay/replay_match.h"
 #include "result/match_rating.h"
 
 #include <cstdint>
@@ -23,8 +24,11 @@ struct MatchEnd {
 // A match fought with settings no character has is kept with character -1.
 HistoryMatch historyMatch(const MatchSummary& summary, const MatchRating& rating,
                           std::uint64_t boardSeed, std::vector<TimedKey> keys, MatchEnd end);
-// The same from the session that played the match: its summary, its board's seed and the
-// keys of its log.
+// The same from the session that played the match: its summary, its board's seed, its whole
+// log (and the keys of it) and this program's rules.
 HistoryMatch historyMatch(const MatchSession& session, const MatchRating& rating, MatchEnd end);
+
+// What a replay needs of a match in the history; a keys-only one gives its keys as events.
+ReplayMatch replayMatch(const HistoryMatch& match);
 
 } // namespace rz6

@@ -53,7 +53,7 @@ QStringList historyScreenCandidates(const QString& programFolder);
 // The function the library exports, and the version of what passes between them: a library of
 // another version is not used.
 inline constexpr char historyScreenEntryName[] = "rz6_make_history_screen";
-inline constexpr int historyScreenInterface = 3;
+inline constexpr int historyScreenInterface = 4;
 using HistoryScreenEntry = HistoryScreen* (*)(int interface, std::vector<HistoryMatch>* matches,
                                               const QString* note, QWidget* parent);
 

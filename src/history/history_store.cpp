@@ -180,7 +180,8 @@ void useWriteAheadLog(sqlite3* db) {
         sqlite3_step(query.get());
 }
 
-constexpr const char* schemaSql = R"sql(
+// The history as the first version wrote it: the matches, their techniques and their keys.
+constexpr const char* firstSchemaSql = R"sql(
 CREATE TABLE matches(
     id INTEGER PRIMARY KEY,
     ended_utc_ms INTEGER NOT NULL,
@@ -209,10 +210,54 @@ CREATE TABLE match_keys(
     at_ms INTEGER NOT NULL,
     PRIMARY KEY(match_id, seq)) WITHOUT ROWID;
 PRAGMA application_id = 1383741000;
-PRAGMA user_version = 1;
+)sql";
+
+// Version 2 keeps what a replay needs: each match's log format, the rules it was played under
+// (the game's version and the rules' hash) and its whole log. The matches of version 1 stay as
+// they are, with log format 0 (keys only). Keys are still kept in match_keys for every match,
+// so what reads them (the CSV) reads every match alike.
+constexpr const char* secondVersionSql = R"sql(
+ALTER TABLE matches ADD COLUMN log_format INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE matches ADD COLUMN game_version TEXT NOT NULL DEFAULT '';
+ALTER TABLE matches ADD COLUMN rules_hash INTEGER NOT NULL DEFAULT 0;
+CREATE TABLE match_events(
+    match_id INTEGER NOT NULL REFERENCES matches(id),
+    seq INTEGER NOT NULL,
+    kind INTEGER NOT NULL,
+    key INTEGER NOT NULL,
+    at_ms INTEGER NOT NULL,
+    PRIMARY KEY(match_id, seq)) WITHOUT ROWID;
+PRAGMA user_version = 2;
 )sql";
 static_assert(HistoryStore::applicationId == 1383741000);
-static_assert(HistoryStore::schemaVersion == 1);
+static_assert(HistoryStore::schemaVersion == 2);
+
+// How an event's kind is kept: 0 a key, 1 a tick, 2 a pause end.
+int storedKind(MatchEventKind kind) {
+    switch (kind) {
+    case MatchEventKind::Key:
+        return 0;
+    case MatchEventKind::Tick:
+        return 1;
+    case MatchEventKind::PauseEnd:
+        return 2;
+    }
+    return -1;
+}
+
+// An unknown kind comes back as a key no match takes, which a replay refuses as damaged.
+MatchEvent storedEvent(std::int64_t kind, std::int64_t key, std::int64_t atMs) {
+    switch (kind) {
+    case 0:
+        return {MatchEventKind::Key, static_cast<char16_t>(key), atMs};
+    case 1:
+        return {MatchEventKind::Tick, static_cast<char16_t>(key), atMs};
+    case 2:
+        return {MatchEventKind::PauseEnd, static_cast<char16_t>(key), atMs};
+    default:
+        return {MatchEventKind::Key, 0, atMs};
+    }
+}
 
 } // namespace
 
@@ -347,6 +392,7 @@ FileResult HistoryStore::openFile() {
     if (code != SQLITE_OK)
         return fail(openFailure(), sqliteReason(code));
 
+    fileVersion_ = static_cast<int>(version);
     if (application == 0 && version == 0 && tables == 0) {
         // A new (empty) file becomes this game's history.
         if (!writable)
@@ -354,6 +400,7 @@ FileResult HistoryStore::openFile() {
         QString reason;
         if (!createSchema(reason))
             return fail(openFailure(), reason);
+        fileVersion_ = schemaVersion;
     } else if (application != applicationId) {
         return fail(openFailure(), QCoreApplication::translate(
                                        "rz6::HistoryStore", "ほかのプログラムのデータベースです"));
@@ -370,8 +417,18 @@ FileResult HistoryStore::openFile() {
                                                   "このゲームは版 %2 まで）")
                              .arg(version)
                              .arg(schemaVersion);
-    } else if (version < 1 || tables < 3) {
+    } else if (version < 1 || tables < (version < 2 ? 3 : 4)) {
         return fail(openFailure(), damagedReason());
+    } else if (version < schemaVersion && writable) {
+        // A history of the first version takes the columns and the table of the second, in
+        // one transaction, every match kept; one that cannot is read as it is.
+        QString reason;
+        if (migrate(reason)) {
+            fileVersion_ = schemaVersion;
+        } else {
+            writable = false;
+            readOnlyReason = reason;
+        }
     }
 
     if (!writable) {
@@ -397,8 +454,16 @@ FileResult HistoryStore::openFile() {
 }
 
 bool HistoryStore::createSchema(QString& reason) {
+    return runInTransaction(std::string(firstSchemaSql) + secondVersionSql, reason);
+}
+
+bool HistoryStore::migrate(QString& reason) {
+    return runInTransaction(secondVersionSql, reason);
+}
+
+bool HistoryStore::runInTransaction(const std::string& statements, QString& reason) {
     const int code = sqlite3_exec(db_, "PRAGMA synchronous = FULL", nullptr, nullptr, nullptr);
-    const std::string sql = std::string("BEGIN IMMEDIATE;") + schemaSql + "COMMIT;";
+    const std::string sql = std::string("BEGIN IMMEDIATE;") + statements + "COMMIT;";
     if (code != SQLITE_OK ||
         sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
         reason = sqliteReason(sqlite3_extended_errcode(db_));
@@ -423,21 +488,29 @@ FileResult HistoryStore::append(const HistoryMatch& match) {
         Statement insertMatch(
             db_, "INSERT INTO matches(ended_utc_ms, utc_offset_s, character, score, "
                  "technique_points, overall_score, rank_class, longest_combo, landings, blocks, "
-                 "misses, counters, abandons, board_seed) VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
+                 "misses, counters, abandons, board_seed, log_format, rules_hash, game_version) "
+                 "VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
         Statement insertTechnique(
             db_, "INSERT INTO match_techniques(match_id, technique_id, count) VALUES(?,?,?)");
         Statement insertKey(db_,
                             "INSERT INTO match_keys(match_id, seq, key, at_ms) VALUES(?,?,?,?)");
+        Statement insertEvent(
+            db_, "INSERT INTO match_events(match_id, seq, kind, key, at_ms) VALUES(?,?,?,?,?)");
         code = !insertMatch.ok()       ? insertMatch.code()
                : !insertTechnique.ok() ? insertTechnique.code()
-                                       : insertKey.code();
+               : !insertKey.ok()       ? insertKey.code()
+                                       : insertEvent.code();
         if (code == SQLITE_OK) {
             insertMatch.bind(match.endedUtcMs, match.utcOffsetSeconds, match.character, match.score,
                              match.techniquePoints, match.overallScore, match.rankClass,
                              match.longestCombo, match.landings, match.blocks, match.misses,
                              match.counters, match.abandons,
                              // Kept bit for bit in SQLite's signed integer.
-                             static_cast<std::int64_t>(match.boardSeed));
+                             static_cast<std::int64_t>(match.boardSeed), match.logFormat,
+                             static_cast<std::int64_t>(match.rules.rulesHash));
+            const std::string& version = match.rules.gameVersion;
+            sqlite3_bind_text(insertMatch.get(), 17, version.data(),
+                              static_cast<int>(version.size()), SQLITE_TRANSIENT);
             code = insertMatch.run();
         }
         const sqlite3_int64 id = sqlite3_last_insert_rowid(db_);
@@ -450,6 +523,11 @@ FileResult HistoryStore::append(const HistoryMatch& match) {
         for (std::size_t seq = 0; seq < match.keys.size() && code == SQLITE_OK; ++seq) {
             insertKey.bind(id, seq, match.keys[seq].key, match.keys[seq].atMs);
             code = insertKey.run();
+        }
+        for (std::size_t seq = 0; seq < match.events.size() && code == SQLITE_OK; ++seq) {
+            const MatchEvent& event = match.events[seq];
+            insertEvent.bind(id, seq, storedKind(event.kind), event.key, event.atMs);
+            code = insertEvent.run();
         }
         if (code == SQLITE_OK)
             code = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
@@ -496,10 +574,17 @@ std::vector<HistoryMatch> HistoryStore::matches(Detail detail, FileResult* resul
     std::unordered_map<std::int64_t, std::size_t> indexOf;
     int code = SQLITE_OK;
     {
-        Statement query(db_, "SELECT id, ended_utc_ms, utc_offset_s, character, score, "
-                             "technique_points, overall_score, rank_class, longest_combo, "
-                             "landings, blocks, misses, counters, abandons, board_seed "
-                             "FROM matches ORDER BY id");
+        // A history of the first version (one that could not take the second) has no log.
+        const bool logged = fileVersion_ >= 2;
+        Statement query(db_, logged ? "SELECT id, ended_utc_ms, utc_offset_s, character, score, "
+                                      "technique_points, overall_score, rank_class, longest_combo, "
+                                      "landings, blocks, misses, counters, abandons, board_seed, "
+                                      "log_format, rules_hash, game_version "
+                                      "FROM matches ORDER BY id"
+                                    : "SELECT id, ended_utc_ms, utc_offset_s, character, score, "
+                                      "technique_points, overall_score, rank_class, longest_combo, "
+                                      "landings, blocks, misses, counters, abandons, board_seed "
+                                      "FROM matches ORDER BY id");
         code = query.code();
         while (code == SQLITE_OK && (code = sqlite3_step(query.get())) == SQLITE_ROW) {
             code = SQLITE_OK;
@@ -518,6 +603,16 @@ std::vector<HistoryMatch> HistoryStore::matches(Detail detail, FileResult* resul
             m.counters = static_cast<int>(query.column(12));
             m.abandons = static_cast<int>(query.column(13));
             m.boardSeed = static_cast<std::uint64_t>(query.column(14));
+            if (logged) {
+                m.logFormat = static_cast<int>(query.column(15));
+                m.rules.rulesHash = static_cast<std::uint64_t>(query.column(16));
+                const auto* version =
+                    reinterpret_cast<const char*>(sqlite3_column_text(query.get(), 17));
+                m.rules.gameVersion =
+                    version ? std::string(version, static_cast<std::size_t>(
+                                                       sqlite3_column_bytes(query.get(), 17)))
+                            : std::string();
+            }
             indexOf.emplace(query.column(0), found.size());
             found.push_back(std::move(m));
         }
@@ -546,6 +641,19 @@ std::vector<HistoryMatch> HistoryStore::matches(Detail detail, FileResult* resul
             if (const auto at = indexOf.find(query.column(0)); at != indexOf.end())
                 found[at->second].keys.push_back(
                     {static_cast<char16_t>(query.column(1)), query.column(2)});
+        }
+        if (code == SQLITE_DONE)
+            code = SQLITE_OK;
+    }
+    if (code == SQLITE_OK && whole && fileVersion_ >= 2) {
+        Statement query(db_, "SELECT match_id, kind, key, at_ms FROM match_events "
+                             "ORDER BY match_id, seq");
+        code = query.code();
+        while (code == SQLITE_OK && (code = sqlite3_step(query.get())) == SQLITE_ROW) {
+            code = SQLITE_OK;
+            if (const auto at = indexOf.find(query.column(0)); at != indexOf.end())
+                found[at->second].events.push_back(
+                    storedEvent(query.column(1), query.column(2), query.column(3)));
         }
         if (code == SQLITE_DONE)
             code = SQLITE_OK;

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 
+#include <string>
 #include <vector>
 
 struct sqlite3;
@@ -27,7 +28,9 @@ namespace rz6 {
 // - A file that is not this game's history (another program's database, or no database at
 //   all) and a damaged one are refused and left exactly as they are.
 // - The schema carries its version. A file of a newer version is opened read-only: its
-//   matches are read, nothing is ever written to it, and the player is told why.
+//   matches are read, nothing is ever written to it, and the player is told why. A file of
+//   the first version is brought to this one as it opens, in one transaction that keeps every
+//   match (as keys-only matches, log format 0); one that cannot be is read as it is.
 // - A link or anything but a regular file at the names of SQLite's own files beside it
 //   ("-wal", "-shm", "-journal") is refused the same way, so nothing is written through it.
 // - append() writes one match in one transaction with full synchronous writes, through a
@@ -44,7 +47,8 @@ namespace rz6 {
 class HistoryStore {
 public:
     // The version of the schema this program writes (PRAGMA user_version).
-    static constexpr int schemaVersion = 1;
+    // 1: matches, techniques, keys; 2: each match's log format, rules and whole log as well.
+    static constexpr int schemaVersion = 2;
     // Marks the file as this game's (PRAGMA application_id): "Rz6H".
     static constexpr int applicationId = 0x527A3648;
 
@@ -79,7 +83,7 @@ public:
     FileResult append(const HistoryMatch& match);
 
     // How much of each match to read: its row of figures (all the 戦績 screen shows), or the
-    // whole match with its techniques and keys (the CSV).
+    // whole match with its techniques, keys and log (the CSV, a replay).
     enum class Detail { Figures, Whole };
 
     // Every match, oldest first.
@@ -90,6 +94,8 @@ private:
     FileResult openFile();
     QString tellOnce(const QString& message);
     bool createSchema(QString& reason);
+    bool migrate(QString& reason);
+    bool runInTransaction(const std::string& statements, QString& reason);
     FileResult fail(const QString& format, const QString& reason);
     QString sqliteReason(int code) const;
     void close();
@@ -98,6 +104,7 @@ private:
     QString path_;
     sqlite3* db_ = nullptr;
     State state_ = State::Closed;
+    int fileVersion_ = 0; // the schema version of the file open
     FileResult opened_;
     QString problem_;
     bool told_ = false; // the player has heard why nothing is written

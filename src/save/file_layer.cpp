@@ -4,6 +4,8 @@
 
 #include "save/system_text.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -233,6 +235,43 @@ QByteArray folderOf(const QByteArray& path) {
     if (slash < 0)
         return QByteArrayLiteral(".");
     return slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
+}
+
+namespace {
+
+// The path with its folder's links resolved (the name itself as given).
+QByteArray resolvedName(const QByteArray& path) {
+    char* real = ::realpath(folderOf(path).constData(), nullptr);
+    if (!real)
+        return path;
+    QByteArray resolved(real);
+    std::free(real);
+    if (!resolved.endsWith('/'))
+        resolved += '/';
+    return resolved + path.mid(path.lastIndexOf('/') + 1);
+}
+
+} // namespace
+
+bool isProtectedFile(const QByteArray& path, const QList<QByteArray>& protectedFiles) {
+    // A file SQLite makes only while the history is open (its log, its index) is kept free
+    // when it is not there, by its name.
+    struct stat target {};
+    const bool targetExists = ::stat(path.constData(), &target) == 0;
+    const QByteArray targetName = resolvedName(path);
+    for (const QByteArray& kept : protectedFiles) {
+        struct stat other {};
+        const bool sameFile = targetExists && ::stat(kept.constData(), &other) == 0 &&
+                              other.st_dev == target.st_dev && other.st_ino == target.st_ino;
+        if (sameFile || targetName == resolvedName(kept))
+            return true;
+    }
+    return false;
+}
+
+QString protectedFileReason() {
+    return QCoreApplication::translate("rz6::HistoryCsv", "ゲームの記録ファイルか戦績ファイルです。"
+                                                          "上書きはしません");
 }
 
 } // namespace rz6

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <cerrno>
@@ -151,5 +152,11 @@ int tryNewFileBeside(const QByteArray& path);
 // Makes the folder and its missing parents, readable by the player alone (as the record's
 // folder is made at the first start). Returns 0, or the system's error number.
 int makeFolders(const QByteArray& folder);
+
+// Whether path is, or leads to, one of protectedFiles: compared as files and as names in their
+// resolved folders, so a link or another spelling of the record's path is the record all the
+// same. Every file the player exports (the CSV, a replay) is refused there, with this reason.
+bool isProtectedFile(const QByteArray& path, const QList<QByteArray>& protectedFiles);
+QString protectedFileReason();
 
 } // namespace rz6

@@ -38,6 +38,16 @@ HistoryMatch sampleMatch(int n) {
     m.abandons = 7;
     m.boardSeed = 0xFEDCBA9876543210ull + static_cast<unsigned>(n); // beyond SQLite's signed range
     m.keys = {{u'7', 120}, {u'4', 300}, {u'1', 455}, {u'0', 610}, {u'\r', 9000 + n}};
+    if (n % 2 == 0) {
+        // A match with its whole log, as the game records them now.
+        m.logFormat = 1;
+        m.rules = {"0.80", 0x8000000000000001ull + static_cast<unsigned>(n)};
+        m.events = {{MatchEventKind::Key, u'7', 120},
+                    {MatchEventKind::Tick, 0, 200},
+                    {MatchEventKind::Key, u'0', 610},
+                    {MatchEventKind::PauseEnd, 0, 1610},
+                    {MatchEventKind::Key, u'\r', 9000 + n}};
+    }
     return m;
 }
 
@@ -83,11 +93,13 @@ TEST_F(HistoryStoreTest, MatchesComeBackWhole) {
     EXPECT_EQ(read, (std::vector<HistoryMatch>{sampleMatch(1), sampleMatch(2)}));
     auto figures = store.matches(HistoryStore::Detail::Figures);
     ASSERT_EQ(figures.size(), 2u);
-    EXPECT_TRUE(figures[0].keys.empty());
-    EXPECT_TRUE(figures[0].techniques.empty());
-    figures[0].keys = read[0].keys;
-    figures[0].techniques = read[0].techniques;
-    EXPECT_EQ(figures[0], read[0]);
+    EXPECT_TRUE(figures[1].keys.empty());
+    EXPECT_TRUE(figures[1].techniques.empty());
+    EXPECT_TRUE(figures[1].events.empty());
+    figures[1].keys = read[1].keys;
+    figures[1].techniques = read[1].techniques;
+    figures[1].events = read[1].events;
+    EXPECT_EQ(figures[1], read[1]);
 }
 
 // A file of a newer version is read, never written, and the player is told once.
@@ -96,7 +108,7 @@ TEST_F(HistoryStoreTest, NewerVersionIsReadOnly) {
         HistoryStore store(native);
         ASSERT_TRUE(store.append(sampleMatch(1)).ok);
     }
-    runSql(path, "PRAGMA user_version = 2");
+    runSql(path, "PRAGMA user_version = 3");
     const QByteArray before = bytesOf(path);
     HistoryStore store(native);
     EXPECT_TRUE(store.open().ok);
@@ -111,6 +123,60 @@ TEST_F(HistoryStoreTest, NewerVersionIsReadOnly) {
 }
 
 // Files the game cannot use are refused with their name and reason, and kept byte for byte.
+// A history of the first version (written here with that version's own tables) keeps every
+// match as it opens in this one: each comes back with its keys and no log, a new match goes in
+// with its log beside them, and the file is of the second version from then on.
+TEST_F(HistoryStoreTest, FirstVersionHistoryKeepsEveryMatch) {
+    runSql(path, R"sql(
+CREATE TABLE matches(id INTEGER PRIMARY KEY, ended_utc_ms INTEGER NOT NULL,
+    utc_offset_s INTEGER NOT NULL, character INTEGER NOT NULL, score INTEGER NOT NULL,
+    technique_points INTEGER NOT NULL, overall_score INTEGER NOT NULL,
+    rank_class INTEGER NOT NULL, longest_combo INTEGER NOT NULL, landings INTEGER NOT NULL,
+    blocks INTEGER NOT NULL, misses INTEGER NOT NULL, counters INTEGER NOT NULL,
+    abandons INTEGER NOT NULL, board_seed INTEGER NOT NULL);
+CREATE TABLE match_techniques(match_id INTEGER NOT NULL REFERENCES matches(id),
+    technique_id INTEGER NOT NULL, count INTEGER NOT NULL,
+    PRIMARY KEY(match_id, technique_id)) WITHOUT ROWID;
+CREATE TABLE match_keys(match_id INTEGER NOT NULL REFERENCES matches(id),
+    seq INTEGER NOT NULL, key INTEGER NOT NULL, at_ms INTEGER NOT NULL,
+    PRIMARY KEY(match_id, seq)) WITHOUT ROWID;
+PRAGMA application_id = 1383741000;
+PRAGMA user_version = 1;
+INSERT INTO matches VALUES(1, 1780000060000, 32400, 1, 930, 300, 1230, 2, 4, 11, 3, 5, 6, 7,
+    -81985529216486895);
+INSERT INTO matches VALUES(2, 1780000120000, 32400, 2, 1930, 600, 2530, 3, 4, 12, 3, 5, 6, 7,
+    -81985529216486894);
+INSERT INTO match_techniques VALUES(1, 8, 3), (1, 21, 1), (2, 8, 4), (2, 21, 1);
+INSERT INTO match_keys VALUES(1, 0, 55, 120), (1, 1, 52, 300), (1, 2, 49, 455), (1, 3, 48, 610),
+    (1, 4, 13, 9001), (2, 0, 55, 120), (2, 1, 52, 300), (2, 2, 49, 455), (2, 3, 48, 610),
+    (2, 4, 13, 9002);
+)sql");
+    HistoryMatch first = sampleMatch(1), second = sampleMatch(2);
+    second.logFormat = 0;
+    second.events.clear();
+    second.rules = {};
+    {
+        HistoryStore store(native);
+        FileResult result;
+        EXPECT_EQ(store.matches(HistoryStore::Detail::Whole, &result),
+                  (std::vector<HistoryMatch>{first, second}));
+        EXPECT_TRUE(result.ok) << result.message.toStdString();
+        EXPECT_EQ(store.state(), HistoryStore::State::Writable);
+        ASSERT_TRUE(store.append(sampleMatch(4)).ok);
+    }
+    HistoryStore store(native);
+    EXPECT_EQ(store.matches(HistoryStore::Detail::Whole),
+              (std::vector<HistoryMatch>{first, second, sampleMatch(4)}));
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(native.constData(), &db), SQLITE_OK);
+    sqlite3_stmt* version = nullptr;
+    sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &version, nullptr);
+    ASSERT_EQ(sqlite3_step(version), SQLITE_ROW);
+    EXPECT_EQ(sqlite3_column_int(version, 0), HistoryStore::schemaVersion);
+    sqlite3_finalize(version);
+    sqlite3_close(db);
+}
+
 TEST_F(HistoryStoreTest, UnusableFilesAreLeftAlone) {
     struct Case {
         const char* what;
