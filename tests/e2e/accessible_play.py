@@ -18,8 +18,8 @@ import subprocess
 import sys
 import time
 
-from bus_client import (SKIP, Gio, GLib, application, descendants, find, keys, pump,
-                        pyatspi, showing_window)
+from bus_client import (SKIP, application, bus_reachable, descendants, find, keys, pyatspi,
+                        showing_window, wait_until)
 
 TITLE = os.environ["RZ6_TITLE"]  # the battle window's title, from the shell library
 # The language the game is played in: "ja", or "en" on an English desktop. Every text the
@@ -60,16 +60,6 @@ def fail(message):
     sys.exit(1)
 
 
-def bus_reachable():
-    """The accessibility bus answers on the session bus (started on demand)."""
-    try:
-        session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
-        session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
-                          None, None, Gio.DBusCallFlags.NONE, 10000, None)
-        return True
-    except GLib.Error as error:
-        print(f"SKIP: the accessibility bus does not start: {error.message}")
-        return False
 
 
 def on_event(event):
@@ -82,21 +72,7 @@ def on_event(event):
 
 
 def wait_for(what, check):
-    """Polls check() while delivering bus events; returns its first true value."""
-    deadline = time.monotonic() + WAIT_SECONDS
-    while True:
-        pump()
-        try:
-            value = check()
-        except Exception:  # an object went away between two reads; look again
-            value = None
-        if value:
-            return value
-        if game.poll() is not None:
-            fail(f"the game ended (status {game.returncode}) while waiting for {what}")
-        if time.monotonic() > deadline:
-            fail(f"gave up waiting for {what}")
-        time.sleep(0.05)
+    return wait_until(what, check, game, fail, WAIT_SECONDS)
 
 
 def window_gone(role, name):

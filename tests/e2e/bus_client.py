@@ -6,6 +6,7 @@ xdotool, and the game's windows and controls found on the bus."""
 
 import subprocess
 import sys
+import time
 
 SKIP = 77
 
@@ -70,3 +71,34 @@ def showing_window(role, name):
             if window.getState().contains(pyatspi.STATE_SHOWING):
                 return window
     return None
+
+
+def bus_reachable():
+    """The accessibility bus answers on the session bus (started on demand)."""
+    try:
+        session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+        session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
+                          None, None, Gio.DBusCallFlags.NONE, 10000, None)
+        return True
+    except GLib.Error as error:
+        print(f"SKIP: the accessibility bus does not start: {error.message}")
+        return False
+
+
+def wait_until(what, check, game, fail, seconds):
+    """Polls check() while delivering bus events and returns its first true value; calls
+    fail() when the game (a Popen, or None before it starts) ends or the time is up."""
+    deadline = time.monotonic() + seconds
+    while True:
+        pump()
+        try:
+            value = check()
+        except Exception:  # an object went away between two reads; look again
+            value = None
+        if value:
+            return value
+        if game and game.poll() is not None:
+            fail(f"the game ended (status {game.returncode}) while waiting for {what}")
+        if time.monotonic() > deadline:
+            fail(f"gave up waiting for {what}")
+        time.sleep(0.05)

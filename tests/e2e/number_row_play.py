@@ -20,9 +20,8 @@ import os
 import re
 import subprocess
 import sys
-import time
 
-from bus_client import SKIP, Gio, GLib, find, keys, pump, showing_window
+from bus_client import SKIP, find, keys, showing_window, bus_reachable, wait_until
 
 TITLE = os.environ["RZ6_TITLE"]  # the battle window's title, from the shell library
 WAIT_SECONDS = float(os.environ.get("RZ6_E2E_WAIT", "30"))
@@ -48,32 +47,9 @@ def fail(message):
 
 
 def wait_for(what, check):
-    """Polls check() while delivering bus events; returns its first true value."""
-    deadline = time.monotonic() + WAIT_SECONDS
-    while True:
-        pump()
-        try:
-            value = check()
-        except Exception:  # an object went away between two reads; look again
-            value = None
-        if value:
-            return value
-        if game.poll() is not None:
-            fail(f"the game ended (status {game.returncode}) while waiting for {what}")
-        if time.monotonic() > deadline:
-            fail(f"gave up waiting for {what}")
-        time.sleep(0.05)
+    return wait_until(what, check, game, fail, WAIT_SECONDS)
 
 
-def bus_reachable():
-    try:
-        session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
-        session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
-                          None, None, Gio.DBusCallFlags.NONE, 10000, None)
-        return True
-    except GLib.Error as error:
-        print(f"SKIP: the accessibility bus does not start: {error.message}")
-        return False
 
 
 def use_layout(layout, key, symbols):

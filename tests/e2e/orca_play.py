@@ -20,7 +20,8 @@ import threading
 import time
 import tty
 
-from bus_client import SKIP, Gio, GLib, descendants, find, keys, pump, pyatspi, showing_window
+from bus_client import (SKIP, Gio, GLib, descendants, find, keys, pump, pyatspi, showing_window,
+                        wait_until)
 
 TITLE = os.environ["RZ6_TITLE"]  # the battle window's title, from the shell library
 WAIT_SECONDS = float(os.environ.get("RZ6_E2E_WAIT", "60"))
@@ -68,20 +69,7 @@ def spoken():
 
 
 def wait_for(what, check, seconds=WAIT_SECONDS):
-    deadline = time.monotonic() + seconds
-    while True:
-        pump()
-        try:
-            value = check()
-        except Exception:  # an object went away between two reads; look again
-            value = None
-        if value:
-            return value
-        if game and game.poll() is not None:
-            fail(f"the game ended (status {game.returncode}) while waiting for {what}")
-        if time.monotonic() > deadline:
-            fail(f"gave up waiting for {what}")
-        time.sleep(0.05)
+    return wait_until(what, check, game, fail, seconds)
 
 
 def hear(what, phrase, mark):
