@@ -4,11 +4,13 @@
 // X server), in a temporary folder on the disk the folder given (default: the system's
 // temporary folder) lies on:
 //   history_bench [MATCHES] [FOLDER] [PICTURE.png]
+//   history_bench --fill MATCHES FILE
 // fills a history with MATCHES generated matches (10 000 by default), then times
 //   - writing one more match with its keys through the game's store, sync included;
 //   - showing the 戦績 screen: reading every match, building the screen, its first paint.
 // Figures are printed as "name=value" lines, beside their goals. Given a picture's name, the
-// screen as first drawn is also saved there, to look at.
+// screen as first drawn is also saved there, to look at. With --fill it only makes a history
+// of MATCHES generated matches in FILE (for bench/run.sh's start beside a long history).
 
 #include "common/japanese_fonts.h"
 #include "history/history_store.h"
@@ -25,6 +27,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <random>
 #include <vector>
 
@@ -130,9 +133,23 @@ Spread spread(std::vector<double> values) {
     return {values[values.size() / 2], values.back()};
 }
 
+// A new history at this path, made by the game's store, then filled.
+bool makeHistory(const QByteArray& path, int count, std::mt19937_64& random) {
+    rz6::HistoryStore store(path); // makes the schema
+    return store.open().ok && fill(path, count, random);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc == 4 && std::strcmp(argv[1], "--fill") == 0) {
+        std::mt19937_64 random(20261207);
+        if (!makeHistory(argv[3], std::atoi(argv[2]), random)) {
+            std::fprintf(stderr, "could not fill the history %s\n", argv[3]);
+            return 1;
+        }
+        return 0;
+    }
     QApplication app(argc, argv);
     rz6::installJapaneseFonts();
     const int count = argc > 1 ? std::atoi(argv[1]) : 10000;
@@ -140,12 +157,9 @@ int main(int argc, char* argv[]) {
                                : QDir::tempPath() + QStringLiteral("/history-XXXXXX"));
     const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("rz6-history.sqlite")));
     std::mt19937_64 random(20261207);
-    {
-        rz6::HistoryStore store(path); // makes the schema
-        if (!store.open().ok || !fill(path, count, random)) {
-            std::fprintf(stderr, "could not fill the history\n");
-            return 1;
-        }
+    if (!makeHistory(path, count, random)) {
+        std::fprintf(stderr, "could not fill the history\n");
+        return 1;
     }
 
     rz6::HistoryStore store(path);

@@ -17,6 +17,8 @@ struct DisplaySetting {
     std::string platform;       // QT_QPA_PLATFORM: empty for Qt's choice
     std::string display;        // DISPLAY (X11)
     std::string waylandDisplay; // WAYLAND_DISPLAY
+    // Looked for only where planDisplay asks: a Wayland display alone, or an X server with Qt
+    // left to choose.
     bool waylandPluginInstalled = false;
 };
 
