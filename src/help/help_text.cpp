@@ -8,6 +8,7 @@
 #include "common/qt_text.h"
 #include "result/match_rating.h"
 #include "save/record_table.h"
+#include "sound/sound_cues.h"
 
 #include <QCoreApplication>
 
@@ -98,6 +99,26 @@ QString helpText() {
                .arg(Match::maxDigits)
                .arg(Match::enterPenalty)
                .arg(caption("rz6::CharacterSelectWindow", "決　　定")) +
+           QCoreApplication::translate(
+               "rz6::HelpText",
+               "<h3>効果音</h3>"
+               "<p>一撃の結果と試合の節目は、音でもわかります。</p>"
+               "<ul>"
+               "<li>命中：風を切る音と、刃の鳴る音。連撃が続くごとに一段ずつ高く鳴ります（%1 "
+               "連撃目まで）。</li>"
+               "<li>防がれた：木を打つ鈍い音。</li>"
+               "<li>反撃：ふくらんで弾ける鋭い音。</li>"
+               "<li>空振：空を切る音。</li>"
+               "<li>姿勢を崩した（Enter）：よろける足音。</li>"
+               "<li>最後のターンを使ったとき：低い銅鑼。</li>"
+               "<li>試合終了：拍子木。続いて結果画面が開くと琴の音、総合点が上位 %2 つに"
+               "入ると鈴の音が鳴ります。</li>"
+               "</ul>"
+               "<p>音を消すには「設定」→「効果」→「効果音」のチェックを外します。次に起動した"
+               "ときも消えたままです。音を出せない環境でも、ゲームは音なしでそのまま遊べます。"
+               "</p>")
+               .arg(sound::comboSteps)
+               .arg(bestTotalCount) +
            QCoreApplication::translate(
                "rz6::HelpText",
                "<h3>放つ</h3>"

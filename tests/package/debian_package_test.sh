@@ -6,7 +6,8 @@
 # tests that need no display running in the build, and checks it: the build leaves the tree
 # as it found it (what it writes is ignored), lintian reports no error and no warning, the
 # desktop entry and the AppStream metainfo pass their validators, the game, its manual page,
-# README, icons and menu entry are where Debian's policy for games puts them, and the
+# README, icons and menu entry are where Debian's policy for games puts them, its sound
+# library where the game looks for it and the only part that links libpulse, and the
 # package's own as-installed tests (debian/tests) pass against the package installed with apt
 # (as root) or, failing that, against the unpacked one.
 #   usage: debian_package_test.sh SOURCE_FOLDER
@@ -80,10 +81,36 @@ for path in usr/games/rz6 usr/share/man/man6/rz6.6.gz usr/share/doc/rz6/README.m
 done
 [[ -z $(find "$unpacked" -path '*/usr/bin*' -print -quit) ]] || fail "the package puts something in /usr/bin"
 # The folders compiled into the program are filled in: no CMake variable is left in its text.
-for binary in "$unpacked/usr/games/rz6" "$unpacked"/usr/lib/*/rz6/librz6_history_screen.so; do
+for binary in "$unpacked/usr/games/rz6" "$unpacked"/usr/lib/*/rz6/librz6_history_screen.so \
+    "$unpacked"/usr/lib/*/rz6/librz6_sound.so; do
     [[ -f $binary ]] || fail "the package has no $binary"
     unfilled=$(strings "$binary" | grep -E '\$\{[A-Za-z_][A-Za-z0-9_]*\}|\$<[A-Z_]+:' | head -n 3)
     [[ -z $unfilled ]] || fail "$binary holds build variables never filled in: $unfilled"
+done
+
+# The sound library is where the program looks for it (soundModuleCandidates): in the folder
+# compiled in, and in the one relative to the program's own folder. It brings libpulse, which
+# the package depends on; the program itself names no library of the sound system, and
+# neither carries a search path outside the package's own folders.
+program=$unpacked/usr/games/rz6
+sound=$(strings "$program" | grep -xF librz6_sound.so | head -n 1)
+[[ -n $sound ]] || fail "the program does not name librz6_sound.so"
+folder=$(strings "$program" | grep -xE '/usr/lib/[^/]+/rz6' | head -n 1)
+relative=$(strings "$program" | grep -xE '(\.\./)+lib/[^/]+/rz6' | head -n 1)
+[[ -n $folder && -f $unpacked$folder/$sound ]] ||
+    fail "the package has no $sound in the folder the program looks in (${folder:-none compiled in})"
+[[ -n $relative && -f $unpacked/usr/games/$relative/$sound ]] ||
+    fail "no $sound at ${relative:-?} from the program's folder"
+needed() { LC_ALL=C readelf -d "$1" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'; }
+needed "$unpacked$folder/$sound" | grep -qx 'libpulse\.so\.[0-9]*' ||
+    fail "$sound does not link libpulse: $(needed "$unpacked$folder/$sound" | tr '\n' ' ')"
+! needed "$program" | grep -qi pulse || fail "the program links the sound system itself"
+dpkg-deb -f "$deb" Depends | grep -qw libpulse0 || fail "the package does not depend on libpulse0"
+for binary in "$program" "$unpacked$folder"/*.so; do
+    paths=$(LC_ALL=C readelf -d "$binary" | sed -n 's/.*(R\(UN\)\{0,1\}PATH).*\[\(.*\)\]/\2/p')
+    if tr ':' '\n' <<<"$paths" | grep -qv -e '^$' -e '^[$]ORIGIN'; then
+        fail "$binary searches for libraries outside the package: $paths"
+    fi
 done
 
 desktop=$unpacked/usr/share/applications/local.swordrhythm.rz6.desktop
