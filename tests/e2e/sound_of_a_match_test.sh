@@ -57,6 +57,10 @@ play() {
     local name=$1 recording=$2 stream=$3 status=0
     shift 3
     played=$(gameFolder "$name")
+    # A record whose five best are the lowest the record can hold, so that even this match's
+    # overall score enters them and the new best is heard.
+    { for _ in 1 2 3 4 5; do printf '\x00\x00\x00\x80'; done
+      head -c 160 /dev/zero; } >"$played/rz6.DAT"
     mkdir -p "$work/cwd" "$work/$name-config"
     [[ -n $recording ]] && startRecording "$recording"
     env XDG_CONFIG_HOME="$work/$name-config" "$@" RZ6_TITLE="$title" PYTHONPATH="$(dirname "$0")" \
