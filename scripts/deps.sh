@@ -24,7 +24,9 @@ if [[ "${1:-}" == "--test" ]]; then
                python3-pyatspi gir1.2-atspi-2.0 at-spi2-core dbus-daemon orca speech-dispatcher procps
                debhelper lintian dpkg-dev sqlite3 weston openbox
                # A private sound server with a null sink for the sound tests and benchmark.
-               pulseaudio pulseaudio-utils)
+               pulseaudio pulseaudio-utils
+               # The replay file's type, as the desktop registers it.
+               shared-mime-info)
 fi
 
 missing=()

@@ -961,13 +961,25 @@ Options:
 </translation>
     </message>
     <message>
+        <source>Copyright © %1 %2
+%3 ライセンス: 無保証で、自由に使い、写し、変え、配ることができます。
+</source>
+        <translation>Copyright © %1 %2
+%3 licence: no warranty; you may use, copy, change and share it freely.
+</translation>
+    </message>
+    <message>
+        <source>再生ファイル FILE の試合を再生します（記録には触れません）</source>
+        <translation>watch the replay in FILE; the record is not touched</translation>
+    </message>
+    <message>
         <source>
 遊び方はゲームの中の F1（メニュー「遊び方」）か、man %1 で読めます。
 記録はインストールしたゲームでは $XDG_DATA_HOME/%1/%2
 （既定は ~/.local/share/%1/%2）に、持ち運び用に置いた
 ゲームではプログラムの隣の %2 に置かれます。
-終了ステータス: 0 正常、1 画面に接続できない・記録のフォルダが
-使えない、2 コマンドラインの誤り。
+終了ステータス: 0 正常、1 画面に接続できない・記録のフォルダや
+再生ファイルが使えない、2 コマンドラインの誤り。
 </source>
         <translation>
 How to play: press F1 in the game (menu “How to Play”), or read man %1.
@@ -975,16 +987,7 @@ An installed game keeps its record in $XDG_DATA_HOME/%1/%2
 (by default ~/.local/share/%1/%2); a portable copy keeps %2
 beside the program.
 Exit status: 0 if all went well, 1 if there is no display or the record’s
-folder cannot be used, 2 if the command line is wrong.
-</translation>
-    </message>
-    <message>
-        <source>Copyright © %1 %2
-%3 ライセンス: 無保証で、自由に使い、写し、変え、配ることができます。
-</source>
-        <translation>Copyright © %1 %2
-%3 licence: no warranty; you may use, copy, change and share it freely.
-</translation>
+folder or a replay file cannot be used, 2 if the command line is wrong.</translation>
     </message>
 </context>
 <context>
@@ -998,6 +1001,10 @@ folder cannot be used, 2 if the command line is wrong.
 これからの記録は「%2」に保存されます（元のファイルはそのまま残ります）。</source>
         <translation>The record “%1” in the program’s folder was carried over.
 From now on the record is saved in “%2” (the old file stays as it is).</translation>
+    </message>
+    <message>
+        <source>「%1」に再生ファイルを書き出しました。</source>
+        <translation>Wrote the replay file “%1”.</translation>
     </message>
 </context>
 <context>
@@ -1096,6 +1103,16 @@ Reason: %2</translation>
     <message>
         <source>このゲームとは別の版のライブラリです</source>
         <translation>the library belongs to another version of the game</translation>
+    </message>
+    <message>
+        <source>再生の画面「%1」を開けませんでした。
+理由：%2</source>
+        <translation>Could not open the replay screen “%1”.
+Reason: %2</translation>
+    </message>
+    <message>
+        <source>この試合は戦績にもうありません。</source>
+        <translation>This match is no longer in the history.</translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1290,22 @@ Reason: %3</translation>
         <source>試合の番号（遊んだ順）と日付（%1）</source>
         <translation>Match, in the order played, and date (%1)</translation>
     </message>
+    <message>
+        <source>再生</source>
+        <translation>Replay</translation>
+    </message>
+    <message>
+        <source>再生ファイルに書き出す</source>
+        <translation>Export Replay…</translation>
+    </message>
+    <message>
+        <source>再生ファイルを開く</source>
+        <translation>Open Replay…</translation>
+    </message>
+    <message>
+        <source>再生ファイル (*%1)</source>
+        <translation>Replay files (*%1)</translation>
+    </message>
 </context>
 <context>
     <name>rz6::Language</name>
@@ -1358,6 +1391,49 @@ Reason: %2</translation>
 別のコンピュータ「%1」が記録を使用中です（ロックファイル「%2」）。</source>
         <translation>The game is already running.
 Another computer, “%1”, is using the record (lock file “%2”).</translation>
+    </message>
+</context>
+<context>
+    <name>rz6::ReplayControls</name>
+    <message>
+        <source>0.5倍速</source>
+        <translation>½×</translation>
+    </message>
+    <message>
+        <source>1倍速</source>
+        <translation>1×</translation>
+    </message>
+    <message>
+        <source>2倍速</source>
+        <translation>2×</translation>
+    </message>
+    <message>
+        <source>4倍速</source>
+        <translation>4×</translation>
+    </message>
+    <message>
+        <source>？</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>再生終了</source>
+        <translation>Finished</translation>
+    </message>
+    <message>
+        <source>一時停止</source>
+        <translation>Paused</translation>
+    </message>
+    <message>
+        <source>再生中</source>
+        <translation>Playing</translation>
+    </message>
+    <message>
+        <source>再生&#x3000;%1&#x3000;%2</source>
+        <translation>Replay — %1, %2</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;%2&#x3000;｜&#x3000;Space 停止・再開&#x3000;1〜4 速さ&#x3000;→ 次の技&#x3000;Home 最初から&#x3000;Esc 閉じる</source>
+        <translation>%1  %2  |  Space pause/resume  1–4 speed  → next strike  Home from the start  Esc close</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 
 #include "common/app_info.h"
+#include "replay/replay_file.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -26,6 +27,10 @@ constexpr std::array options{
         0, "--lang",
         QT_TRANSLATE_NOOP("rz6::CommandLine", "この回だけ言語を決めます（ja 日本語、en 英語）"),
         CommandAction::Play, "=LANG"},
+    CommandOption{0, "--replay",
+                  QT_TRANSLATE_NOOP("rz6::CommandLine",
+                                    "再生ファイル FILE の試合を再生します（記録には触れません）"),
+                  CommandAction::Replay, "=FILE"},
 };
 
 const std::string program = appInfo::applicationName;
@@ -52,13 +57,13 @@ QString q(std::string_view text) {
 }
 
 CommandLine mistake(const char* source, const QStringList& arguments) {
-    return {CommandAction::Mistake, {source, arguments}, {}};
+    return {CommandAction::Mistake, {source, arguments}, {}, {}};
 }
 
 // The value of --lang: "ja" or "en".
 CommandLine languageChoice(std::string_view value) {
     if (const auto language = languageFromCode(q(value)))
-        return {CommandAction::Play, {}, language};
+        return {CommandAction::Play, {}, language, {}};
     return mistake(QT_TRANSLATE_NOOP("rz6::CommandLine", "言語「%1」は選べません（ja か en）"),
                    {q(value)});
 }
@@ -89,12 +94,19 @@ CommandLine parseLong(std::string_view argument) {
             return mistake(
                 QT_TRANSLATE_NOOP("rz6::CommandLine", "オプション「%1」には値が要ります（%1%2）"),
                 {q(option.longName), q(option.value)});
-        return languageChoice(argument.substr(equals + 1));
+        const std::string_view value = argument.substr(equals + 1);
+        if (option.action != CommandAction::Replay)
+            return languageChoice(value);
+        if (value.empty())
+            return mistake(
+                QT_TRANSLATE_NOOP("rz6::CommandLine", "オプション「%1」には値が要ります（%1%2）"),
+                {q(option.longName), q(option.value)});
+        return {CommandAction::Replay, {}, {}, std::string(value)};
     }
     if (equals != std::string_view::npos)
         return mistake(QT_TRANSLATE_NOOP("rz6::CommandLine", "オプション「%1」は値をとりません"),
                        {q(option.longName)});
-    return {option.action, {}, {}};
+    return {option.action, {}, {}, {}};
 }
 
 // One or more short options run together ("-hv"); the first one decides.
@@ -111,7 +123,7 @@ CommandLine parseShort(std::string_view argument) {
         if (!first)
             first = found->action;
     }
-    return {*first, {}, {}};
+    return {*first, {}, {}, {}};
 }
 
 } // namespace
@@ -143,6 +155,10 @@ CommandLine parseCommandLine(std::span<const char* const> arguments) {
             next = parseLong(argument);
         else if (!optionsEnded && argument.size() > 1 && argument.starts_with('-'))
             next = parseShort(argument);
+        else if (argument.size() > std::string_view(replayFileSuffix).size() &&
+                 argument.ends_with(replayFileSuffix))
+            // A replay file by itself, as a file manager hands one to the desktop entry.
+            next = {CommandAction::Replay, {}, {}, argument};
         else
             next = mistake(QT_TRANSLATE_NOOP("rz6::CommandLine", "引数「%1」はとりません"),
                            {q(argument)});
@@ -199,8 +215,8 @@ std::string usageText(Language language) {
                                     "記録はインストールしたゲームでは $XDG_DATA_HOME/%1/%2\n"
                                     "（既定は ~/.local/share/%1/%2）に、持ち運び用に置いた\n"
                                     "ゲームではプログラムの隣の %2 に置かれます。\n"
-                                    "終了ステータス: 0 正常、1 画面に接続できない・記録のフォルダが"
-                                    "\n使えない、2 コマンドラインの誤り。\n"),
+                                    "終了ステータス: 0 正常、1 画面に接続できない・記録のフォルダや"
+                                    "\n再生ファイルが使えない、2 コマンドラインの誤り。\n"),
                   {q(program), QString::fromUtf8(appInfo::recordFileName)});
     return usage;
 }
@@ -221,6 +237,7 @@ std::string versionText(Language language) {
 std::optional<int> answerCommandLine(const CommandLine& answer, Language language) {
     switch (answer.action) {
     case CommandAction::Play:
+    case CommandAction::Replay:
         return std::nullopt;
     case CommandAction::Help:
         std::fputs(usageText(language).c_str(), stdout);

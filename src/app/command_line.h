@@ -13,9 +13,10 @@
 
 namespace rz6 {
 
-// What the command line asks of the program. Everything but Play is answered on the
-// terminal and ends the program before anything needs a display.
-enum class CommandAction { Play, Help, Version, Mistake };
+// What the command line asks of the program. Help, Version and Mistake are answered on the
+// terminal and end the program before anything needs a display; Replay plays a replay file
+// alone (no record, no history, no lock).
+enum class CommandAction { Play, Help, Version, Mistake, Replay };
 
 // One option the program understands, as the usage screen lists it. A new option is one more
 // row in commandOptions() and one more action.
@@ -24,7 +25,7 @@ struct CommandOption {
     std::string_view longName; // "--help"
     std::string_view summary;  // the usage screen's line, in Japanese (translated when shown)
     CommandAction action;
-    std::string_view value{}; // "=LANG" for an option that takes a value
+    std::string_view value{}; // "=LANG", "=FILE" for an option that takes a value
 };
 
 std::span<const CommandOption> commandOptions();
@@ -42,6 +43,8 @@ struct CommandLine {
     CommandMistake mistake;
     // --lang=ja|en (or "--lang en"): the language for this run only.
     std::optional<Language> language;
+    // --replay=FILE (or "--replay FILE"): the replay file to watch, as the system's bytes.
+    std::string replayFile;
 };
 
 // GNU conventions: long options may be abbreviated as long as they stay unambiguous, "--"
@@ -62,12 +65,12 @@ std::string versionText(Language language);
 
 // Exit statuses, as the manual page lists them.
 inline constexpr int exitOk = 0;
-inline constexpr int exitFailure = 1;    // no display, or the record's folder cannot be used
+inline constexpr int exitFailure = 1; // no display, the record's folder or a replay file unusable
 inline constexpr int exitBadCommand = 2; // a mistake on the command line
 
 // Answers --help, --version and mistakes on the terminal in that language and returns the
-// exit status; for an ordinary start (no options but --lang) returns nothing and the game
-// goes on.
+// exit status; for an ordinary start (no options but --lang) and a replay returns nothing and
+// the game goes on.
 std::optional<int> answerCommandLine(const CommandLine& answer, Language language);
 
 } // namespace rz6

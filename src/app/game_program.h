@@ -97,13 +97,16 @@ public:
     ResultWindow* resultWindow() const { return resultWindow_.data(); }
     HelpWindow* helpWindow() const { return helpWindow_.data(); }
     QWidget* subScreen() const { return subScreen_.data(); }
-    // How the 戦績 screen is made and the history's store opened: loaded from their libraries
-    // unless a test makes them directly.
+    // How the 戦績 screen and the replay window are made and the history's store opened:
+    // loaded from their libraries unless a test makes them directly.
     void setHistoryScreenMaker(HistoryScreenMaker maker) {
         history_.setScreenMaker(std::move(maker));
     }
     void setHistoryKeeperMaker(HistoryKeeperMaker maker) {
         history_.setKeeperMaker(std::move(maker));
+    }
+    void setReplayWindowMaker(ReplayWindowMaker maker) {
+        history_.setReplayWindowMaker(std::move(maker));
     }
     const RecordTable& recordTable() const { return record_.table(); }
     // What the last finished match did, once one has finished.

@@ -140,6 +140,11 @@ int main(int argc, char* argv[]) {
     rz6::applyLanguage(language.language());
     rz6::installGameStyle();
     rz6::refuseMaximiseOfFixedSizeWindows(app);
+    // A replay file plays on its own: no record, no history, no lock (so it plays beside a
+    // running game).
+    if (commandLine.action == rz6::CommandAction::Replay)
+        return rz6::MatchHistory::playReplayFileAlone(
+            QByteArray::fromStdString(commandLine.replayFile));
 
     const rz6::RecordLocation location = rz6::chooseRecordLocation();
     if (!location.ok()) {

@@ -41,6 +41,8 @@ public:
     void setScreenMaker(HistoryScreenMaker maker) { screenMaker_ = std::move(maker); }
     // How the store is opened: loaded from its library unless a test opens it directly.
     void setKeeperMaker(HistoryKeeperMaker maker) { keeperMaker_ = std::move(maker); }
+    // How a replay window is made: loaded with the 戦績 screen's library unless a test makes it.
+    void setReplayWindowMaker(ReplayWindowMaker maker) { replayMaker_ = std::move(maker); }
 
     // The finished match, as its result screen appears.
     void record(const MatchSession& session, const MatchRating& rating);
@@ -48,8 +50,20 @@ public:
     // nullptr, and the reason reported, when its library cannot be had.
     HistoryScreen* openScreen(QWidget* parent);
 
+    // A replay file played on its own, as the command line asks (rz6 --replay FILE): the
+    // replay window alone, nothing else of the game; the record and the history are not
+    // touched. Returns the exit status once the window has closed, or at once, with one
+    // message, for a file that cannot be played.
+    static int playReplayFileAlone(const QByteArray& nativePath);
+
 private:
     void exportCsv(HistoryScreen* screen, const QString& path);
+    // Replays, each checked before it is played: a stored match by its place in the history,
+    // or a replay file. One that cannot be played is only told about, in the screen's note.
+    void replayStored(HistoryScreen* screen, int index);
+    void replayFile(HistoryScreen* screen, const QString& path);
+    void play(HistoryScreen* screen, const ReplayMatch& match, const QString& when);
+    void exportReplay(HistoryScreen* screen, int index, const QString& path);
     // The store, opened the first time it is needed; nullptr when its library cannot be had
     // (said once).
     HistoryKeeper* keeper();
@@ -63,6 +77,7 @@ private:
     Reporter report_;
     WallClock wallClock_ = [] { return QDateTime::currentDateTime(); };
     HistoryScreenMaker screenMaker_ = loadHistoryScreen;
+    ReplayWindowMaker replayMaker_ = loadReplayWindow;
 };
 
 } // namespace rz6

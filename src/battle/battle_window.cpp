@@ -505,7 +505,7 @@ void BattleWindow::buildMenus() {
 // label-buttons, the status bar and what the bus says about each state label. The match's
 // own texts follow in showMatch.
 void BattleWindow::retranslate() {
-    setWindowTitle(gameTitle());
+    setWindowTitle(replay_ ? replayTitle_ : gameTitle());
     fileMenu_->setTitle(tr("試合"));
     startAction_->setText(tr("開始"));
     restartAction_->setText(tr("再試"));
@@ -550,6 +550,41 @@ void BattleWindow::retranslate() {
         box->setText(aboutText());
     }
     showMatch();
+    if (replay_)
+        emit replayTextsNeeded();
+}
+
+void BattleWindow::enterReplayMode() {
+    replay_ = true;
+    setAttribute(Qt::WA_DeleteOnClose);
+    menuBar()->hide();
+    // Every command off, their shortcuts with them.
+    for (QAction* action : findChildren<QAction*>())
+        action->setEnabled(false);
+    for (LabelButton* button : buttons_)
+        button->hide();
+    // A line of its own under the status bar, the width of the window: the replay's state and
+    // its keys.
+    setWindowFlag(Qt::WindowCloseButtonHint);
+    client_->setFixedSize(twips(clientWidth), twips(clientHeight + statusBarBox.height));
+    replayPanel_ = new QLabel(client_);
+    replayPanel_->setObjectName(QStringLiteral("ReplayPanel"));
+    replayPanel_->setGeometry(1, twips(clientHeight) + 1, twips(clientWidth) - 2,
+                              twips(statusBarBox.height) - 2);
+    replayPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    replayPanel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    replayPanel_->setIndent(3);
+    setBackColor(replayPanel_, QApplication::palette().color(QPalette::Window));
+    replayPanel_->show();
+    showMatch();
+    emit replayTextsNeeded();
+}
+
+void BattleWindow::setReplayTexts(const QString& title, const QString& status) {
+    replayTitle_ = title;
+    setWindowTitle(title);
+    if (replayPanel_)
+        setTextIfChanged(replayPanel_, status);
 }
 
 void BattleWindow::setLanguageChoice(LanguageChoice choice) {
@@ -674,9 +709,9 @@ void BattleWindow::showMatch() {
         comboGauge_->setValue(match.comboWindow());
 
     const bool idle = match.phase() == MatchPhase::Idle;
-    startAction_->setEnabled(idle);
-    restartAction_->setEnabled(!idle);
-    characterAction_->setEnabled(idle);
+    startAction_->setEnabled(!replay_ && idle);
+    restartAction_->setEnabled(!replay_ && !idle);
+    characterAction_->setEnabled(!replay_ && idle);
 }
 
 // After every step of the session: the screen shows it, a strike's outcome is drawn at once
@@ -688,7 +723,7 @@ void BattleWindow::matchUpdated(const MatchSession&, const MatchUpdate& update) 
     // show, so a burst of them must not redraw the whole window for every key.
     if (update.pauseStarted)
         client_->repaint();
-    if (update.ended)
+    if (update.ended && !replay_)
         setEnabled(false);
     if (!update.outcomes.empty())
         speak(update.outcomes.back());
@@ -798,6 +833,12 @@ void BattleWindow::speak(const StrikeResult& result) {
 }
 
 void BattleWindow::keyPressEvent(QKeyEvent* event) {
+    if (replay_) {
+        const KeyStroke stroke{event->nativeScanCode(), event->text().toStdU16String(), false};
+        const std::optional<char16_t> digit = strikeDigit(stroke, scanCodes_);
+        emit replayKeyPressed(digit ? Qt::Key_0 + (*digit - u'0') : event->key());
+        return;
+    }
     // Enter on either block is character 13.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         pressKey(Match::enterKey);
@@ -830,6 +871,11 @@ void BattleWindow::showPortrait(const QString& pictureName) {
 }
 
 void BattleWindow::closeEvent(QCloseEvent* event) {
+    // A replay's window only closes.
+    if (replay_) {
+        event->accept();
+        return;
+    }
     // The window has no close button; a close from the window manager or the desktop
     // session ends the program the proper way, saving the record first.
     event->ignore();

@@ -73,6 +73,16 @@ public:
     // Ticks 設定 → 効果 → 効果音 when the sound effects play.
     void setSoundEffects(bool on);
 
+    // Replay mode, for a window that shows a replay rather than the player's match: no menus,
+    // no label-buttons, nothing that starts a match, opens a screen or changes a setting; the
+    // keys go to the replay's controls (replayKeyPressed) instead of the match, the window
+    // stays usable once the match has ended, and closing it only closes it (it deletes
+    // itself). A line under the status bar tells the replay's state and keys.
+    void enterReplayMode();
+    bool replayMode() const { return replay_; }
+    // The title and the replay's panel, in the player's language.
+    void setReplayTexts(const QString& title, const QString& status);
+
 signals:
     // The player asked for a fresh battle screen (再試) or to end the program (終了).
     void restartRequested();
@@ -91,6 +101,11 @@ signals:
     void languageChosen(rz6::LanguageChoice choice);
     // The player turned 設定 → 効果 → 効果音 on or off.
     void soundEffectsChosen(bool on);
+    // In replay mode: a key for the replay's controls, the digits of the number row and the
+    // keypad as Qt::Key_0..Qt::Key_9 whatever the layout.
+    void replayKeyPressed(int key);
+    // In replay mode: the language changed, and the replay's texts are wanted again.
+    void replayTextsNeeded();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -153,6 +168,9 @@ private:
     QString portraitName_;
     QWidget* client_ = nullptr;
     std::unique_ptr<Announcer> announcer_;
+    bool replay_ = false;
+    QString replayTitle_;
+    QLabel* replayPanel_ = nullptr;
 };
 
 } // namespace rz6

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "history/history_match.h"
+#include "replay/replay_file.h"
 #include "save/file_layer.h"
 
 #include <QByteArray>
@@ -12,6 +13,7 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace rz6 {
@@ -37,6 +39,15 @@ public:
     // nor one of `protectedFiles`; `written` is how many matches it holds.
     virtual FileResult exportCsv(const QByteArray& path, const QList<QByteArray>& protectedFiles,
                                  std::size_t& written) = 0;
+    // One match whole (techniques, keys and log), by its place among matches() (oldest
+    // first); nothing, with the reason in `result`, when it cannot be read.
+    virtual std::optional<HistoryMatch> wholeMatch(std::size_t index, FileResult& result) = 0;
+    // Writes that match as a replay file at `path`, never over one of the history's own files
+    // nor one of `protectedFiles`.
+    virtual FileResult exportReplay(std::size_t index, const QByteArray& path,
+                                    const QList<QByteArray>& protectedFiles) = 0;
+    // Reads a replay file (the system's bytes); the history itself is not opened for it.
+    virtual ReplayFileRead readReplay(const QByteArray& path) = 0;
 
 protected:
     HistoryKeeper() = default;
@@ -57,7 +68,7 @@ std::unique_ptr<HistoryKeeper> makeStoreKeeper(const QByteArray& nativePath);
 
 // The function the library exports, and the version of what passes between them.
 inline constexpr char historyKeeperEntryName[] = "rz6_open_history";
-inline constexpr int historyKeeperInterface = 1;
+inline constexpr int historyKeeperInterface = 2;
 using HistoryKeeperEntry = HistoryKeeper* (*)(int interface, const QByteArray* nativePath);
 
 } // namespace rz6

@@ -2,7 +2,9 @@
 // Copyright (c) 2026 ソードリズム制作班
 #pragma once
 
+#include "battle/match_event.h"
 #include "history/history_match.h"
+#include "replay/replay_match.h"
 
 #include <QString>
 #include <QStringList>
@@ -31,6 +33,13 @@ public:
 signals:
     // The player chose a file in the desktop's file dialog to write the CSV to.
     void exportRequested(const QString& path);
+    // The player asked for a replay of a match (再生, or Enter on its row), by its place among
+    // the matches the screen was made over (oldest first).
+    void replayRequested(int match);
+    // The player chose a file to write that match to as a replay file.
+    void replayExportRequested(int match, const QString& path);
+    // The player chose a replay file to watch.
+    void replayFileChosen(const QString& path);
     // Sent exactly once, after the screen has closed by whichever route.
     void closed();
 };
@@ -53,8 +62,24 @@ QStringList historyScreenCandidates(const QString& programFolder);
 // The function the library exports, and the version of what passes between them: a library of
 // another version is not used.
 inline constexpr char historyScreenEntryName[] = "rz6_make_history_screen";
-inline constexpr int historyScreenInterface = 4;
+inline constexpr int historyScreenInterface = 5;
 using HistoryScreenEntry = HistoryScreen* (*)(int interface, std::vector<HistoryMatch>* matches,
                                               const QString* note, QWidget* parent);
+
+// The replay window comes with the 戦績 screen's library: a battle screen of its own that plays
+// a verified match (`events`, as verifyReplay gave them) at its pace, over `parent` (the 戦績
+// screen, or nothing when the command line asks for a replay). `when` names the match in its
+// title. The window is shown, deletes itself when closed and touches nothing but its own
+// session. nullptr, and why in `problem`, when the library cannot be had.
+using ReplayWindowMaker =
+    std::function<QWidget*(const ReplayMatch& match, std::vector<MatchEvent> events,
+                           const QString& when, QWidget* parent, QString& problem)>;
+QWidget* loadReplayWindow(const ReplayMatch& match, std::vector<MatchEvent> events,
+                          const QString& when, QWidget* parent, QString& problem);
+
+inline constexpr char replayWindowEntryName[] = "rz6_open_replay_window";
+using ReplayWindowEntry = QWidget* (*)(int interface, const ReplayMatch* match,
+                                       std::vector<MatchEvent>* events, const QString* when,
+                                       QWidget* parent);
 
 } // namespace rz6

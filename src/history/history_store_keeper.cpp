@@ -2,8 +2,11 @@
 // Copyright (c) 2026 ソードリズム制作班
 // The history store behind HistoryKeeper, and the door into the store's library.
 #include "history/history_csv.h"
+#include "history/history_entry.h"
 #include "history/history_keeper.h"
 #include "history/history_store.h"
+
+#include <QCoreApplication>
 
 namespace rz6 {
 namespace {
@@ -35,6 +38,31 @@ public:
             written = all.size();
         return result;
     }
+
+    std::optional<HistoryMatch> wholeMatch(std::size_t index, FileResult& result) override {
+        std::vector<HistoryMatch> all = store_.matches(HistoryStore::Detail::Whole, &result);
+        if (!result.ok)
+            return std::nullopt;
+        if (index >= all.size()) {
+            // Only a history changed under the screen's feet comes here.
+            result = {false, QCoreApplication::translate("rz6::HistoryScreen",
+                                                         "この試合は戦績にもうありません。")};
+            return std::nullopt;
+        }
+        return std::move(all[index]);
+    }
+
+    FileResult exportReplay(std::size_t index, const QByteArray& path,
+                            const QList<QByteArray>& protectedFiles) override {
+        FileResult result;
+        const std::optional<HistoryMatch> match = wholeMatch(index, result);
+        if (!match)
+            return result;
+        return writeReplayFile(replayMatch(*match), path,
+                               protectedFiles + HistoryStore::files(store_.nativePath()));
+    }
+
+    ReplayFileRead readReplay(const QByteArray& path) override { return readReplayFile(path); }
 
 private:
     HistoryStore store_;

@@ -10,6 +10,7 @@
 #include "common/screen_units.h"
 #include "common/window_centring.h"
 #include "history/history_stats.h"
+#include "replay/replay_file.h"
 #include "result/match_rating.h"
 
 #include <QCoreApplication>
@@ -23,6 +24,7 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineSeries>
@@ -275,15 +277,29 @@ HistoryWindow::HistoryWindow(std::vector<HistoryMatch> matches, const QString& n
     noteLabel_->setWordWrap(true);
     emptyNote_ = note.isEmpty() && matches_.empty();
 
+    replayButton_ = new QPushButton(this);
+    replayButton_->setObjectName(QStringLiteral("ReplayButton"));
+    replayExportButton_ = new QPushButton(this);
+    replayExportButton_->setObjectName(QStringLiteral("ReplayExportButton"));
+    replayOpenButton_ = new QPushButton(this);
+    replayOpenButton_->setObjectName(QStringLiteral("ReplayOpenButton"));
     exportButton_ = new QPushButton(this);
     exportButton_->setObjectName(QStringLiteral("ExportButton"));
     closeButton_ = new QPushButton(this);
     closeButton_->setObjectName(QStringLiteral("CloseButton"));
-    for (QPushButton* button : {exportButton_, closeButton_})
+    for (QPushButton* button :
+         {replayButton_, replayExportButton_, replayOpenButton_, exportButton_, closeButton_})
         button->setFont(designFont(buttonFont));
     exportButton_->setEnabled(!matches_.empty());
+    connect(replayButton_, &QPushButton::clicked, this, &HistoryWindow::replaySelected);
+    connect(replayExportButton_, &QPushButton::clicked, this,
+            &HistoryWindow::chooseReplayExportFile);
+    connect(replayOpenButton_, &QPushButton::clicked, this, &HistoryWindow::chooseReplayFile);
     connect(exportButton_, &QPushButton::clicked, this, &HistoryWindow::chooseExportFile);
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+    connect(table_, &QAbstractItemView::doubleClicked, this, &HistoryWindow::replaySelected);
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &HistoryWindow::showSelection);
 
     auto* filterRow = new QHBoxLayout;
     filterRow->addWidget(filterCaption_);
@@ -291,6 +307,9 @@ HistoryWindow::HistoryWindow(std::vector<HistoryMatch> matches, const QString& n
     filterRow->addStretch();
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(noteLabel_, 1);
+    buttonRow->addWidget(replayButton_);
+    buttonRow->addWidget(replayExportButton_);
+    buttonRow->addWidget(replayOpenButton_);
     buttonRow->addWidget(exportButton_);
     buttonRow->addWidget(closeButton_);
     auto* layout = new QVBoxLayout(this);
@@ -303,11 +322,35 @@ HistoryWindow::HistoryWindow(std::vector<HistoryMatch> matches, const QString& n
     retranslate();
     // Tab runs filter, table, buttons; the table holds the focus first.
     setTabOrder(filter_, table_);
-    setTabOrder(table_, exportButton_);
+    setTabOrder(table_, replayButton_);
+    setTabOrder(replayButton_, replayExportButton_);
+    setTabOrder(replayExportButton_, replayOpenButton_);
+    setTabOrder(replayOpenButton_, exportButton_);
     setTabOrder(exportButton_, closeButton_);
     table_->setFocus();
     if (sorted_->rowCount() > 0)
         table_->selectRow(0);
+    showSelection();
+}
+
+int HistoryWindow::selectedMatch() const {
+    const QModelIndexList rows = table_->selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return -1;
+    const int row = sorted_->mapToSource(rows.front()).row();
+    return row < 0 ? -1 : static_cast<int>(matches_.size()) - 1 - row;
+}
+
+// A replay, or its file, is offered for the selected row only.
+void HistoryWindow::showSelection() {
+    const bool selected = selectedMatch() >= 0;
+    replayButton_->setEnabled(selected);
+    replayExportButton_->setEnabled(selected);
+}
+
+void HistoryWindow::replaySelected() {
+    if (const int match = selectedMatch(); match >= 0)
+        emit replayRequested(match);
 }
 
 HistoryWindow::~HistoryWindow() = default;
@@ -495,10 +538,19 @@ void HistoryWindow::retranslate() {
     if (emptyNote_)
         noteLabel_->setText(QCoreApplication::translate(
             "rz6::HistoryWindow", "まだ戦績がありません。試合を終えると、ここに残ります。"));
+    replayButton_->setText(QCoreApplication::translate("rz6::HistoryWindow", "再生"));
+    replayExportButton_->setText(
+        QCoreApplication::translate("rz6::HistoryWindow", "再生ファイルに書き出す"));
+    replayOpenButton_->setText(
+        QCoreApplication::translate("rz6::HistoryWindow", "再生ファイルを開く"));
     exportButton_->setText(QCoreApplication::translate("rz6::HistoryWindow", "CSVに書き出す"));
     closeButton_->setText(QCoreApplication::translate("rz6::HistoryWindow", "閉じる"));
     if (auto* dialog = findChild<QFileDialog*>(QStringLiteral("ExportDialog")))
         dialog->setWindowTitle(exportButton_->text());
+    if (auto* dialog = findChild<QFileDialog*>(QStringLiteral("ReplayExportDialog")))
+        dialog->setWindowTitle(replayExportButton_->text());
+    if (auto* dialog = findChild<QFileDialog*>(QStringLiteral("ReplayOpenDialog")))
+        dialog->setWindowTitle(replayOpenButton_->text());
     // Spoken as the screen opens: what the chart shows, in words.
     setAccessibleDescription(chartDescription());
 }
@@ -589,6 +641,47 @@ void HistoryWindow::chooseExportFile() {
     dialog->open();
 }
 
+namespace {
+
+// What the replay files' dialogs show: "再生ファイル (*.rz6replay)".
+QString replayFilter() {
+    return QCoreApplication::translate("rz6::HistoryWindow", "再生ファイル (*%1)")
+        .arg(QLatin1String(replayFileSuffix));
+}
+
+} // namespace
+
+void HistoryWindow::chooseReplayExportFile() {
+    const int match = selectedMatch();
+    if (match < 0)
+        return;
+    auto* dialog =
+        new QFileDialog(this, replayExportButton_->text(), QDir::homePath(), replayFilter());
+    dialog->setObjectName(QStringLiteral("ReplayExportDialog"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(QString::fromLatin1(replayFileSuffix + 1));
+    // Named by the match's time on the table's clock: "rz6-2026-12-07-2015.rz6replay".
+    dialog->selectFile(QStringLiteral("rz6-") +
+                       atUtcOffset(matches_[std::size_t(match)].endedUtcMs, shownUtcOffset_)
+                           .toString(QStringLiteral("yyyy-MM-dd-HHmm")) +
+                       QLatin1String(replayFileSuffix));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this,
+            [this, match](const QString& path) { emit replayExportRequested(match, path); });
+    dialog->open();
+}
+
+void HistoryWindow::chooseReplayFile() {
+    auto* dialog =
+        new QFileDialog(this, replayOpenButton_->text(), QDir::homePath(), replayFilter());
+    dialog->setObjectName(QStringLiteral("ReplayOpenDialog"));
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this, &HistoryWindow::replayFileChosen);
+    dialog->open();
+}
+
 void HistoryWindow::showEvent(QShowEvent* event) {
     HistoryScreen::showEvent(event);
     if (!centred_) {
@@ -600,6 +693,12 @@ void HistoryWindow::showEvent(QShowEvent* event) {
 void HistoryWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         close();
+        return;
+    }
+    // Enter on a row of the table asks for its replay.
+    if (focusWidget() == table_ &&
+        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        replaySelected();
         return;
     }
     // Enter presses the focused button, as Space does and as in the game's other screens.

@@ -54,9 +54,19 @@ public:
     // The filter: -1 for every character, otherwise the character's index.
     void filterByCharacter(int character);
 
+    // The match of the selected row, by its place among the matches (oldest first); -1 when
+    // no row is selected.
+    int selectedMatch() const;
+    // Asks for a replay of the selected match (再生, Enter or a double click on its row).
+    void replaySelected();
+
 protected:
-    // Opens the desktop's file dialog over this screen and returns at once. Tests override it.
+    // Each opens the desktop's file dialog over this screen and returns at once: where to
+    // write the CSV, where to write the selected match as a replay file, which replay file to
+    // watch. Tests override them.
     virtual void chooseExportFile();
+    virtual void chooseReplayExportFile();
+    virtual void chooseReplayFile();
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -67,6 +77,7 @@ protected:
 private:
     void buildChart();
     void retranslate();
+    void showSelection();
     QString summaryText() const;
 
     std::vector<HistoryMatch> matches_;
@@ -89,6 +100,9 @@ private:
     QLabel* noteLabel_ = nullptr;
     // The note is the screen's own word that the history is empty, not one it was given.
     bool emptyNote_ = false;
+    QPushButton* replayButton_ = nullptr;
+    QPushButton* replayExportButton_ = nullptr;
+    QPushButton* replayOpenButton_ = nullptr;
     QPushButton* exportButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;
     bool centred_ = false;

@@ -45,6 +45,11 @@ TEST(CommandLine, ReadsOptionsAsGnuProgramsDo) {
         {{"--lang=fr"}, CommandAction::Mistake},
         {{"--lang"}, CommandAction::Mistake}, // no value
         {{"-l", "en"}, CommandAction::Mistake},
+        {{"--replay", "a.rz6replay"}, CommandAction::Replay},
+        {{"--replay="}, CommandAction::Mistake},
+        {{"match.rz6replay"}, CommandAction::Replay}, // as the desktop entry hands a file over
+        {{"match.txt"}, CommandAction::Mistake},
+        {{".rz6replay"}, CommandAction::Mistake},
     };
     for (const Case& c : cases) {
         const CommandLine answer = parseCommandLine(c.arguments);

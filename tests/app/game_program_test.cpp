@@ -7,6 +7,11 @@
 #include "qt_test_support.h"
 #include "battle/scripted_random_source.h"
 #include "program_play.h"
+#include "replay/fake_replay_timer.h"
+#include "replay/played_match.h"
+#include "replay/replay_file.h"
+#include "replay/replay_verifier.h"
+#include "replay/replay_window.h"
 #include "charselect/characters.h"
 #include "common/qt_text.h"
 #include "history/history_store.h"
@@ -30,7 +35,9 @@
 #include <QWindow>
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -669,6 +676,152 @@ TEST_F(GameProgramTest, HistoryScreenThatCannotOpenIsReported) {
     EXPECT_TRUE(messages[0].contains(QStringLiteral("librz6_history_screen.so")));
     EXPECT_EQ(program->subScreen(), nullptr);
     EXPECT_TRUE(program->battleWindow()->isEnabled());
+}
+
+// Replays from 戦績: a match played through the program on a board dealt from a seed, kept in the
+// history, then asked for from its row.
+class ReplayFromHistoryTest : public GameProgramTest {
+protected:
+    void SetUp() override {
+        program = makeTestProgram(recordPath(), seeded, messages);
+        program->setMatchClocks([this] {
+            auto made = std::make_unique<VirtualMatchClock>();
+            clock = made.get();
+            return made;
+        });
+        program->setReplayWindowMaker([this](const ReplayMatch& match,
+                                             std::vector<MatchEvent> events, const QString& when,
+                                             QWidget* parent, QString&) {
+            auto made = std::make_unique<FakeReplayTimer>();
+            timer = made.get();
+            ++replaysOpened;
+            return openReplayWindow(match, std::move(events), when, parent, std::move(made));
+        });
+        program->start();
+        // A whole match as a player types it (played_match.h), on the program's own clock.
+        program->battleWindow()->startMatch();
+        MatchSession& session = *program->session();
+        for (unsigned move = 0; session.phase() == MatchPhase::Running && move < 200; ++move) {
+            for (const char key : nextMove(session.match(), move)) {
+                clock->advance(40 + move % 5 * 30);
+                program->battleWindow()->pressKey(key == '\r' ? Match::enterKey : char16_t(key));
+            }
+            clock->advance(move % 3 == 0 ? 1700 : 150);
+        }
+        while (session.phase() == MatchPhase::Running && clock->ticking())
+            clock->advance(Match::startTickInterval);
+        settle();
+        ASSERT_NE(program->resultWindow(), nullptr);
+        emit program->resultWindow()->rematchRequested();
+        settle();
+    }
+
+    HistoryWindow* openHistory() {
+        program->battleWindow()->findChild<QAction*>(QStringLiteral("mseki"))->trigger();
+        return qobject_cast<HistoryWindow*>(shownTopLevel("senseki"));
+    }
+
+    // Every file beside the record, by name, with its bytes.
+    std::map<QString, QByteArray> files() const {
+        std::map<QString, QByteArray> all;
+        for (const QString& name : QDir(folder.path()).entryList(QDir::Files)) {
+            QFile f(folder.filePath(name));
+            all[name] = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("unreadable");
+        }
+        return all;
+    }
+
+    SeedRandomSource seeded{20261207};
+    VirtualMatchClock* clock = nullptr;
+    FakeReplayTimer* timer = nullptr;
+    int replaysOpened = 0;
+};
+
+// 再生 on the row opens the battle screen as it was over 戦績, run by the replay's keys; played
+// out it ends with the stored figures, and the record, the history and the rest of the folder
+// are byte for byte as they were.
+TEST_F(ReplayFromHistoryTest, ReplayOfARowEndsInTheStoredMatchAndChangesNoFile) {
+    ASSERT_TRUE(program->lastSummary());
+    const MatchSummary stored = *program->lastSummary();
+    HistoryWindow* screen = openHistory();
+    ASSERT_NE(screen, nullptr);
+    const std::map<QString, QByteArray> before = files();
+    ASSERT_TRUE(before.count(QStringLiteral("rz6.DAT")));
+
+    click(screen, "ReplayButton");
+    ASSERT_EQ(replaysOpened, 1);
+    auto* replay = qobject_cast<BattleWindow*>(shownTopLevel("replay"));
+    ASSERT_NE(replay, nullptr);
+    EXPECT_TRUE(replay->windowTitle().startsWith(QStringLiteral("再生")));
+    EXPECT_TRUE(replay->isEnabled());
+    auto* controls = replay->findChild<ReplayControls*>();
+    ASSERT_NE(controls, nullptr);
+    ReplayPlayer& player = controls->player();
+    // Its keys run the replay, not a match.
+    QTest::keyClick(replay, Qt::Key_Space);
+    EXPECT_TRUE(player.paused());
+    QTest::keyClick(replay, Qt::Key_3);
+    EXPECT_EQ(player.speed(), ReplaySpeed::Double);
+    QTest::keyClick(replay, Qt::Key_Right);
+    EXPECT_EQ(player.session().outcomes().size(), 1u);
+    EXPECT_EQ(&replay->session(), &player.session());
+    QTest::keyClick(replay, Qt::Key_Home);
+    EXPECT_EQ(&replay->session(), &player.session());
+    EXPECT_TRUE(player.session().log().empty());
+    QTest::keyClick(replay, Qt::Key_Space);
+    for (int i = 0; i < 2000 && !player.finished(); ++i)
+        timer->runOut();
+    ASSERT_TRUE(player.finished());
+    EXPECT_EQ(player.session().summary(), stored);
+    EXPECT_TRUE(replay->isEnabled()); // a replay's end leaves its keys working
+
+    const QPointer<BattleWindow> gone(replay);
+    QTest::keyClick(replay, Qt::Key_Escape);
+    settle();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(gone.isNull());
+    EXPECT_EQ(program->session()->phase(), MatchPhase::Idle);
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(files(), before);
+
+    // Written as a replay file, the match reads back whole and opens again from the file;
+    // never over the record.
+    emit screen->replayExportRequested(0, recordPath());
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(files(), before);
+    QTemporaryDir elsewhere;
+    const QString exported = elsewhere.filePath(QStringLiteral("match.rz6replay"));
+    emit screen->replayExportRequested(0, exported);
+    const ReplayFileRead back = readReplayFile(QFile::encodeName(exported));
+    ASSERT_TRUE(back.result.ok) << back.result.message.toStdString();
+    EXPECT_EQ(back.match.figures, figuresOf(stored));
+    emit screen->replayFileChosen(exported);
+    EXPECT_EQ(replaysOpened, 2);
+    EXPECT_NE(shownTopLevel("replay"), nullptr);
+}
+
+// A match whose stored figures were changed does not play: 戦績 says why and nothing opens.
+TEST_F(ReplayFromHistoryTest, TamperedMatchIsRefusedWithItsReason) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(
+        sqlite3_open(
+            QFile::encodeName(folder.filePath(QStringLiteral("rz6-history.sqlite"))).constData(),
+            &db),
+        SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, "UPDATE matches SET blocks = blocks + 1", nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+    HistoryWindow* screen = openHistory();
+    ASSERT_NE(screen, nullptr);
+    auto* table = screen->findChild<QTableView*>(QStringLiteral("HistoryTable"));
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Return);
+    settle();
+    EXPECT_EQ(replaysOpened, 0);
+    EXPECT_EQ(shownTopLevel("replay"), nullptr);
+    EXPECT_EQ(screen->findChild<QLabel*>(QStringLiteral("HistoryNote"))->text(),
+              translatedText("Replay", verdictText(ReplayVerdict::Mismatch)));
+    EXPECT_TRUE(messages.isEmpty());
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "battle/virtual_match_clock.h"
 #include "history/history_keeper.h"
 #include "history/history_window.h"
+#include "replay/replay_window.h"
 
 #include <QFile>
 #include <QStringList>
@@ -22,8 +23,8 @@ namespace rz6::test {
 
 // The program over the record at `path`, its messages collected in `messages`. Its matches run
 // on virtual clocks that never move by themselves: tests end pauses and tick by hand. The
-// 戦績 screen is made here, not loaded from its library as the game does, and shows times on
-// Tokyo's clock rather than the machine's.
+// 戦績 screen and the replay window are made here, not loaded from their library as the game
+// does, and the screen shows times on Tokyo's clock rather than the machine's.
 inline std::unique_ptr<GameProgram> makeTestProgram(const QString& path, RandomSource& random,
                                                     QStringList& messages) {
     auto program =
@@ -35,6 +36,10 @@ inline std::unique_ptr<GameProgram> makeTestProgram(const QString& path, RandomS
     program->setHistoryScreenMaker([](std::vector<HistoryMatch> matches, const QString& note,
                                       QWidget* parent, QString&) -> HistoryScreen* {
         return new HistoryWindow(std::move(matches), note, parent, 9 * 3600);
+    });
+    program->setReplayWindowMaker([](const ReplayMatch& match, std::vector<MatchEvent> events,
+                                     const QString& when, QWidget* parent, QString&) {
+        return openReplayWindow(match, std::move(events), when, parent);
     });
     return program;
 }

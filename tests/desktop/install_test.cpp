@@ -200,13 +200,33 @@ TEST_F(InstallTest, DesktopEntryIsValidAndAgreesWithTheProgram) {
     EXPECT_EQ(keys[QStringLiteral("Name[ja]")], title);
     EXPECT_FALSE(keys[QStringLiteral("Comment")].isEmpty());
     EXPECT_FALSE(keys[QStringLiteral("Comment[ja]")].isEmpty());
-    EXPECT_EQ(keys[QStringLiteral("Exec")], QStringLiteral("rz6"));
+    // A replay file opens with the game, by the type the package registers.
+    EXPECT_EQ(keys[QStringLiteral("Exec")], QStringLiteral("rz6 %f"));
+    EXPECT_EQ(keys[QStringLiteral("MimeType")], QStringLiteral("application/x-rz6-replay;"));
     EXPECT_EQ(keys[QStringLiteral("Icon")], desktopId);
     EXPECT_EQ(keys[QStringLiteral("Terminal")], QStringLiteral("false"));
     EXPECT_EQ(keys[QStringLiteral("StartupWMClass")],
               QString::fromUtf8(rz6::appInfo::applicationName));
     EXPECT_TRUE(keys[QStringLiteral("Categories")].startsWith(QStringLiteral("Game;")));
     EXPECT_EQ(QString::fromUtf8(rz6::appInfo::desktopFileName), desktopId);
+}
+
+// The replay file's type is one shared-mime-info takes: by its name and by its first line.
+TEST_F(InstallTest, ReplayFileTypeIsRegistered) {
+    QTemporaryDir mime;
+    ASSERT_TRUE(mime.isValid());
+    ASSERT_TRUE(QDir().mkpath(mime.filePath(QStringLiteral("packages"))));
+    ASSERT_TRUE(
+        QFile::copy(at(QStringLiteral("share/mime/packages/") + desktopId + QStringLiteral(".xml")),
+                    mime.filePath(QStringLiteral("packages/rz6.xml"))));
+    const Outcome update = runTool(QStringLiteral("update-mime-database"), {mime.path()});
+    ASSERT_EQ(update.exitCode, 0) << update.output.toStdString();
+    QFile globs(mime.filePath(QStringLiteral("globs2")));
+    ASSERT_TRUE(globs.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(globs.readAll().contains("application/x-rz6-replay:*.rz6replay"));
+    QFile magic(mime.filePath(QStringLiteral("magic")));
+    ASSERT_TRUE(magic.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(magic.readAll().contains("rz6-replay "));
 }
 
 TEST_F(InstallTest, MetainfoIsValidAndNamesTheDesktopEntry) {

@@ -189,5 +189,30 @@ TEST(HistoryWindow, EmptyScreenSaysWhyAndEscapeCloses) {
     EXPECT_EQ(closed.count(), 1);
 }
 
+// A replay is asked for by the match of the row, whatever the sorting and the filter; without
+// a selected row, neither 再生 nor its file is offered.
+TEST(HistoryWindow, ReplayAsksForTheMatchOfTheSelectedRow) {
+    HistoryWindow window(fixture(), QString(), nullptr, tokyo);
+    QSignalSpy replays(&window, &HistoryWindow::replayRequested);
+    auto* table = window.findChild<QTableView*>(QStringLiteral("HistoryTable"));
+    auto* replay = window.findChild<QPushButton*>(QStringLiteral("ReplayButton"));
+    window.show();
+    // Newest first: 灰原　雪菜's matches are 4 and 1.
+    window.filterByCharacter(1);
+    table->selectRow(1);
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Return);
+    table->sortByColumn(2, Qt::DescendingOrder); // by 総合評価: 3000 (4), 1200 (1)
+    table->selectRow(0);
+    QTest::mouseClick(replay, Qt::LeftButton);
+    ASSERT_EQ(replays.count(), 2);
+    EXPECT_EQ(replays[0][0].toInt(), 1);
+    EXPECT_EQ(replays[1][0].toInt(), 4);
+    table->clearSelection();
+    EXPECT_FALSE(replay->isEnabled());
+    EXPECT_FALSE(window.findChild<QPushButton*>(QStringLiteral("ReplayExportButton"))->isEnabled());
+    EXPECT_TRUE(window.findChild<QPushButton*>(QStringLiteral("ReplayOpenButton"))->isEnabled());
+}
+
 } // namespace
 } // namespace rz6
