@@ -7,14 +7,21 @@
 //   history_bench --fill MATCHES FILE
 // fills a history with MATCHES generated matches (10 000 by default), then times
 //   - writing one more match with its keys through the game's store, sync included;
-//   - showing the 戦績 screen: reading every match, building the screen, its first paint.
+//   - showing the 戦績 screen: reading every match, building the screen, its first paint;
+//   - 再生 of a match of two hundred events over that screen: reading the match, checking it
+//     through the rules, opening the replay window up to its first paint.
 // Figures are printed as "name=value" lines, beside their goals. Given a picture's name, the
 // screen as first drawn is also saved there, to look at. With --fill it only makes a history
 // of MATCHES generated matches in FILE (for bench/run.sh's start beside a long history).
 
 #include "common/japanese_fonts.h"
+#include "generated_match.h"
+#include "history/history_entry.h"
 #include "history/history_store.h"
 #include "history/history_window.h"
+#include "replay/replay_verifier.h"
+#include "battle/battle_window.h"
+#include "replay/replay_window.h"
 
 #include <QApplication>
 #include <QDir>
@@ -139,6 +146,54 @@ bool makeHistory(const QByteArray& path, int count, std::mt19937_64& random) {
     return store.open().ok && fill(path, count, random);
 }
 
+// 再生 on the last row of the 戦績 screen, a match of about two hundred events played at 1×:
+// from the press to the replay window's first paint, the history already open as the screen
+// left it.
+bool replayFigures(rz6::HistoryStore& store, int matches) {
+    std::mt19937_64 random(20261208);
+    for (;;) {
+        rz6::bench::GeneratedMatch played(random);
+        const std::size_t events = played.session.log().size();
+        if (events < 190 || events > 210)
+            continue;
+        const rz6::MatchSummary summary = played.session.summary();
+        if (!store
+                 .append(rz6::historyMatch(
+                     played.session, rz6::rateMatch(summary.score, summary.techniquesLanded()),
+                     {1'800'000'000'000, 9 * 3600}))
+                 .ok)
+            return false;
+        std::printf("replay_match_events=%zu\n", events);
+        break;
+    }
+    auto* screen = new rz6::HistoryWindow(store.matches(rz6::HistoryStore::Detail::Figures), {});
+    screen->show();
+    QApplication::processEvents();
+    std::vector<double> opens;
+    for (int n = 0; n < 9; ++n) {
+        const auto start = Clock::now();
+        const std::optional<rz6::HistoryMatch> match = store.match(std::size_t(matches));
+        if (!match)
+            return false;
+        const rz6::ReplayMatch replay = rz6::replayMatch(*match);
+        rz6::ReplayCheck check = rz6::verifyReplay(replay);
+        if (!check.playable())
+            return false;
+        QWidget* window =
+            rz6::openReplayWindow(replay, std::move(check.events), QStringLiteral("bench"), screen);
+        window->grab();
+        QApplication::processEvents();
+        opens.push_back(msSince(start));
+        delete window;
+        QApplication::processEvents();
+    }
+    delete screen;
+    const Spread open = spread(opens);
+    std::printf("replay_window_ms median=%.1f max=%.1f (goal: median < 100 ms)\n", open.median,
+                open.worst);
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -205,5 +260,5 @@ int main(int argc, char* argv[]) {
     std::printf("show_screen_ms median=%.1f max=%.1f (goal: < 150 ms)\n", show.median, show.worst);
     std::printf("  of which read_ms=%.1f build_ms=%.1f first_paint_ms=%.1f (medians)\n",
                 spread(reads).median, spread(builds).median, spread(paints).median);
-    return 0;
+    return replayFigures(store, count + 21) ? 0 : 1;
 }

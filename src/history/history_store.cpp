@@ -559,7 +559,27 @@ QString HistoryStore::tellOnce(const QString& message) {
 }
 
 std::vector<HistoryMatch> HistoryStore::matches(Detail detail, FileResult* result) {
+    return read(detail, -1, result);
+}
+
+std::optional<HistoryMatch> HistoryStore::match(std::size_t index, FileResult* result) {
+    FileResult read;
+    std::vector<HistoryMatch> found =
+        this->read(Detail::Whole, static_cast<std::int64_t>(index), &read);
+    if (result)
+        *result = read;
+    if (found.empty())
+        return std::nullopt;
+    return std::move(found.front());
+}
+
+std::vector<HistoryMatch> HistoryStore::read(Detail detail, std::int64_t only, FileResult* result) {
     std::vector<HistoryMatch> found;
+    // One match (the only-th, oldest first), or all of them.
+    const bool one = only >= 0;
+    auto ofOne = [one](const char* sql, const char* order) {
+        return std::string(sql) + (one ? " WHERE match_id = ?1" : "") + order;
+    };
     const FileResult opening = open();
     auto failed = [&](const QString& message) {
         if (result)
@@ -576,15 +596,15 @@ std::vector<HistoryMatch> HistoryStore::matches(Detail detail, FileResult* resul
     {
         // A history of the first version (one that could not take the second) has no log.
         const bool logged = fileVersion_ >= 2;
-        Statement query(db_, logged ? "SELECT id, ended_utc_ms, utc_offset_s, character, score, "
-                                      "technique_points, overall_score, rank_class, longest_combo, "
-                                      "landings, blocks, misses, counters, abandons, board_seed, "
-                                      "log_format, rules_hash, game_version "
-                                      "FROM matches ORDER BY id"
-                                    : "SELECT id, ended_utc_ms, utc_offset_s, character, score, "
-                                      "technique_points, overall_score, rank_class, longest_combo, "
-                                      "landings, blocks, misses, counters, abandons, board_seed "
-                                      "FROM matches ORDER BY id");
+        const std::string sql =
+            std::string("SELECT id, ended_utc_ms, utc_offset_s, character, score, "
+                        "technique_points, overall_score, rank_class, longest_combo, landings, "
+                        "blocks, misses, counters, abandons, board_seed") +
+            (logged ? ", log_format, rules_hash, game_version" : "") + " FROM matches ORDER BY id" +
+            (one ? " LIMIT 1 OFFSET ?1" : "");
+        Statement query(db_, sql.c_str());
+        if (one)
+            query.bind(only);
         code = query.code();
         while (code == SQLITE_OK && (code = sqlite3_step(query.get())) == SQLITE_ROW) {
             code = SQLITE_OK;
@@ -619,10 +639,14 @@ std::vector<HistoryMatch> HistoryStore::matches(Detail detail, FileResult* resul
         if (code == SQLITE_DONE)
             code = SQLITE_OK;
     }
-    const bool whole = detail == Detail::Whole;
+    const bool whole = detail == Detail::Whole && !(one && found.empty());
+    const std::int64_t oneId = indexOf.empty() ? 0 : indexOf.begin()->first;
     if (code == SQLITE_OK && whole) {
-        Statement query(db_, "SELECT match_id, technique_id, count FROM match_techniques "
-                             "ORDER BY match_id, technique_id");
+        Statement query(db_, ofOne("SELECT match_id, technique_id, count FROM match_techniques",
+                                   " ORDER BY match_id, technique_id")
+                                 .c_str());
+        if (one)
+            query.bind(oneId);
         code = query.code();
         while (code == SQLITE_OK && (code = sqlite3_step(query.get())) == SQLITE_ROW) {
             code = SQLITE_OK;
@@ -634,7 +658,11 @@ std::vector<HistoryMatch> HistoryStore::matches(Detail detail, FileResult* resul
             code = SQLITE_OK;
     }
     if (code == SQLITE_OK && whole) {
-        Statement query(db_, "SELECT match_id, key, at_ms FROM match_keys ORDER BY match_id, seq");
+        Statement query(
+            db_, ofOne("SELECT match_id, key, at_ms FROM match_keys", " ORDER BY match_id, seq")
+                     .c_str());
+        if (one)
+            query.bind(oneId);
         code = query.code();
         while (code == SQLITE_OK && (code = sqlite3_step(query.get())) == SQLITE_ROW) {
             code = SQLITE_OK;
@@ -646,8 +674,11 @@ std::vector<HistoryMatch> HistoryStore::matches(Detail detail, FileResult* resul
             code = SQLITE_OK;
     }
     if (code == SQLITE_OK && whole && fileVersion_ >= 2) {
-        Statement query(db_, "SELECT match_id, kind, key, at_ms FROM match_events "
-                             "ORDER BY match_id, seq");
+        Statement query(db_, ofOne("SELECT match_id, kind, key, at_ms FROM match_events",
+                                   " ORDER BY match_id, seq")
+                                 .c_str());
+        if (one)
+            query.bind(oneId);
         code = query.code();
         while (code == SQLITE_OK && (code = sqlite3_step(query.get())) == SQLITE_ROW) {
             code = SQLITE_OK;

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <string>
+#include <optional>
 #include <vector>
 
 struct sqlite3;
@@ -88,8 +89,12 @@ public:
 
     // Every match, oldest first.
     std::vector<HistoryMatch> matches(Detail detail, FileResult* result = nullptr);
+    // The whole index-th match (oldest first), reading that match alone; nothing, with an
+    // ok result, when the history holds fewer.
+    std::optional<HistoryMatch> match(std::size_t index, FileResult* result = nullptr);
 
 private:
+    std::vector<HistoryMatch> read(Detail detail, std::int64_t only, FileResult* result);
     FileResult openAndTidy();
     FileResult openFile();
     QString tellOnce(const QString& message);

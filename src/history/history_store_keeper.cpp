@@ -40,16 +40,16 @@ public:
     }
 
     std::optional<HistoryMatch> wholeMatch(std::size_t index, FileResult& result) override {
-        std::vector<HistoryMatch> all = store_.matches(HistoryStore::Detail::Whole, &result);
+        std::optional<HistoryMatch> match = store_.match(index, &result);
         if (!result.ok)
             return std::nullopt;
-        if (index >= all.size()) {
+        if (!match) {
             // Only a history changed under the screen's feet comes here.
             result = {false, QCoreApplication::translate("rz6::HistoryScreen",
                                                          "この試合は戦績にもうありません。")};
             return std::nullopt;
         }
-        return std::move(all[index]);
+        return match;
     }
 
     FileResult exportReplay(std::size_t index, const QByteArray& path,

@@ -77,7 +77,7 @@ protected:
     QByteArray native = QFile::encodeName(path);
 };
 
-// A match comes back whole, also to a store opened afresh, oldest first.
+// A match comes back whole, also to a store opened afresh, oldest first, and alone.
 TEST_F(HistoryStoreTest, MatchesComeBackWhole) {
     {
         HistoryStore store(native);
@@ -91,6 +91,11 @@ TEST_F(HistoryStoreTest, MatchesComeBackWhole) {
     const auto read = store.matches(HistoryStore::Detail::Whole, &result);
     ASSERT_TRUE(result.ok) << result.message.toStdString();
     EXPECT_EQ(read, (std::vector<HistoryMatch>{sampleMatch(1), sampleMatch(2)}));
+    // One match alone, by its place, as a replay reads it.
+    EXPECT_EQ(store.match(1, &result), sampleMatch(2));
+    EXPECT_EQ(store.match(0), sampleMatch(1));
+    EXPECT_EQ(store.match(2, &result), std::nullopt);
+    EXPECT_TRUE(result.ok);
     auto figures = store.matches(HistoryStore::Detail::Figures);
     ASSERT_EQ(figures.size(), 2u);
     EXPECT_TRUE(figures[1].keys.empty());
