@@ -106,6 +106,8 @@ void GameProgram::showNextCharacter() {
 // Landings count the moment the session reports them; a finished match is summed up at
 // once, and its result screen opens once the step that ended it is over.
 void GameProgram::matchUpdated(const MatchSession&, const MatchUpdate& update) {
+    // The first update is the start command's: the sounds get ready before the first strike.
+    sounds_.prepareSoon();
     for (const StrikeResult& result : update.outcomes) {
         sounds_.playStrike(result);
         record_.count(result);

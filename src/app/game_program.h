@@ -64,8 +64,6 @@ public:
     // before start; without them a choice in the 設定 menu still applies, but is not
     // remembered).
     void setSettings(PlayerSettings settings) { settings_ = std::move(settings); }
-    // The first window has been drawn: what can wait until then (the sounds) gets ready.
-    void firstFrameShown() { sounds_.prepare(); }
     // Reads the record and shows the first battle window.
     void start();
     // Abandons the match on show for a fresh one in the same window, closing the record or

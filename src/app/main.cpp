@@ -23,7 +23,6 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <mutex>
 #include <utility>
 
@@ -77,25 +76,17 @@ void showMessage(const QString& text) {
     box.exec();
 }
 
-// Gives the program its icon once the first window has been drawn, and then whatever else
-// can wait until then (the sounds). The window manager only shows the icon in title bars and
-// task lists, and unpacking it at every size beforehand would hold back the battle screen.
+// Gives the program its icon once the first window has been drawn. The window manager only
+// shows the icon in title bars and task lists, and unpacking it at every size beforehand would hold
+// back the battle screen.
 class AfterFirstFrame : public QObject {
-public:
-    std::function<void()> then;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             QCoreApplication::instance()->removeEventFilter(this);
             // Queued: runs once the whole window has been drawn, not in the middle of it.
             QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    QApplication::setWindowIcon(rz6::Pictures::appIcon());
-                    if (then)
-                        then();
-                },
+                this, [] { QApplication::setWindowIcon(rz6::Pictures::appIcon()); },
                 Qt::QueuedConnection);
         }
         return QObject::eventFilter(watched, event);
@@ -182,7 +173,6 @@ int main(int argc, char* argv[]) {
 
     program.setSettings({settingsPath, language, remembered.soundEffects});
     program.guardSavesWith(lock);
-    afterFirstFrame.then = [&program] { program.firstFrameShown(); };
     lastWords = {&program, &lock};
     std::atexit(saveWhenEndedUnexpectedly);
     earlierMessageHandler = qInstallMessageHandler(saveWhenWaylandConnectionEnds);

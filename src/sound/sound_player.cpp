@@ -27,6 +27,14 @@ void SoundPlayer::prepare() {
         load();
 }
 
+void SoundPlayer::prepareSoon() {
+    if (!enabled_ || stage_ != Stage::NotLoaded)
+        return;
+    stage_ = Stage::LoadQueued;
+    QMetaObject::invokeMethod(
+        this, [this] { prepare(); }, Qt::QueuedConnection);
+}
+
 void SoundPlayer::load() {
     if (!enabled_) {
         stage_ = Stage::NotLoaded;
@@ -77,9 +85,7 @@ void SoundPlayer::play(sound::Cue cue, int comboStep) {
     case Stage::Unavailable:
         return;
     case Stage::NotLoaded:
-        stage_ = Stage::LoadQueued;
-        QMetaObject::invokeMethod(
-            this, [this] { prepare(); }, Qt::QueuedConnection);
+        prepareSoon();
         [[fallthrough]];
     case Stage::LoadQueued:
         if (early_.size() < 4)

@@ -17,10 +17,10 @@ namespace rz6 {
 
 // The game's side of its sounds. The sounds and everything that plays them live in the sound
 // library (sound/sound_cues.h), which this player loads only when it is first needed: on
-// prepare(), which the game calls once its first window has been drawn, or on the first cue
-// asked for before that (loaded on a queued call, so that key's handling does not wait). Until
-// then nothing of the sound system is loaded. Without the library, or without a sound server,
-// the game is silent and plays on.
+// prepareSoon(), which the game calls as a match starts, or on the first cue asked for before
+// that (loaded on a queued call either way, so the key or the start command is handled first).
+// A player who only opens the menus and screens never loads it. Without the library, or
+// without a sound server, the game is silent and plays on.
 //
 // Switched off (効果音 unchecked), the player loads nothing, and sounding cues stop.
 class SoundPlayer : public QObject {
@@ -35,7 +35,10 @@ public:
     SoundPlayer(const QString& applicationName, Loader loader, QObject* parent = nullptr);
     ~SoundPlayer() override;
 
+    // Loads the library now (a no-op once loaded or found missing).
     void prepare();
+    // The same once the event in hand has been handled.
+    void prepareSoon();
     void setEnabled(bool enabled);
     bool enabled() const { return enabled_; }
     // The title again, after a switch of language.

@@ -6,8 +6,8 @@ The misses at the end are typed at once: the game queues the keys typed while a 
 outcome is on show and takes them one strike at a time as each pause ends. Prints the sounds the match must have made, one group a line, in the
 order they came ('+' joins sounds that start together), in the names sound_recording_cues
 knows; then ends the game with SIGTERM, once the recording (if given) holds two seconds past
-the result screen. With "stream", the game's stream must stand on the sound server before the
-first key, so that the first sounds are not asked for while it is still being set up.
+the result screen. With "stream", the game's stream must stand on the sound server once the match
+has started (the game gets its sounds ready then), before its first key, so that the first sounds are not asked for while it is still being set up.
 
 Runs inside a private D-Bus session. Exits 77 when the bus cannot be reached.
 
@@ -88,10 +88,6 @@ def main():
     if not window:
         fail("the battle window is not on the X server")
     keys("windowfocus", "--sync", window[0])
-    if stream:
-        wait_for("the game's stream on the sound server", lambda: subprocess.run(
-            ["pactl", "list", "short", "sink-inputs"], capture_output=True, text=True).stdout.strip())
-
     sounds = []
 
     def outcome(keys_typed, shown, sound):
@@ -102,6 +98,10 @@ def main():
 
     keys("key", "F5")
     wait_for("the board dealt from " + BOARD, lambda: cell.name == "1")
+    # The sounds get ready as the match starts.
+    if stream:
+        wait_for("the game's stream on the sound server", lambda: subprocess.run(
+            ["pactl", "list", "short", "sink-inputs"], capture_output=True, text=True).stdout.strip())
     keys("key", "Return")
     outcome("Enter", "姿勢を崩した！", "abandon")
     keys("type", "1230")

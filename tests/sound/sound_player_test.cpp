@@ -83,8 +83,11 @@ TEST_F(SoundPlayerTest, LoadsOnlyWhenPreparedThenPlaysUnderTheGamesNames) {
     EXPECT_EQ(library.name, "Sword Rhythm II");
 }
 
+// As a match starts (prepareSoon) or at its first cue, whichever comes first.
 TEST_F(SoundPlayerTest, ACueBeforeThePreparationLoadsOnALaterTurnOfTheEventLoopAndStillPlays) {
+    player.prepareSoon();
     player.play(Cue::Block);
+    player.prepareSoon();
     EXPECT_EQ(library.loads, 0);
     QCoreApplication::processEvents();
     EXPECT_EQ(library.loads, 1);
@@ -94,6 +97,7 @@ TEST_F(SoundPlayerTest, ACueBeforeThePreparationLoadsOnALaterTurnOfTheEventLoopA
 TEST_F(SoundPlayerTest, SwitchedOffLoadsAndPlaysNothing) {
     player.setEnabled(false);
     player.prepare();
+    player.prepareSoon();
     player.play(Cue::Miss);
     QCoreApplication::processEvents();
     EXPECT_EQ(library.loads, 0);
