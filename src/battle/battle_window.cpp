@@ -871,9 +871,13 @@ void BattleWindow::showPortrait(const QString& pictureName) {
 }
 
 void BattleWindow::closeEvent(QCloseEvent* event) {
-    // A replay's window only closes.
+    // A replay's window only closes, and gives the keyboard back to the screen it was opened
+    // over (戦績), on the control that opened it; left to the window system, the keys would go
+    // to whatever window is under the pointer, or to the battle window, disabled behind 戦績.
     if (replay_) {
         event->accept();
+        if (QWidget* opener = parentWidget())
+            opener->activateWindow();
         return;
     }
     // The window has no close button; a close from the window manager or the desktop
