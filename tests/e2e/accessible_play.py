@@ -8,7 +8,8 @@ the board's digits, the typed sequence, the outcome and its points, the turns an
 window. What the screen reader itself speaks (each outcome, the result, a record row, a
 character chosen) is heard with the real Orca in orca_play.py; this test keeps what only
 the bus shows: the roles and actions, how often a label's name changes, and the keys. Run inside a private D-Bus session (accessible_play_test.sh); the accessibility bus
-is started on demand by that session. Exits 77 when the bus cannot be reached.
+is started on demand by that session. Exits 77 when the bus cannot be reached. A match by
+keys, 戦績's table and the file dialog are here for history_play.py and replay_play.py too.
 
     usage: accessible_play.py path/to/rz6 working-folder
 """
@@ -17,6 +18,7 @@ import os
 import subprocess
 import sys
 import time
+from collections import namedtuple
 
 from bus_client import (SKIP, application, bus_reachable, descendants, find, keys, pyatspi,
                         showing_window, wait_until)
@@ -40,8 +42,13 @@ TEXTS = {
 WAIT_SECONDS = float(os.environ.get("RZ6_E2E_WAIT", "30"))
 
 program, cwd = sys.argv[1], sys.argv[2]
+# The game speaks to the bus even where the desktop did not ask for it.
+GAME_ENV = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
 game = None
-heard = []  # every event the bus delivered: (type, role, name, description, detail1)
+# Every event the bus delivered: (type, role, name, description, detail1). The source is
+# read as the event is handled, its name first: a new name is read as it stands then, while
+# what changed it is still on show (an outcome for the whole pause, a phrase until the next).
+heard = []
 
 
 STARTED = time.monotonic()
@@ -65,10 +72,19 @@ def fail(message):
 def on_event(event):
     try:
         source = event.source
-        heard.append((event.type, source.getRoleName(), source.name, source.description,
+        name = source.name
+        heard.append((event.type, source.getRoleName(), name, source.description,
                       event.detail1))
     except Exception:  # the object may be gone already
         heard.append((event.type, "?", "?", "?", event.detail1))
+
+
+def listen(*kinds):
+    """Hears what the functions here read (names, the focus, windows taking the keyboard),
+    and the events `kinds` besides."""
+    for kind in ("object:property-change:accessible-name", "object:state-changed:focused",
+                 "window:activate", *kinds):
+        pyatspi.Registry.registerEventListener(on_event, kind)
 
 
 def wait_for(what, check):
@@ -149,16 +165,125 @@ def choose_strike(shown, want_technique):
     return "".join(str(d) for d in shown[:3]) + "0"
 
 
+# --- what other sessions share: a match by keys, 戦績, the file dialog --------------------
+
+# What the bus read of one match: each strike's outcome as the message label showed it and
+# as the screen reader was told it, the score on the status bar at the end, and the result
+# screen's 総合評価 (None where no result screen comes, as in a replay).
+Played = namedtuple("Played", "shown announced score overall")
+
+
+def new_names_since(mark, keep):
+    """The new names since event number `mark` of the objects `keep` takes by their role
+    and description, as each was read when its change was heard."""
+    return [e[2] for e in heard[mark:]
+            if e[0] == "object:property-change:accessible-name" and keep(e[1], e[3])]
+
+
+def shown_since(mark):
+    """Every outcome the message label put on show since event number `mark`."""
+    return [name for name in new_names_since(mark, lambda role, d: d == TEXTS["message"]) if name]
+
+
+def announced_since(mark):
+    """Every phrase said to the screen reader since event number `mark`."""
+    return new_names_since(mark, lambda role, d: role == "notification")
+
+
+def score_shown(frame):
+    """The score on the battle screen's status bar."""
+    bar = find(frame, "status bar")
+    return find(bar, "label", description=TEXTS["points"]).name if bar else None
+
+
+def start_game(arguments=(), env=None):
+    """Starts the game (a second copy's process is its own) and waits for its battle screen."""
+    global game
+    game = subprocess.Popen([program, *arguments], cwd=cwd, env=env or GAME_ENV)
+    frame = wait_for("the battle screen on the bus", lambda: showing_window("frame", TITLE))
+    wait_for("the battle screen to take the keyboard", lambda: focus_on(TITLE))
+    return frame
+
+
+def play_match(frame):
+    """Plays a match to its end by keys, a technique and a miss in turn, and waits for the
+    result screen to take the keyboard; returns what the bus read of it (Played)."""
+    cells = board(frame)
+    typed = find(frame, "label", description=TEXTS["typed"])
+    message = find(frame, "label", description=TEXTS["message"])
+    mark = len(heard)
+    keys("key", "F5")
+    read = []  # the message after each strike, read as the test waits for it
+    while True:
+        wait_for("the pause to end or the result",
+                 lambda: showing_window("dialog", TEXTS["result"])
+                 or (pause_over(cells, message) and typed.description == TEXTS["typed"]))
+        result = showing_window("dialog", TEXTS["result"])
+        if result:
+            break
+        strike = choose_strike(digits(cells), len(read) % 2 == 0)
+        keys("type", strike)
+        wait_for(f"the outcome of {strike}",
+                 lambda: message.name not in ("", TEXTS["abandoned"]))
+        read.append(message.name)
+        if len(read) > 40:
+            fail("the match does not end")
+    wait_for("the result screen to take the keyboard", lambda: focus_on(TEXTS["rematch"]))
+    played = Played(shown_since(mark), announced_since(mark), score_shown(frame),
+                    find(result, "label", description="総合評価").name)
+    report(f"match over after {len(read)} strikes: 総合評価 {played.overall}")
+    # Each strike's outcome came to the bus once, as the test read it after the strike.
+    if played.shown != read or len(played.announced) != len(read):
+        fail(f"the bus sent outcomes {played.shown} and phrases {played.announced} "
+             f"for the strikes read as {read}")
+    return played
+
+
+def history_table(screen):
+    """The 戦績 screen's table, its column headers and its rows' texts, newest match first."""
+    table = wait_for("its table", lambda: find(screen, "table"))
+    grid = table.queryTable()
+    headers = [grid.getColumnDescription(c) or grid.getColumnHeader(c).name
+               for c in range(grid.nColumns)]
+    rows = [[grid.getAccessibleAt(r, c).name for c in range(grid.nColumns)]
+            for r in range(grid.nRows)]
+    return table, headers, rows
+
+
+def file_dialog(title):
+    """The file dialog, as whatever kind of window the bus calls it (a file chooser)."""
+    for window in application() or []:
+        if window is not None and window.name == title and \
+                window.getState().contains(pyatspi.STATE_SHOWING):
+            return window
+    return None
+
+
+def save_through_file_dialog(title, path):
+    """Presses the focused button that opens the file dialog `title` and saves as `path`;
+    returns once the dialog is gone."""
+    mark = len(heard)
+    keys("key", "Return")
+    dialog = wait_for("the file dialog", lambda: file_dialog(title))
+    # Typed only once the dialog has the keyboard, its file name field focused.
+    wait_for("the file dialog to take the keyboard", lambda: activated(mark, title))
+    wait_for("the file name field to take the focus",
+             lambda: any(e[0] == "object:state-changed:focused" and e[4] == 1 and e[1] == "text"
+                         for e in heard[mark:]))
+    report(f"file dialog: {dialog.getRoleName()} '{dialog.name}'")
+    keys("key", "ctrl+a")
+    keys("type", path)
+    keys("key", "Return")
+    wait_for("the file dialog to close", lambda: file_dialog(title) is None)
+
+
 def main():
     global game
     if not bus_reachable():
         sys.exit(SKIP)
-    for kind in ("object:property-change:accessible-name",
-                 "object:property-change:accessible-description",
-                 "object:state-changed:focused", "window:activate"):
-        pyatspi.Registry.registerEventListener(on_event, kind)
+    listen("object:property-change:accessible-description")
 
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+    env = dict(GAME_ENV)
     if LANGUAGE == "en":
         env["LC_ALL"] = "en_GB.UTF-8"  # an English desktop: the game speaks English
     game = subprocess.Popen([program], cwd=cwd, env=env)

@@ -21,9 +21,16 @@ except (ImportError, ValueError) as error:
     sys.exit(SKIP)
 
 
-def pump():
-    """Delivers the bus's events that have come in."""
+def pump(wait_ms=0):
+    """Delivers the bus's events that have come in, after waiting up to wait_ms for the
+    first when none has (woken as soon as one comes)."""
     context = GLib.MainContext.default()
+    if wait_ms and not context.pending():
+        timer = GLib.timeout_source_new(wait_ms)
+        timer.set_callback(lambda *_: False)
+        timer.attach(context)
+        context.iteration(True)
+        timer.destroy()
     while context.pending():
         context.iteration(False)
 
@@ -54,22 +61,26 @@ def find(root, role=None, name=None, description=None):
     return None
 
 
-def application():
+def application(pid=None):
+    """The game on the bus: the first copy found, or the one of process `pid` when two run."""
     for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == "rz6":
+        if app is not None and app.name == "rz6" and (pid is None or app.get_process_id() == pid):
             return app
     return None
 
 
-def showing_window(role, name):
-    """The game's window with the role and the name, while it is on the screen."""
-    app = application()
+def showing_window(role, name, pid=None):
+    """The game's window with the role and the name (or a name that `name` accepts, when it
+    is a function), while it is on the screen; of process `pid` when given."""
+    app = application(pid)
     if not app:
         return None
     for window in app:
-        if window is not None and window.getRoleName() == role and window.name == name:
-            if window.getState().contains(pyatspi.STATE_SHOWING):
-                return window
+        if window is None or window.getRoleName() != role:
+            continue
+        if (name(window.name) if callable(name) else window.name == name) and \
+                window.getState().contains(pyatspi.STATE_SHOWING):
+            return window
     return None
 
 
@@ -101,4 +112,4 @@ def wait_until(what, check, game, fail, seconds):
             fail(f"the game ended (status {game.returncode}) while waiting for {what}")
         if time.monotonic() > deadline:
             fail(f"gave up waiting for {what}")
-        time.sleep(0.05)
+        pump(wait_ms=50)

@@ -11,84 +11,33 @@ read back. Uses the bus helpers of accessible_play.py; run in a private D-Bus se
 import csv
 import os
 import signal
-import subprocess
 import sys
 
 import accessible_play as ap
-from accessible_play import fail, keys, report, showing_window, wait_for
+from accessible_play import fail, keys, play_match, report, showing_window, start_game, wait_for
 
-program, cwd, csv_path = sys.argv[1], sys.argv[2], sys.argv[3]
-ENV = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
-
-
-def start_game():
-    ap.game = subprocess.Popen([program], cwd=cwd, env=ENV)
-    frame = wait_for("the battle screen on the bus", lambda: showing_window("frame", ap.TITLE))
-    wait_for("the battle screen to take the keyboard", lambda: ap.focus_on(ap.TITLE))
-    return frame
-
-
-def play_match(frame):
-    """Plays a match to its end by keys; returns the result's 総合評価 as the bus reads it."""
-    cells = ap.board(frame)
-    typed = ap.find(frame, "label", description="入力")
-    message = ap.find(frame, "label", description="メッセージ")
-    keys("key", "F5")
-    strikes = 0
-    while True:
-        wait_for("the pause to end or the result",
-                 lambda: showing_window("dialog", "競技終了")
-                 or (ap.pause_over(cells, message) and typed.description == "入力"))
-        result = showing_window("dialog", "競技終了")
-        if result:
-            break
-        strike = ap.choose_strike(ap.digits(cells), strikes % 2 == 0)
-        keys("type", strike)
-        wait_for(f"the outcome of {strike}", lambda: message.name not in ("", "姿勢を崩した！"))
-        strikes += 1
-        if strikes > 40:
-            fail("the match does not end")
-    wait_for("the result screen to take the keyboard", lambda: ap.focus_on("再試合"))
-    overall = ap.find(result, "label", description="総合評価").name
-    report(f"match over after {strikes} strikes: 総合評価 {overall}")
-    return overall
-
-
-def file_dialog():
-    """The file dialog, as whatever kind of window the bus calls it (a file chooser)."""
-    app = ap.application()
-    for window in app or []:
-        if window is not None and window.name == "CSVに書き出す" and \
-                window.getState().contains(ap.pyatspi.STATE_SHOWING):
-            return window
-    return None
+csv_path = sys.argv[3]
 
 
 def main():
     if not ap.bus_reachable():
         sys.exit(ap.SKIP)
-    for kind in ("object:state-changed:focused", "window:activate"):
-        ap.pyatspi.Registry.registerEventListener(ap.on_event, kind)
+    ap.listen()
 
-    first = play_match(start_game())
+    first = play_match(start_game()).overall
     # Killed outright while the result screen waits: the match is already in the history.
     ap.game.send_signal(signal.SIGKILL)
     ap.game.wait()
     report("killed at the result screen")
 
-    second = play_match(start_game())
+    second = play_match(start_game()).overall
     keys("key", "Return")  # 再試合
     wait_for("the rematch", lambda: ap.window_gone("dialog", "競技終了"))
     wait_for("the new battle screen to take the keyboard", lambda: ap.focus_on(ap.TITLE))
 
     keys("key", "F6")
     screen = wait_for("the 戦績 screen", lambda: showing_window("dialog", "戦績"))
-    table = wait_for("its table", lambda: ap.find(screen, "table"))
-    grid = table.queryTable()
-    headers = [grid.getColumnDescription(c) or grid.getColumnHeader(c).name
-               for c in range(grid.nColumns)]
-    rows = [[grid.getAccessibleAt(r, c).name for c in range(grid.nColumns)]
-            for r in range(grid.nRows)]
+    _, headers, rows = ap.history_table(screen)
     report(f"戦績: table columns {headers}, rows {rows}")
     report(f"戦績: description '{screen.description}'")
     if [row[2] for row in rows] != [second, first]:
@@ -97,20 +46,8 @@ def main():
         fail(f"the chart is not summed up: '{screen.description}'")
 
     ap.tab_to("CSVに書き出す")
-    mark = len(ap.heard)
-    keys("key", "Return")
-    dialog = wait_for("the file dialog", file_dialog)
-    # Typed only once the dialog has the keyboard, its file name field focused.
-    wait_for("the file dialog to take the keyboard", lambda: ap.activated(mark, "CSVに書き出す"))
-    wait_for("the file name field to take the focus",
-             lambda: any(e[0] == "object:state-changed:focused" and e[4] == 1 and e[1] == "text"
-                         for e in ap.heard[mark:]))
-    report(f"file dialog: {dialog.getRoleName()} '{dialog.name}'")
-    keys("key", "ctrl+a")
-    keys("type", csv_path)
-    keys("key", "Return")
+    ap.save_through_file_dialog("CSVに書き出す", csv_path)
     wait_for("the CSV", lambda: os.path.exists(csv_path))
-    wait_for("the file dialog to close", lambda: file_dialog() is None)
     with open(csv_path, encoding="utf-8", newline="") as stream:
         lines = list(csv.reader(stream))
     report(f"CSV: header {lines[0][:6]}…, rows {[line[:5] for line in lines[1:]]}")
