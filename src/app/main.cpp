@@ -4,6 +4,7 @@
 #include "app/display_check.h"
 #include "app/game_program.h"
 #include "app/game_style.h"
+#include "app/message_presenter.h"
 #include "app/quit_signals.h"
 #include "battle/clock_random_source.h"
 #include "battle/dealt_digits_source.h"
@@ -18,7 +19,6 @@
 
 #include <QCoreApplication>
 #include <QApplication>
-#include <QMessageBox>
 
 #include <csignal>
 #include <cstdio>
@@ -67,13 +67,6 @@ void saveWhenWaylandConnectionEnds(QtMsgType type, const QMessageLogContext& con
         earlierMessageHandler(type, context, message);
     else
         std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
-// Messages before any window exists: nothing can be destroyed under the box, so it may
-// wait here. Without an icon, as every message of the game.
-void showMessage(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, rz6::gameTitle(), text, QMessageBox::Ok);
-    box.exec();
 }
 
 // Gives the program its icon once the first window has been drawn. The window manager only
@@ -139,7 +132,7 @@ int main(int argc, char* argv[]) {
 
     const rz6::RecordLocation location = rz6::chooseRecordLocation();
     if (!location.ok()) {
-        showMessage(location.errorMessage);
+        rz6::showMessageBeforeAnyWindow(location.errorMessage);
         return 1;
     }
 
@@ -148,7 +141,7 @@ int main(int argc, char* argv[]) {
     // written ends the game before the record is touched.
     rz6::RecordLock lock(rz6::joinPath(location.nativeFolder, rz6::appInfo::lockFileName));
     if (const auto locked = lock.lock(); !locked.locked()) {
-        showMessage(locked.message);
+        rz6::showMessageBeforeAnyWindow(locked.message);
         return locked.outcome == rz6::RecordLock::Outcome::Unusable ? 1 : 0;
     }
 

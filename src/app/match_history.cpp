@@ -2,6 +2,7 @@
 // Copyright (c) 2026 ソードリズム制作班
 #include "app/match_history.h"
 
+#include "app/message_presenter.h"
 #include "common/language.h"
 #include "common/qt_text.h"
 #include "history/history_entry.h"
@@ -12,7 +13,6 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QPointer>
 
 namespace rz6 {
@@ -146,8 +146,7 @@ void MatchHistory::exportReplay(HistoryScreen* screen, int index, const QString&
 
 int MatchHistory::playReplayFileAlone(const QByteArray& nativePath) {
     const auto fail = [](const QString& message) {
-        QMessageBox box(QMessageBox::NoIcon, gameTitle(), message, QMessageBox::Ok);
-        box.exec();
+        showMessageBeforeAnyWindow(message);
         return 1;
     };
     // The store's library reads the file; no history is opened.

@@ -4,6 +4,7 @@
 
 #include "common/language.h"
 
+#include <QMessageBox>
 #include <QWidget>
 #include <QWindow>
 
@@ -14,6 +15,11 @@ namespace rz6 {
 void tellOnStandardError(const QString& message) {
     std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
     std::fflush(stderr);
+}
+
+void showMessageBeforeAnyWindow(const QString& message) {
+    QMessageBox box(QMessageBox::NoIcon, gameTitle(), message, QMessageBox::Ok);
+    box.exec();
 }
 
 MessagePresenter::MessagePresenter(Reporter reporter, FrontScreen frontScreen)

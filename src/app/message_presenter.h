@@ -75,4 +75,9 @@ private:
 // Told where no window can show it: a quit signal or a lost display.
 void tellOnStandardError(const QString& message);
 
+// A message before any window exists (the record's place refused, a second copy, a replay file
+// that cannot be played): nothing can be destroyed under the box, so it waits until the player
+// closes it. Without an icon, as every message of the game.
+void showMessageBeforeAnyWindow(const QString& message);
+
 } // namespace rz6

@@ -96,9 +96,10 @@ def bus_reachable():
         return False
 
 
-def wait_until(what, check, game, fail, seconds):
+def wait_until(what, check, game, fail, seconds, showing=lambda: ""):
     """Polls check() while delivering bus events and returns its first true value; calls
-    fail() when the game (a Popen, or None before it starts) ends or the time is up."""
+    fail() when the game (a Popen, or None before it starts) ends or the time is up, with
+    what showing() says of the screen then."""
     deadline = time.monotonic() + seconds
     while True:
         pump()
@@ -111,5 +112,5 @@ def wait_until(what, check, game, fail, seconds):
         if game and game.poll() is not None:
             fail(f"the game ended (status {game.returncode}) while waiting for {what}")
         if time.monotonic() > deadline:
-            fail(f"gave up waiting for {what}")
+            fail(f"gave up waiting for {what}{showing()}")
         pump(wait_ms=50)

@@ -18,9 +18,9 @@ import os
 import re
 import subprocess
 import sys
-import time
 
-from bus_client import SKIP, Gio, GLib, application, descendants, find, keys, pump, pyatspi, showing_window
+from bus_client import (SKIP, application, bus_reachable, descendants, find, keys, pyatspi,
+                        showing_window, wait_until)
 
 TITLE = os.environ["RZ6_TITLE"]  # the battle window's title, from the shell library
 WAIT_SECONDS = float(os.environ.get("RZ6_E2E_WAIT", "60"))
@@ -43,20 +43,7 @@ def fail(message):
 
 
 def wait_for(what, check, showing=lambda: ""):
-    deadline = time.monotonic() + WAIT_SECONDS
-    while True:
-        pump()
-        try:
-            value = check()
-        except Exception:  # an object went away between two reads; look again
-            value = None
-        if value:
-            return value
-        if game.poll() is not None:
-            fail(f"the game ended (status {game.returncode}) while waiting for {what}")
-        if time.monotonic() > deadline:
-            fail(f"gave up waiting for {what}{showing()}")
-        time.sleep(0.05)
+    return wait_until(what, check, game, fail, WAIT_SECONDS, showing)
 
 
 def recorded_bytes():
@@ -65,12 +52,7 @@ def recorded_bytes():
 
 def main():
     global game
-    try:
-        session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
-        session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
-                          None, None, Gio.DBusCallFlags.NONE, 10000, None)
-    except GLib.Error as error:
-        print(f"SKIP: the accessibility bus does not start: {error.message}")
+    if not bus_reachable():
         sys.exit(SKIP)
 
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1",
