@@ -166,9 +166,11 @@ QByteArray replayFileText(const ReplayMatch& match) {
     line("seed", std::to_string(match.boardSeed));
     line("score", std::to_string(f.score));
     std::string techniques;
-    for (const LandedTechnique& landed : f.techniques)
-        techniques += (techniques.empty() ? "" : " ") + std::to_string(landed.techniqueId) + ":" +
-                      std::to_string(landed.count);
+    for (const LandedTechnique& landed : f.techniques) {
+        if (!techniques.empty())
+            techniques += ' ';
+        techniques += std::to_string(landed.techniqueId) + ':' + std::to_string(landed.count);
+    }
     line("techniques", techniques.empty() ? "-" : techniques);
     line("landings", std::to_string(f.landings));
     line("combo", std::to_string(f.longestCombo));
