@@ -6,8 +6,8 @@
 
 // What passes between the game and its sound library, "librz6_sound.so". The library is
 // loaded as the first match starts, so nothing of the sound system is loaded while the game
-// starts, nor for a player who only looks at its screens; it holds the sounds (made at build time by
-// assets/sound_generator.cpp), mixes them into one stream of its own and talks to the sound
+// starts, nor for a player who only looks at its screens; it holds the sounds (made at build time
+// by assets/sound_generator.cpp), mixes them into one stream of its own and talks to the sound
 // server with libpulse (PulseAudio, or PipeWire's server of the same protocol).
 //
 // Plain C++ without Qt: the library links libpulse only.
