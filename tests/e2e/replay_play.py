@@ -1,9 +1,10 @@
 # SPDX-License-Identifier: MIT
 # Copyright (c) 2026 ソードリズム制作班
 """Two matches played by keys and read over the accessibility bus, then watched again from
-戦績: the newer through 「再生」, the older by Enter on its row. Each replay window is read at
-4× to its end and must show every outcome, tell the screen reader every phrase and end on
-the score that the bus read of the match live. The older match then goes through
+戦績: the newer through 「再生」, the older by Enter on its row. Each replay window is stepped
+strike by strike with → and must show every outcome, tell the screen reader every phrase
+and end on the score that the bus read of the match live; the newer one is also played
+again at 4× to the same end. The older match then goes through
 「再生ファイルに書き出す」 into a file, which a second copy (rz6 --replay FILE) plays beside the
 running game to the same end, and which ends on Escape. Watching leaves the record's bytes
 and the history's content as they were. Uses the bus helpers of accessible_play.py; run in a
@@ -57,12 +58,20 @@ def history_bytes():
     return ", ".join(parts)
 
 
-def watch(process, mark, what):
-    """Reads the replay window of `process` that opens after event number `mark`, turned to
-    4× as soon as it has the keyboard, to the end of its match; closes it with Escape.
-    Returns what the bus read of it (Played, without 総合評価)."""
+def watch(process, mark, what, at_pace=False):
+    """Reads the replay window of `process` that opens after event number `mark` and closes
+    it with Escape; returns what the bus read of it (Played, without 総合評価).
+
+    The replay is paused, taken back to its start and stepped with →, one strike a key, so
+    that each outcome is read once the screen has settled on it. With `at_pace`, Space then
+    plays it again from the start at 4× to its end, which must tell the screen reader as
+    many phrases and end on the same score."""
     def wait(about, check):
         return ap.wait_until(about, check, process, fail, ap.WAIT_SECONDS)
+
+    def panel_heard(since, text):
+        return any(name and "Esc" in name and text in name
+                   for name in ap.new_names_since(since, lambda role, d: role == "label"))
 
     window = wait(f"the replay window of {what}",
                   lambda: showing_window("frame", replay_title, process.pid))
@@ -70,13 +79,34 @@ def watch(process, mark, what):
     wait(f"the replay window '{title}' to take the keyboard", lambda: ap.activated(mark, title))
     panel = wait("the replay's panel", lambda: next(
         (n for n in descendants(window) if n.getRoleName() == "label" and "Esc" in n.name), None))
-    keys("key", "4")
-    wait("the replay at 4×", lambda: "4倍速" in panel.name)
-    wait(f"the replay of {what} to end",
-         lambda: any("再生終了" in name for name in
-                     ap.new_names_since(mark, lambda role, d: role == "label") if name))
-    # Every change sent before the panel's last one has been heard by now.
-    played = Played(ap.shown_since(mark), ap.announced_since(mark), ap.score_shown(window), None)
+    since = len(ap.heard)
+    keys("key", "space")
+    # Heard, not only read: every change the window sent before it has been heard too.
+    wait("the replay to pause", lambda: panel_heard(since, "一時停止"))
+    message = find(window, "label", description=ap.TEXTS["message"])
+    since = len(ap.heard)
+    keys("key", "Home")
+    shown, announced = [], []
+    while not panel_heard(since, "再生終了"):
+        before = len(ap.announced_since(since))
+        keys("key", "Right")
+        wait(f"the next strike of {what}", lambda: len(ap.announced_since(since)) > before
+             or panel_heard(since, "再生終了"))
+        if len(ap.announced_since(since)) > before:
+            shown.append(message.name)
+        if len(shown) > 40:
+            fail(f"the replay of {what} does not end")
+    announced = ap.announced_since(since)
+    played = Played(shown, announced, ap.score_shown(window), None)
+    if at_pace:
+        since = len(ap.heard)
+        keys("key", "space")  # at the end, Space plays the match again
+        keys("key", "4")
+        wait(f"the replay of {what} at 4× to end", lambda: panel_heard(since, "再生終了"))
+        paced = (len(ap.announced_since(since)), ap.score_shown(window))
+        report(f"{what} at 4×: {paced[0]} phrases, final score {paced[1]}")
+        if paced != (len(announced), played.score):
+            fail(f"the replay of {what} at 4× does not end as the steps did")
     report(f"replay window '{title}': panel '{panel.name}'")
     keys("key", "Escape")
     wait(f"Escape to close '{title}'",
@@ -131,7 +161,8 @@ def main():
     ap.tab_to("再生", "push button")
     mark = len(ap.heard)
     keys("key", "Return")
-    same_as_live("the newer match (「再生」)", newer, watch(ap.game, mark, "the newer match"))
+    same_as_live("the newer match (「再生」)", newer,
+                 watch(ap.game, mark, "the newer match", at_pace=True))
     history_takes_keyboard(mark)
 
     # The older match by Enter on its row.
