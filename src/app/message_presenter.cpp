@@ -4,6 +4,7 @@
 
 #include "common/language.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QWidget>
 #include <QWindow>
@@ -19,7 +20,11 @@ void tellOnStandardError(const QString& message) {
 
 void showMessageBeforeAnyWindow(const QString& message) {
     QMessageBox box(QMessageBox::NoIcon, gameTitle(), message, QMessageBox::Ok);
-    box.exec();
+    // The program's own loop runs while the box is up; closing it, in any way, ends that loop.
+    QObject::connect(&box, &QMessageBox::finished, QCoreApplication::instance(),
+                     &QCoreApplication::quit, Qt::QueuedConnection);
+    box.open();
+    QApplication::exec();
 }
 
 MessagePresenter::MessagePresenter(Reporter reporter, FrontScreen frontScreen)
