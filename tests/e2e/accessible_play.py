@@ -247,6 +247,18 @@ def history_table(screen):
     return table, headers, rows
 
 
+def close_history_and_quit():
+    """Closes 戦績 (which has the keyboard) with Escape and ends the game through the battle
+    screen's 終了; the game must end cleanly."""
+    keys("key", "Escape")
+    wait_for("Escape to close 戦績", lambda: window_gone("dialog", "戦績"))
+    wait_for("the battle screen to take the keyboard back", lambda: focus_on(TITLE))
+    tab_to("終\u3000\u3000\u3000了")
+    keys("key", "Return")
+    if game.wait(timeout=WAIT_SECONDS) != 0:
+        fail("the game did not end cleanly")
+
+
 def file_dialog(title):
     """The file dialog, as whatever kind of window the bus calls it (a file chooser)."""
     for window in application() or []:
