@@ -10,6 +10,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-9}
 idle=${2:-20}
 build="$root/build-bench"
+# What the benchmarks run on (a virtual X server, xdotool, a sound server, the DAMAGE headers)
+# is what the tests need too.
+"$root/scripts/deps.sh" --test
 "$root/scripts/build.sh" "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
     -DRZ6_BUILD_BENCH=ON >/dev/null
 

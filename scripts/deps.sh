@@ -23,6 +23,8 @@ if [[ "${1:-}" == "--test" ]]; then
                desktop-file-utils appstream clang libclang-rt-14-dev util-linux strace
                python3-pyatspi gir1.2-atspi-2.0 at-spi2-core dbus-daemon orca speech-dispatcher procps
                debhelper lintian dpkg-dev sqlite3 weston openbox
+               # The start-up benchmark hears of the first paint from the X server (DAMAGE).
+               libxcb-damage0-dev
                # A private sound server with a null sink for the sound tests and benchmark.
                pulseaudio pulseaudio-utils
                # The replay file's type, as the desktop registers it.

@@ -23,8 +23,10 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <mutex>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -69,21 +71,31 @@ void saveWhenWaylandConnectionEnds(QtMsgType type, const QMessageLogContext& con
         std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
-// Gives the program its icon once the first window has been drawn. The window manager only
-// shows the icon in title bars and task lists, and unpacking it at every size beforehand would hold
-// back the battle screen.
+// Runs what can wait until the first window has been drawn: the program's icon (the window
+// manager only shows it in title bars and task lists, and unpacking it at every size
+// beforehand would hold back the battle screen) and the record lock's sync.
 class AfterFirstFrame : public QObject {
+public:
+    void then(std::function<void()> work) { work_.push_back(std::move(work)); }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             QCoreApplication::instance()->removeEventFilter(this);
             // Queued: runs once the whole window has been drawn, not in the middle of it.
             QMetaObject::invokeMethod(
-                this, [] { QApplication::setWindowIcon(rz6::Pictures::appIcon()); },
+                this,
+                [this] {
+                    for (const std::function<void()>& work : std::exchange(work_, {}))
+                        work();
+                },
                 Qt::QueuedConnection);
         }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    std::vector<std::function<void()>> work_;
 };
 
 } // namespace
@@ -114,6 +126,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QString::fromLatin1(rz6::appInfo::applicationName));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(rz6::appInfo::desktopFileName));
     AfterFirstFrame afterFirstFrame;
+    afterFirstFrame.then([] { QApplication::setWindowIcon(rz6::Pictures::appIcon()); });
     app.installEventFilter(&afterFirstFrame);
     rz6::installJapaneseFonts();
     // The desktop's language, unless the player chose one in the 設定 menu.
@@ -140,10 +153,11 @@ int main(int argc, char* argv[]) {
     // anything. A lock nobody holds any more is taken over; one that cannot be had or
     // written ends the game before the record is touched.
     rz6::RecordLock lock(rz6::joinPath(location.nativeFolder, rz6::appInfo::lockFileName));
-    if (const auto locked = lock.lock(); !locked.locked()) {
+    if (const auto locked = lock.lock(rz6::RecordLock::TextSync::Later); !locked.locked()) {
         rz6::showMessageBeforeAnyWindow(locked.message);
         return locked.outcome == rz6::RecordLock::Outcome::Unusable ? 1 : 0;
     }
+    afterFirstFrame.then([&lock] { lock.syncText(); });
 
     // Rehearsals of the game by its end-to-end tests deal known boards from a row of digits
     // in RZ6_REHEARSAL_BOARD; a player's game always deals from the clock.

@@ -45,6 +45,21 @@ void LabelButton::applyColor() {
     setPalette(p);
 }
 
+// Qt gives a label that can take the focus a whole text editor's machinery (a document,
+// its layout and a cursor) to draw its caption with, made as the label is polished, as its
+// text is written and when it takes the focus. A button's caption is one line that is never selected or edited: it is
+// drawn as a plain label draws its text, and the battle screen's first frame does not wait
+// for four documents to be laid out.
+bool LabelButton::event(QEvent* event) {
+    if (event->type() == QEvent::Polish)
+        return QFrame::event(event); // QLabel's own polish only makes that machinery
+    return QLabel::event(event);
+}
+
+void LabelButton::focusInEvent(QFocusEvent* event) {
+    QFrame::focusInEvent(event); // repaints for the focus frame; no editor is made
+}
+
 void LabelButton::mousePressEvent(QMouseEvent* event) {
     click_.press(event);
     QLabel::mousePressEvent(event);
@@ -85,7 +100,12 @@ void LabelButton::paintEvent(QPaintEvent* event) {
 }
 
 void LabelButton::setCaption(const QString& caption) {
+    // Written as a label that cannot take the focus, which Qt draws without the editor's
+    // machinery (see event()).
+    const Qt::FocusPolicy policy = focusPolicy();
+    setFocusPolicy(Qt::NoFocus);
     setText(caption);
+    setFocusPolicy(policy);
     setAccessibleName(caption);
 }
 

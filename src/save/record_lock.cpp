@@ -37,10 +37,8 @@ QByteArray readText(int fd) {
 }
 
 bool writeText(int fd, const QByteArray& text) {
-    if (::ftruncate(fd, 0) != 0 || ::lseek(fd, 0, SEEK_SET) != 0 ||
-        !writeAll(fd, text.constData(), std::size_t(text.size())))
-        return false;
-    return syncToDisk(fd);
+    return ::ftruncate(fd, 0) == 0 && ::lseek(fd, 0, SEEK_SET) == 0 &&
+           writeAll(fd, text.constData(), std::size_t(text.size()));
 }
 
 // The host a lock was written on, or empty when its text is not a lock's.
@@ -87,12 +85,12 @@ RecordLock::Result RecordLock::unusable(const QString& reason) const {
                 .arg(QFile::decodeName(nativePath_), reason)};
 }
 
-RecordLock::Result RecordLock::lock() {
+RecordLock::Result RecordLock::lock(TextSync sync) {
     unlock();
     if (!holdFolder())
         return {Outcome::RunningHere,
                 QCoreApplication::translate("rz6::RecordLock", "既に起動されています。")};
-    Result result = lockFile();
+    Result result = lockFile(sync);
     if (result.locked())
         heldOnce_ = true;
     else
@@ -141,7 +139,7 @@ RecordLock::Result RecordLock::confirm() {
     return result;
 }
 
-RecordLock::Result RecordLock::lockFile() {
+RecordLock::Result RecordLock::lockFile(TextSync sync) {
     // A few rounds at most: each one only repeats when another start or end changed the
     // file between two steps.
     for (int round = 0; round < 8; ++round) {
@@ -154,7 +152,7 @@ RecordLock::Result RecordLock::lockFile() {
                     continue;
                 return unusable(errno);
             }
-            return takeOpened(std::move(fd));
+            return takeOpened(std::move(fd), sync);
         }
         if (!found.ok())
             return unusable(found.problem.reason());
@@ -174,7 +172,7 @@ RecordLock::Result RecordLock::lockFile() {
         // the file at the lock's name (an ending copy may just have removed it).
         if (!FileIdentity::of(found.info).isAt(nativePath_))
             continue;
-        return takeOpened(std::move(fd));
+        return takeOpened(std::move(fd), sync);
     }
     return unusable(EBUSY);
 }
@@ -192,20 +190,31 @@ std::optional<RecordLock::Result> RecordLock::holdOrRefuse(int fd) const {
 }
 
 // Holds the opened lock file and writes this copy's name into it.
-RecordLock::Result RecordLock::takeOpened(FileDescriptor fd) {
+RecordLock::Result RecordLock::takeOpened(FileDescriptor fd, TextSync sync) {
     if (std::optional<Result> refused = holdOrRefuse(fd.get()))
         return *refused;
-    if (!writeText(fd.get(), contents(long(::getpid()), thisHostName()))) {
+    if (!writeText(fd.get(), contents(long(::getpid()), thisHostName())) ||
+        (sync == TextSync::Now && !syncToDisk(fd.get()))) {
         const int error = errno;
         // A lock that cannot say who holds it is not left behind half-written.
         ::unlink(nativePath_.constData());
         return unusable(error);
     }
     fd_ = std::move(fd);
+    textUnsynced_ = sync == TextSync::Later;
     return {};
 }
 
+void RecordLock::syncText() {
+    // A sync that fails here leaves a lock that still holds the record (its flock does) and
+    // that this computer reads; only its text may be lost in a crash, which the next start
+    // takes over all the same.
+    if (std::exchange(textUnsynced_, false) && fd_.valid())
+        syncToDisk(fd_.get());
+}
+
 void RecordLock::unlock() {
+    textUnsynced_ = false;
     folderFd_.close();
     if (!fd_.valid())
         return;

@@ -41,7 +41,16 @@ public:
     RecordLock(const RecordLock&) = delete;
     RecordLock& operator=(const RecordLock&) = delete;
 
-    Result lock();
+    // When the lock's text reaches the disk: at once, or when syncText() is called. Either
+    // way every process on this computer reads it as soon as lock() returns; the sync only
+    // matters after a crash (a lock nobody holds is taken over anyway) and to other
+    // computers sharing the folder.
+    enum class TextSync { Now, Later };
+    Result lock(TextSync sync = TextSync::Now);
+    // Puts a lock's text taken with TextSync::Later on the disk; nothing when there is none.
+    // The start calls it once its first window is drawn, so that the sync (about a
+    // millisecond, more on a slow disk) does not hold the window back.
+    void syncText();
     // Removes the lock file (if it is still ours) and lets go of it.
     void unlock();
     // Before a save: whether this copy still holds the record's place. A folder that was
@@ -57,8 +66,8 @@ private:
     Result unusable(int error) const;
     Result unusable(const QString& reason) const;
     std::optional<Result> holdOrRefuse(int fd) const;
-    Result takeOpened(FileDescriptor fd);
-    Result lockFile();
+    Result takeOpened(FileDescriptor fd, TextSync sync);
+    Result lockFile(TextSync sync);
     bool holdFolder();
     bool stillHeld() const;
 
@@ -67,6 +76,7 @@ private:
     FileDescriptor folderFd_;
     // Once this copy has held the record's place, every save needs it held again.
     bool heldOnce_ = false;
+    bool textUnsynced_ = false;
 };
 
 } // namespace rz6

@@ -3,12 +3,14 @@
 // The shared window pieces: back colours that repaint only on change, windows placed where
 // the player can always reach their title bar, and fixed-size windows that stay unmaximised.
 #include "common/back_color.h"
+#include "common/label_button.h"
 #include "common/owned_window.h"
 #include "common/qt_text.h"
 #include "common/screen_units.h"
 #include "common/window_centring.h"
 #include "qt_test_support.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QRadioButton>
 #include <QScreen>
@@ -77,6 +79,36 @@ TEST(RefuseMaximise, UndoesTheMaximiseOfAFixedSizeWindowOnly) {
     }
     EXPECT_FALSE(fixed.windowHandle()->windowStates().testFlag(Qt::WindowMaximized));
     EXPECT_TRUE(resizable.windowHandle()->windowStates().testFlag(Qt::WindowMaximized));
+}
+
+// A label-button takes the focus yet draws its caption as a plain label does, without the
+// text editor Qt gives a focusable label (a document laid out for every caption, the battle
+// screen's first frame slower by four of them), and looks the same as such a label.
+TEST(LabelButtonCaption, DrawnAsAPlainLabelWithoutATextEditor) {
+    testApplication();
+    QWidget window;
+    auto* button = new LabelButton(QStringLiteral("試合開始"), &window);
+    auto* plain = new QLabel(QStringLiteral("履　　　歴"), &window);
+    for (QLabel* label : {static_cast<QLabel*>(button), plain}) {
+        label->setFont(designFont({"ＭＳ 明朝", 12}));
+        label->setAlignment(Qt::AlignCenter);
+        label->setAutoFillBackground(true);
+        label->setPalette(button->palette());
+        label->resize(89, 17);
+    }
+    window.show();
+    button->setCaption(QStringLiteral("履　　　歴"));
+    button->setFocus();
+    button->clearFocus();
+    const auto editors = [&] {
+        int count = 0;
+        for (const QObject* child : button->children())
+            count += QLatin1String(child->metaObject()->className()) ==
+                     QLatin1String("QWidgetTextControl");
+        return count;
+    };
+    EXPECT_EQ(editors(), 0);
+    EXPECT_EQ(button->grab().toImage(), plain->grab().toImage());
 }
 
 } // namespace

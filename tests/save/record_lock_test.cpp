@@ -154,6 +154,24 @@ TEST(RecordLockTest, SecondCopyRefusedWhateverHappensToTheLockFile) {
     EXPECT_TRUE(other.confirm().locked());
 }
 
+// The start takes its lock with the sync left for after the first frame: the lock holds and
+// says who holds it from the moment it is taken, and syncing it later changes neither.
+TEST(RecordLockTest, LockWhoseSyncWaitsHoldsAndNamesItsHolderAtOnce) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("rz6.lock")));
+    RecordLock first(path);
+    ASSERT_TRUE(first.lock(RecordLock::TextSync::Later).locked());
+    const QByteArray ours = RecordLock::contents(long(::getpid()), RecordLock::thisHostName());
+    EXPECT_EQ(readAll(path), ours);
+    RecordLock second(path);
+    EXPECT_EQ(second.lock().outcome, RecordLock::Outcome::RunningHere);
+    first.syncText();
+    first.syncText();
+    EXPECT_EQ(readAll(path), ours);
+    EXPECT_TRUE(first.confirm().locked());
+}
+
 // A lock that cannot be made says where and why.
 TEST(RecordLockTest, LockThatCannotBeWrittenNamesTheFileAndTheReason) {
     QTemporaryDir dir;
