@@ -86,6 +86,13 @@ TEST_F(BattleWindowTest, MenusAndLabelButtonsFollowTheMatch) {
     EXPECT_TRUE(action("mab")->isEnabled());
     EXPECT_FALSE(action("mwav")->isEnabled());
     EXPECT_FALSE(action("mmidi")->isEnabled());
+    // 効果音 is the one item of 効果 a player can choose: on at first, and each choice told.
+    QSignalSpy soundEffects(window.get(), &BattleWindow::soundEffectsChosen);
+    ASSERT_TRUE(action("msound")->isEnabled() && action("msound")->isCheckable());
+    EXPECT_TRUE(action("msound")->isChecked());
+    action("msound")->trigger();
+    ASSERT_EQ(soundEffects.count(), 1);
+    EXPECT_FALSE(soundEffects.takeFirst().at(0).toBool());
     EXPECT_EQ(action("mst")->shortcut(), QKeySequence(Qt::Key_F5));
     EXPECT_EQ(action("mrst")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
 

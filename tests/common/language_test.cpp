@@ -84,6 +84,14 @@ TEST(LanguageRule, RemembersTheChoiceInTheSettingsFile) {
     ASSERT_EQ(rememberLanguageChoice(path, LanguageChoice::English), QString());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("[Sound]\nvolume=3\n[General]\nlanguage=en\nother=1\n"));
+    file.close();
+    // 効果音 is on until turned off, and is kept beside the language without touching it.
+    EXPECT_TRUE(readLanguageChoice(path).soundEffects);
+    for (bool on : {false, true, false}) {
+        ASSERT_EQ(rememberSoundEffects(path, on), QString());
+        EXPECT_EQ(readLanguageChoice(path).soundEffects, on);
+        EXPECT_EQ(readLanguageChoice(path).choice, LanguageChoice::English);
+    }
 }
 
 // The settings file goes through the game's one regular-file check (tested with every kind
