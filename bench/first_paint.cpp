@@ -82,8 +82,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const std::uint8_t damageEvent = damageExtension->first_event + XCB_DAMAGE_NOTIFY;
-    xcb_discard_reply(c, xcb_damage_query_version(c, XCB_DAMAGE_MAJOR_VERSION,
-                                                  XCB_DAMAGE_MINOR_VERSION).sequence);
+    xcb_discard_reply(
+        c,
+        xcb_damage_query_version(c, XCB_DAMAGE_MAJOR_VERSION, XCB_DAMAGE_MINOR_VERSION).sequence);
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
     const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(c, screen->root, XCB_CW_EVENT_MASK, &mask);
@@ -147,12 +148,14 @@ int main(int argc, char* argv[]) {
     const xcb_damage_damage_t damage = xcb_generate_id(c);
     xcb_damage_create(c, damage, window, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
     xcb_flush(c);
-    bool drawn = (pixelAt(c, window, cx, cy, ok) & 0xFFFFFF) != unpainted; // drawn before the damage was asked for
+    bool drawn = (pixelAt(c, window, cx, cy, ok) & 0xFFFFFF) !=
+                 unpainted; // drawn before the damage was asked for
     painted = Clock::now();
     while (ok && !drawn) {
         xcb_generic_event_t* event = xcb_poll_for_event(c);
         if (!event) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
             if (left.count() <= 0) {
                 std::fprintf(stderr, "first_paint: the window showed nothing within 20 s\n");
                 ok = false;

@@ -47,9 +47,9 @@ void LabelButton::applyColor() {
 
 // Qt gives a label that can take the focus a whole text editor's machinery (a document,
 // its layout and a cursor) to draw its caption with, made as the label is polished, as its
-// text is written and when it takes the focus. A button's caption is one line that is never selected or edited: it is
-// drawn as a plain label draws its text, and the battle screen's first frame does not wait
-// for four documents to be laid out.
+// text is written and when it takes the focus. A button's caption is one line that is never
+// selected or edited: it is drawn as a plain label draws its text, and the battle screen's first
+// frame does not wait for four documents to be laid out.
 bool LabelButton::event(QEvent* event) {
     if (event->type() == QEvent::Polish)
         return QFrame::event(event); // QLabel's own polish only makes that machinery
