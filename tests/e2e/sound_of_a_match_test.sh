@@ -17,36 +17,7 @@ needAccessibilityBus pulseaudio parecord pactl
 setupWork
 startDisplay
 
-# A server with a home, a runtime folder and a socket of its own: nothing of the machine's
-# sound setup is read or touched. The sink takes the game's stream as it is (16-bit mono at
-# 48 kHz), so its monitor gives back the samples the game mixed.
-server=$work/pulse
-mkdir -p "$server/home"
-mkdir -m 700 "$server/run"
-env -u DBUS_SESSION_BUS_ADDRESS HOME="$server/home" XDG_CONFIG_HOME="$server/home" \
-    XDG_RUNTIME_DIR="$server/run" \
-    pulseaudio -n --daemonize=no --exit-idle-time=-1 --realtime=no --high-priority=no \
-    --use-pid-file=no --load="module-null-sink sink_name=null rate=48000 channels=1 format=s16le" \
-    --load="module-native-protocol-unix auth-anonymous=1 socket=$server/run/native" \
-    >"$work/pulseaudio.log" 2>&1 &
-startedPids+=("$!")
-export PULSE_SERVER=unix:$server/run/native
-serverAnswers() { pactl info >/dev/null 2>&1; }
-waitFor "the sound server to answer" serverAnswers
-
-recorderPid=''
-startRecording() {
-    parecord --device=null.monitor --raw --format=s16le --rate=48000 --channels=1 \
-        --latency-msec=20 "$1" 2>"$work/parecord.log" &
-    recorderPid=$!
-    startedPids+=("$recorderPid")
-    waitFor "the recording to start" test -s "$1"
-}
-
-stopRecording() {
-    kill -INT "$recorderPid"
-    waitExit "$recorderPid"
-}
+startSoundServer
 
 # Plays the match in a copy of the game of its own, recording into the file named (if any);
 # with "stream", the game's stream must stand before the first key. Extra arguments are the

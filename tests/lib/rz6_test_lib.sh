@@ -94,6 +94,44 @@ waitFor() {
     done
 }
 
+# A PulseAudio server of the test's own, with a home, a runtime folder and a socket of its
+# own: nothing of the machine's sound setup is read or touched. Its null sink "null" takes a
+# game's stream as it is (16-bit mono at 48 kHz), so its monitor gives back the samples the
+# game mixed. Exports PULSE_SERVER for what the test starts next.
+startSoundServer() {
+    local server=$work/pulse
+    mkdir -p "$server/home"
+    mkdir -m 700 "$server/run"
+    env -u DBUS_SESSION_BUS_ADDRESS HOME="$server/home" XDG_CONFIG_HOME="$server/home" \
+        XDG_RUNTIME_DIR="$server/run" \
+        pulseaudio -n --daemonize=no --exit-idle-time=-1 --realtime=no --high-priority=no \
+        --use-pid-file=no \
+        --load="module-null-sink sink_name=null rate=48000 channels=1 format=s16le" \
+        --load="module-native-protocol-unix auth-anonymous=1 socket=$server/run/native" \
+        >"$work/pulseaudio.log" 2>&1 &
+    startedPids+=("$!")
+    export PULSE_SERVER=unix:$server/run/native
+    waitFor "the sound server to answer" soundServerAnswers
+}
+
+soundServerAnswers() { pactl info >/dev/null 2>&1; }
+
+# Records the null sink's monitor into the file named (raw 16-bit mono at 48 kHz) until
+# stopRecording.
+recorderPid=''
+startRecording() {
+    parecord --device=null.monitor --raw --format=s16le --rate=48000 --channels=1 \
+        --latency-msec=20 "$1" 2>"$work/parecord.log" &
+    recorderPid=$!
+    startedPids+=("$recorderPid")
+    waitFor "the recording to start" test -s "$1"
+}
+
+stopRecording() {
+    kill -INT "$recorderPid"
+    waitExit "$recorderPid"
+}
+
 # Starts a private X server on a display number it picks itself, so tests run in parallel.
 # Servers of other tests start at the same moment; a display lost in that race is tried
 # again. Access control is off so that a game run as another user (setpriv) can connect too.
