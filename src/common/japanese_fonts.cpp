@@ -4,25 +4,72 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
+
+#include <array>
 
 namespace rz6 {
 
+namespace {
+
+// Each name the windows give and the IPA font Debian ships for it.
+struct FamilyPair {
+    std::string_view design;
+    const char* debian;
+};
+
+constexpr std::array<FamilyPair, 4> familyPairs{{
+    {"ＭＳ 明朝", "IPAMincho"},
+    {"ＭＳ Ｐ明朝", "IPAPMincho"},
+    {"ＭＳ ゴシック", "IPAGothic"},
+    {"ＭＳ Ｐゴシック", "IPAPGothic"},
+}};
+constexpr std::size_t defaultGothic = 3;
+
+// The family each name is asked for by, chosen once the fonts are installed; empty before.
+std::array<QString, familyPairs.size()> askedFamilies;
+
+} // namespace
+
+QString chooseFamily(const QString& design, const QString& debian, const QStringList& installed) {
+    if (installed.contains(design, Qt::CaseInsensitive))
+        return design;
+    if (installed.contains(debian, Qt::CaseInsensitive))
+        return debian;
+    return design;
+}
+
 void installJapaneseFonts() {
-    QFont::insertSubstitution(QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho"));
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"));
-    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+    const QStringList installed = QFontDatabase::families();
+    for (std::size_t i = 0; i < familyPairs.size(); ++i) {
+        const QString design = QString::fromUtf8(
+            familyPairs[i].design.data(), static_cast<qsizetype>(familyPairs[i].design.size()));
+        const QString debian = QString::fromLatin1(familyPairs[i].debian);
+        // A font still asked for by its design name finds the same face.
+        QFont::insertSubstitution(design, debian);
+        askedFamilies[i] = chooseFamily(design, debian, installed);
+    }
     // Dialogs, menus and the status bar use the default font: a Japanese Gothic keeps every
     // caption in one consistent face instead of whatever fallback the desktop picks.
     useDefaultFontFor(false);
 }
 
+QString fontFamily(std::string_view design) {
+    for (std::size_t i = 0; i < familyPairs.size(); ++i)
+        if (design == familyPairs[i].design && !askedFamilies[i].isEmpty())
+            return askedFamilies[i];
+    return QString::fromUtf8(design.data(), static_cast<qsizetype>(design.size()));
+}
+
 void useDefaultFontFor(bool english) {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
         return; // no widgets, no fonts to choose
-    QStringList families{QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")};
+    const QString gothic = QString::fromLatin1(familyPairs[defaultGothic].debian);
+    QStringList families{gothic, QStringLiteral("IPAGothic")};
     if (english)
         families.prepend(QStringLiteral("DejaVu Sans"));
+    else if (askedFamilies[defaultGothic] == gothic)
+        families = QStringList{gothic}; // installed: the second is never reached
     QFont font = QApplication::font();
     if (font.families() == families)
         return;

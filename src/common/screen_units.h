@@ -2,6 +2,7 @@
 // Copyright (c) 2026 ソードリズム制作班
 #pragma once
 
+#include "common/japanese_fonts.h"
 #include "common/twips_box.h"
 
 #include <QColor>
@@ -44,7 +45,7 @@ struct FontFace {
 };
 
 inline QFont designFont(const FontFace& face) {
-    QFont font(QString::fromUtf8(face.family.data(), static_cast<qsizetype>(face.family.size())));
+    QFont font(fontFamily(face.family));
     font.setPointSizeF(face.points);
     font.setBold(face.bold);
     font.setItalic(face.italic);

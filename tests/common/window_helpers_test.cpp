@@ -10,6 +10,7 @@
 #include "common/window_centring.h"
 #include "qt_test_support.h"
 
+#include <QFontInfo>
 #include <QImage>
 #include <QLabel>
 #include <QRadioButton>
@@ -109,6 +110,32 @@ TEST(LabelButtonCaption, DrawnAsAPlainLabelWithoutATextEditor) {
     };
     EXPECT_EQ(editors(), 0);
     EXPECT_EQ(button->grab().toImage(), plain->grab().toImage());
+}
+
+// A design name is asked for by the name its face is installed under, so that Qt finds it
+// without searching the desktop's fonts, and the face drawn is the one the design name gives.
+TEST(DesignFont, AskedByItsInstalledNameDrawsTheFaceOfItsDesignName) {
+    testApplication();
+    for (const char* name : {"ＭＳ 明朝", "ＭＳ Ｐ明朝", "ＭＳ ゴシック", "ＭＳ Ｐゴシック"}) {
+        for (const bool bold : {false, true}) {
+            const QFont asked = designFont({name, 15.75, bold, bold});
+            QFont designed(QString::fromUtf8(name));
+            designed.setPointSizeF(15.75);
+            designed.setBold(bold);
+            designed.setItalic(bold);
+            const QFontInfo drawn(asked);
+            const QFontInfo drawnByDesignName(designed);
+            EXPECT_EQ(asked.family(), drawn.family()) << name;
+            EXPECT_EQ(drawn.family(), drawnByDesignName.family()) << name;
+            EXPECT_EQ(drawn.styleName(), drawnByDesignName.styleName()) << name;
+            EXPECT_EQ(drawn.pixelSize(), drawnByDesignName.pixelSize()) << name;
+        }
+    }
+    const QString ms = QStringLiteral("ＭＳ 明朝");
+    const QString ipa = QStringLiteral("IPAMincho");
+    EXPECT_EQ(chooseFamily(ms, ipa, {QStringLiteral("ipamincho"), ms}), ms);
+    EXPECT_EQ(chooseFamily(ms, ipa, {QStringLiteral("ipamincho")}), ipa);
+    EXPECT_EQ(chooseFamily(ms, ipa, {QStringLiteral("DejaVu Sans")}), ms);
 }
 
 } // namespace
