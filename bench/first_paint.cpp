@@ -24,8 +24,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fstream>
 #include <poll.h>
+#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -42,6 +44,36 @@ long peakRssKib(pid_t pid) {
         if (line.rfind("VmHWM:", 0) == 0)
             return std::strtol(line.c_str() + 6, nullptr, 10);
     return -1;
+}
+
+// CPU time of all the program's threads so far, in ms, and its minor page faults: what the
+// start cost the processor, beside how long it took.
+double cpuMs(pid_t pid) {
+    double ns = 0;
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task/";
+    if (DIR* dir = opendir(tasks.c_str())) {
+        while (const dirent* entry = readdir(dir)) {
+            if (entry->d_name[0] == '.')
+                continue;
+            std::ifstream stat(tasks + entry->d_name + "/schedstat");
+            double onCpu = 0;
+            if (stat >> onCpu)
+                ns += onCpu;
+        }
+        closedir(dir);
+    }
+    return ns / 1e6;
+}
+
+long minorFaults(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    std::getline(stat, line);
+    std::istringstream fields(line.substr(line.rfind(')') + 2));
+    std::string field;
+    for (int i = 3; i <= 10 && fields >> field; ++i) {
+    }
+    return std::strtol(field.c_str(), nullptr, 10);
 }
 
 std::uint32_t pixelAt(xcb_connection_t* c, xcb_window_t window, int x, int y, bool& ok) {
@@ -151,6 +183,8 @@ int main(int argc, char* argv[]) {
     bool drawn = (pixelAt(c, window, cx, cy, ok) & 0xFFFFFF) !=
                  unpainted; // drawn before the damage was asked for
     painted = Clock::now();
+    double cpu = cpuMs(pid);
+    long faults = minorFaults(pid);
     while (ok && !drawn) {
         xcb_generic_event_t* event = xcb_poll_for_event(c);
         if (!event) {
@@ -171,6 +205,8 @@ int main(int argc, char* argv[]) {
         if (!damaged)
             continue;
         painted = Clock::now();
+        cpu = cpuMs(pid);
+        faults = minorFaults(pid);
         xcb_damage_subtract(c, damage, XCB_NONE, XCB_NONE);
         drawn = (pixelAt(c, window, cx, cy, ok) & 0xFFFFFF) != unpainted;
     }
@@ -184,6 +220,7 @@ int main(int argc, char* argv[]) {
     const double ms = std::chrono::duration<double, std::milli>(painted - started).count();
     if (!ok)
         return 1;
-    std::printf("first_paint_ms=%.1f peak_rss_kib=%ld\n", ms, rss);
+    std::printf("first_paint_ms=%.1f peak_rss_kib=%ld cpu_ms=%.1f minor_faults=%ld\n", ms, rss, cpu,
+                faults);
     return 0;
 }
