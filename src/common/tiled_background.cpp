@@ -4,6 +4,7 @@
 
 #include "common/tile_layout.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPalette>
 #include <QWidget>
@@ -39,6 +40,27 @@ QPixmap paintTiles(QSize area, qreal ratio, const QPixmap& tile, const QColor& b
     return surface;
 }
 
+// The tile as a brush of its own, where repeating it gives the very pixels paintTiles() would:
+// drawn at the window's ratio, whole device pixels to each tile, and opaque (the back colour
+// never shows through). Its pixels are then stored without an alpha channel, so that filling
+// the window copies them rather than blending each one. Null where it would not do.
+QPixmap opaqueTile(const QPixmap& tile, qreal ratio) {
+    if (tile.devicePixelRatio() != ratio)
+        return {};
+    const QSizeF size = tile.deviceIndependentSize();
+    if (roundedPixels(size.width()) * ratio != tile.width() ||
+        roundedPixels(size.height()) * ratio != tile.height())
+        return {};
+    const QImage pixels = tile.toImage();
+    for (int y = 0; y < pixels.height(); ++y)
+        for (int x = 0; x < pixels.width(); ++x)
+            if (qAlpha(pixels.pixel(x, y)) != 255)
+                return {};
+    QPixmap opaque = QPixmap::fromImage(pixels.convertToFormat(QImage::Format_RGB32));
+    opaque.setDevicePixelRatio(ratio);
+    return opaque;
+}
+
 } // namespace
 
 void tileBackground(QWidget* target, const QPixmap& tile) {
@@ -49,8 +71,12 @@ void tileBackground(QWidget* target, const QPixmap& tile) {
         return;
 
     QPalette palette = target->palette();
-    const QPixmap surface =
-        paintTiles(area, target->devicePixelRatioF(), tile, palette.color(QPalette::Window));
+    const qreal ratio = target->devicePixelRatioF();
+    // Where the tile repeats exactly as it is, it is the brush itself: no picture of the
+    // whole window (a megabyte at the ordinary scale) is drawn before the first frame.
+    QPixmap surface = opaqueTile(tile, ratio);
+    if (surface.isNull())
+        surface = paintTiles(area, ratio, tile, palette.color(QPalette::Window));
     palette.setBrush(QPalette::Window, QBrush(surface));
     target->setPalette(palette);
     target->setAutoFillBackground(true);

@@ -68,17 +68,32 @@ TEST_F(TiledBackground, BackgroundRepeatsTheTilePixelForPixel) {
     }
 }
 
-// The picture is made once and kept as the background brush, at the window's pixel ratio.
-TEST_F(TiledBackground, InstallsOnePictureOfTheWindowSize) {
+// An opaque tile at the window's ratio is the brush itself, stored without an alpha channel so
+// that the background is copied, not blended; a tile the back colour shows through is drawn
+// once, over that colour, into a picture of the window's size.
+TEST_F(TiledBackground, OpaqueTileIsTheBrushItselfOtherwiseOnePictureOfTheWindow) {
+    QWidget opaque;
+    opaque.resize(200, 100);
+    tileBackground(&opaque, patternTile(RZ6_TEST_SCALE));
+    const QPixmap tile = opaque.palette().brush(QPalette::Window).texture();
+    EXPECT_EQ(tile.deviceIndependentSize(), QSizeF(16, 29));
+    EXPECT_FALSE(tile.hasAlphaChannel());
+
+    QImage pixels =
+        patternTile(RZ6_TEST_SCALE).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    pixels.setPixel(1, 1, qRgba(0, 0, 0, 0));
+    QPixmap seeThrough = QPixmap::fromImage(pixels);
+    seeThrough.setDevicePixelRatio(RZ6_TEST_SCALE);
     QWidget window;
     window.resize(200, 100);
-    tileBackground(&window, patternTile(RZ6_TEST_SCALE));
-
-    const QBrush brush = window.palette().brush(QPalette::Window);
-    ASSERT_EQ(brush.style(), Qt::TexturePattern);
-    const QPixmap surface = brush.texture();
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xFF));
+    window.setPalette(palette);
+    tileBackground(&window, seeThrough);
+    const QPixmap surface = window.palette().brush(QPalette::Window).texture();
     EXPECT_EQ(surface.devicePixelRatio(), window.devicePixelRatioF());
     EXPECT_EQ(surface.deviceIndependentSize(), QSizeF(200, 100));
+    EXPECT_EQ(window.grab().toImage().pixel(1, 1), qRgb(0xC0, 0xC0, 0xFF));
 }
 
 TEST_F(TiledBackground, NullTileLeavesTheBackColourAlone) {
