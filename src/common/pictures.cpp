@@ -55,14 +55,18 @@ QImage renderedPixels(const PictureInfo& info, const QSize& pixelSize) {
     const QResource resource(renderedPath(info.name, pixelSize));
     if (!resource.isValid())
         return {};
-    const QByteArray bytes = resource.uncompressedData();
+    auto* bytes = new QByteArray(resource.uncompressedData());
     const qsizetype rowBytes = qsizetype(pixelSize.width()) * 4;
-    if (bytes.size() != rowBytes * pixelSize.height())
+    if (bytes->size() != rowBytes * pixelSize.height()) {
+        delete bytes;
         return {};
-    // A deep copy: the bytes may be a decompressed buffer that goes with this function.
-    return QImage(reinterpret_cast<const uchar*>(bytes.constData()), pixelSize.width(),
-                  pixelSize.height(), rowBytes, QImage::Format_ARGB32_Premultiplied)
-        .copy();
+    }
+    // The image holds the unpacked bytes themselves and lets them go with its last copy: the
+    // pixels are never copied a second time.
+    return QImage(
+        reinterpret_cast<const uchar*>(bytes->constData()), pixelSize.width(), pixelSize.height(),
+        rowBytes, QImage::Format_ARGB32_Premultiplied,
+        [](void* held) { delete static_cast<QByteArray*>(held); }, bytes);
 }
 
 // Draws the SVG to fill pixelSize, through Qt's SVG image reader: the SVG library is then only
