@@ -69,6 +69,7 @@ long minorFaults(pid_t pid) {
     std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
     std::string line;
     std::getline(stat, line);
+    // After the name in brackets come the fields from the third on; the tenth is minflt.
     std::istringstream fields(line.substr(line.rfind(')') + 2));
     std::string field;
     for (int i = 3; i <= 10 && fields >> field; ++i) {

@@ -2,6 +2,8 @@
 // Copyright (c) 2026 ソードリズム制作班
 #include "common/japanese_fonts.h"
 
+#include "common/qt_text.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
@@ -24,6 +26,7 @@ constexpr std::array<FamilyPair, 4> familyPairs{{
     {"ＭＳ ゴシック", "IPAGothic"},
     {"ＭＳ Ｐゴシック", "IPAPGothic"},
 }};
+constexpr std::size_t fixedGothic = 2;
 constexpr std::size_t defaultGothic = 3;
 
 // The family each name is asked for by, chosen once the fonts are installed; empty before.
@@ -42,8 +45,7 @@ QString chooseFamily(const QString& design, const QString& debian, const QString
 void installJapaneseFonts() {
     const QStringList installed = QFontDatabase::families();
     for (std::size_t i = 0; i < familyPairs.size(); ++i) {
-        const QString design = QString::fromUtf8(
-            familyPairs[i].design.data(), static_cast<qsizetype>(familyPairs[i].design.size()));
+        const QString design = fromUtf8(familyPairs[i].design);
         const QString debian = QString::fromLatin1(familyPairs[i].debian);
         // A font still asked for by its design name finds the same face.
         QFont::insertSubstitution(design, debian);
@@ -58,14 +60,14 @@ QString fontFamily(std::string_view design) {
     for (std::size_t i = 0; i < familyPairs.size(); ++i)
         if (design == familyPairs[i].design && !askedFamilies[i].isEmpty())
             return askedFamilies[i];
-    return QString::fromUtf8(design.data(), static_cast<qsizetype>(design.size()));
+    return fromUtf8(design);
 }
 
 void useDefaultFontFor(bool english) {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
         return; // no widgets, no fonts to choose
     const QString gothic = QString::fromLatin1(familyPairs[defaultGothic].debian);
-    QStringList families{gothic, QStringLiteral("IPAGothic")};
+    QStringList families{gothic, QString::fromLatin1(familyPairs[fixedGothic].debian)};
     if (english)
         families.prepend(QStringLiteral("DejaVu Sans"));
     else if (askedFamilies[defaultGothic] == gothic)

@@ -3,7 +3,6 @@
 #include "help/help_window.h"
 
 #include "common/accessibility.h"
-#include "common/japanese_fonts.h"
 #include "common/owned_window.h"
 #include "help/help_text.h"
 
@@ -47,9 +46,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     QPalette page = text_->palette();
     page.setColor(QPalette::Base, bgrColor(pageBack));
     text_->setPalette(page);
-    QFont font(fontFamily("ＭＳ Ｐゴシック"));
-    font.setPointSizeF(11);
-    text_->setFont(font);
+    text_->setFont(designFont({"ＭＳ Ｐゴシック", 11, false}));
 
     close_ = new QPushButton(this);
     close_->setObjectName(QStringLiteral("HelpClose"));
